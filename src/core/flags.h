@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+
+namespace korvane {
+
+// Mode flags shared by every window; each holds 255 (set) or 0.
+extern uint8_t online;   // the main window's port is open and the ECU answered
+extern uint8_t modified; // the image holds changes not yet saved
+extern uint8_t ecudirty; // the image was edited since the last download
+extern uint8_t livewrite; // single-setting writes are sent
+extern uint8_t editready; // edits are accepted
+
+constexpr uint8_t flagset = 255;
+
+// Marks the image as changed by the user: unsaved, and different from the ECU.
+inline void markedited()
+{
+    modified = flagset;
+    ecudirty = flagset;
+}
+
+} // namespace korvane

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace korvane {
+
+// The system beep. Counted, so tests can tell that one sounded.
+void beep();
+int beepcount();
+
+} // namespace korvane

@@ -1,0 +1,35 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+namespace korvane {
+
+// Every window class has one global instance, created on first use and loaded afresh after
+// it was unloaded.
+template <class T> QPointer<T> &forminstance()
+{
+    static QPointer<T> instance;
+    return instance;
+}
+
+template <class T> T *form()
+{
+    QPointer<T> &instance = forminstance<T>();
+    if (!instance) instance = new T();
+    return instance.data();
+}
+
+template <class T> bool loaded() { return !forminstance<T>().isNull(); }
+
+template <class T> void unload()
+{
+    QPointer<T> &instance = forminstance<T>();
+    if (instance) {
+        T *window = instance.data();
+        instance.clear();
+        window->hide();
+        window->deleteLater();
+    }
+}
+
+} // namespace korvane
