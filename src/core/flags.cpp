@@ -7,5 +7,6 @@ uint8_t modified = 0;
 uint8_t ecudirty = 0;
 uint8_t livewrite = 0;
 uint8_t editready = 0;
+uint8_t pollphase = 0;
 
 } // namespace korvane

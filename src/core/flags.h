@@ -10,6 +10,9 @@ extern uint8_t ecudirty; // the image was edited since the last download
 extern uint8_t livewrite; // single-setting writes are sent
 extern uint8_t editready; // edits are accepted
 
+// Live-loop rotation 0..2: which queries the next poll runs and what the tick redraws.
+extern uint8_t pollphase;
+
 constexpr uint8_t flagset = 255;
 
 // Marks the image as changed by the user: unsaved, and different from the ECU.
