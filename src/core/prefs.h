@@ -1,5 +1,8 @@
 #pragma once
+#include <QByteArray>
+#include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace korvane {
 
@@ -14,5 +17,28 @@ inline int16_t &rpmhold = prefs[1];
 inline int16_t &loadhold = prefs[2];
 inline int16_t &comport = prefs[11];
 inline int16_t &hidemessages = prefs[12];
+
+constexpr int prefsbytes = 21;
+
+// preferences.dat in the program folder.
+QString preferencesfile();
+
+// The 21 bytes of preferences.dat for the slots as they stand: "T" or "F" per yes/no slot,
+// the COM port as the character 48 + n (n 1..15, anything else as "1").
+QByteArray encodepreferences();
+// Sets every slot from the bytes of preferences.dat; bytes a short file lacks count as zero.
+void decodepreferences(const QByteArray &bytes);
+
+// Reads preferences.dat into prefs. A missing, unreadable or short file gives the values of
+// an all-zero file (every option off, COM port 1); nothing is reported.
+void loadpreferences();
+// Writes prefs to preferences.dat whole (the old file stays intact if the write fails), then
+// runs the hook set by setpreferencessavedhook. Returns an empty text on success, else what
+// went wrong, for the caller to tell the user.
+QString savepreferences();
+
+// What a save of the preferences refreshes afterwards: the axis labels and the current map,
+// which live in the map editor. The hook must leave alone any window that is not open.
+void setpreferencessavedhook(std::function<void()> hook);
 
 } // namespace korvane

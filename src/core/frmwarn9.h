@@ -1,0 +1,31 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QTimer;
+
+namespace korvane {
+
+// The timed message window: shows msgtext under the caption msgtitle, beeps when it opens
+// and closes itself after msgticks ticks of 100 ms. It has no buttons; the close box and
+// Escape close it early.
+class frmWarn9 : public QDialog {
+    Q_OBJECT
+  public:
+    frmWarn9();
+
+    void Form_Load();
+    void Timer1_Timer();
+
+    QLabel *Label1;
+    QTimer *Timer1;
+
+  protected:
+    void done(int result) override;
+
+  private:
+    int ticks = 0;   // msgticks as it was at load: a later message must not cut this one short
+    int counter = 0; // ticks since the window opened
+};
+
+} // namespace korvane

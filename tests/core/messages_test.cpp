@@ -1,0 +1,111 @@
+#include "core/frmwarn9.h"
+#include "core/messages.h"
+#include "core/prefs.h"
+#include "platform/beep.h"
+#include "platform/forms.h"
+#include "responder.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTimer>
+
+using namespace korvane;
+
+namespace {
+// Leaves the preference and any window as they were found.
+class Messages : public ::testing::Test {
+  protected:
+    void TearDown() override
+    {
+        hidemessages = savedhide;
+        unload<frmWarn9>();
+    }
+    int16_t savedhide = hidemessages;
+};
+} // namespace
+
+TEST_F(Messages, HiddenUnlessForcedWhenTheUserHidesThem)
+{
+    test::Responder responder;
+    hidemessages = prefon;
+    const int beeps = beepcount();
+    showmessage("not critical", "Information", 30, 0);
+    showmessage("force 1 is not forced", "Information", 30, 1);
+    EXPECT_TRUE(responder.asked.empty());
+    EXPECT_EQ(beepcount(), beeps);
+
+    showmessage("Checksum error!", "System error", 40, forced);
+    ASSERT_EQ(responder.asked.size(), 1u);
+    EXPECT_EQ(responder.asked[0].kind, PromptRequest::Notice);
+    EXPECT_EQ(responder.asked[0].text, "Checksum error!");
+    EXPECT_EQ(responder.asked[0].title, "System error");
+    EXPECT_EQ(responder.asked[0].ticks, 40);
+    EXPECT_EQ(beepcount(), beeps + 1);
+
+    hidemessages = prefoff;
+    showmessage("shown", "Information", 20, 0);
+    EXPECT_EQ(responder.count(PromptRequest::Notice), 2);
+    EXPECT_EQ(beepcount(), beeps + 2);
+    EXPECT_FALSE(loaded<frmWarn9>()); // the responder stands in for the window
+}
+
+TEST_F(Messages, WindowShowsTheMessageAndClosesOnTheTickAfterItsLast)
+{
+    msgtext = "The source file has a different load or rpm spread than the current file. You should migrate the source map to an equivalent load spread before importing fuel, spark or vct maps";
+    msgtitle = "Information";
+    msgticks = 3;
+    const int beeps = beepcount();
+    frmWarn9 *window = form<frmWarn9>();
+    window->Timer1->stop(); // the test is the clock
+    EXPECT_EQ(window->windowTitle(), "Information");
+    EXPECT_EQ(window->Label1->text(), msgtext);
+    EXPECT_EQ(beepcount(), beeps + 1);
+    for (int tick = 1; tick <= 3; ++tick) {
+        window->Timer1_Timer();
+        EXPECT_TRUE(loaded<frmWarn9>()) << "closed early on tick " << tick;
+    }
+    window->Timer1_Timer();
+    EXPECT_FALSE(loaded<frmWarn9>());
+
+    msgticks = 0;
+    form<frmWarn9>()->Timer1->stop();
+    form<frmWarn9>()->Timer1_Timer();
+    EXPECT_FALSE(loaded<frmWarn9>()); // ticks 0: gone on the first tick
+}
+
+TEST_F(Messages, OtherTimersRunWhileAMessageIsOpen)
+{
+    hidemessages = prefoff;
+    const int beeps = beepcount();
+    int otherticks = 0;
+    QTimer other; // stands for the main window's live poll
+    QObject::connect(&other, &QTimer::timeout, [&otherticks] { ++otherticks; });
+    other.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    showmessage("Link lost", "Warning", 2, 0);
+    EXPECT_GE(clock.elapsed(), 250); // three ticks of 100 ms
+    EXPECT_GE(otherticks, 5);
+    EXPECT_FALSE(loaded<frmWarn9>());
+    EXPECT_EQ(beepcount(), beeps + 1);
+}
+
+TEST_F(Messages, AMessageRaisedWhileAnotherIsOpenFollowsIt)
+{
+    hidemessages = prefoff;
+    const int beeps = beepcount();
+    QString secondcaption;
+    QTimer::singleShot(50, [&secondcaption] {
+        showmessage("second", "Warning", 1, forced);
+        secondcaption = msgtitle;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    showmessage("first", "Information", 2, 0);
+    EXPECT_EQ(secondcaption, "Warning");
+    EXPECT_GE(clock.elapsed(), 450); // 3 ticks for the first, then 2 for the second
+    EXPECT_EQ(beepcount(), beeps + 2);
+    EXPECT_FALSE(loaded<frmWarn9>());
+}
