@@ -15,6 +15,7 @@ void setrpm(int k, int value) { setimagebyte(curimage, k <= 16 ? 0x105F + k : 0x
 
 class AxisLabels : public ::testing::Test {
   protected:
+    const QLocale saved;
     void SetUp() override
     {
         curimage = calimage{};
@@ -24,7 +25,7 @@ class AxisLabels : public ::testing::Test {
     void TearDown() override
     {
         prefs[0] = prefoff;
-        QLocale::setDefault(QLocale::c());
+        QLocale::setDefault(saved);
     }
     void makelabels(bool metric)
     {

@@ -111,6 +111,7 @@ TEST(MapCatalogue, EachMainMapHasItsOwnTrimPreference)
 
 TEST(MapCatalogue, TableHeadersReadInTheirUnits)
 {
+    const QLocale saved;
     QLocale::setDefault(QLocale::c());
     const mapinfo &phasing = mapcatalogue(12);
     EXPECT_STREQ(phasing.title, "Injection phasing");
@@ -132,7 +133,7 @@ TEST(MapCatalogue, TableHeadersReadInTheirUnits)
 
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(headertext(headerkind::batteryvolts, 0), "10,0 V");
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(saved);
 }
 
 TEST(MapCatalogue, MenuEntriesSelectTheirMaps)
