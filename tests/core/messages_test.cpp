@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
@@ -107,5 +108,26 @@ TEST_F(Messages, AMessageRaisedWhileAnotherIsOpenFollowsIt)
     EXPECT_EQ(secondcaption, "Warning");
     EXPECT_GE(clock.elapsed(), 450); // 3 ticks for the first, then 2 for the second
     EXPECT_EQ(beepcount(), beeps + 2);
+    EXPECT_FALSE(loaded<frmWarn9>());
+}
+
+TEST_F(Messages, ClosingEarlyReturnsAndTheNextMessageGetsItsFullTime)
+{
+    hidemessages = prefoff;
+    QTimer::singleShot(150, [] {
+        if (QWidget *open = QApplication::activeModalWidget()) open->close();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    showmessage("long", "Information", 50, 0);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(loaded<frmWarn9>());
+
+    msgticks = 1;
+    frmWarn9 *window = form<frmWarn9>();
+    window->Timer1->stop();
+    window->Timer1_Timer();
+    EXPECT_TRUE(loaded<frmWarn9>()); // counting starts afresh at 0
+    window->Timer1_Timer();
     EXPECT_FALSE(loaded<frmWarn9>());
 }
