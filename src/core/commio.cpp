@@ -1,0 +1,75 @@
+#include "core/commio.h"
+
+#include "core/mainport.h"
+#include "core/timing.h"
+#include "platform/serialport.h"
+
+#include <chrono>
+
+namespace korvane {
+
+uint8_t commtx = 0;
+uint8_t commrx = 0;
+uint8_t commerror = 0;
+QString commerrtext;
+
+namespace {
+
+void discardinput(SerialPort &port)
+{
+    while (port.InBufferCount() >= 1) port.Input();
+}
+
+// Waits for one byte for the time of replypolls polls.
+bool waitbyte(SerialPort &port)
+{
+    const auto limit = std::chrono::duration_cast<std::chrono::milliseconds>(pollstime(replypolls));
+    if (!port.waitforinput(1, QDeadlineTimer(limit.count(), Qt::PreciseTimer))) {
+        commerror = 255;
+        commerrtext = QStringLiteral(" failcount = %1 ").arg(replypolls + 1);
+        return false;
+    }
+    const QByteArray byte = port.Input();
+    if (byte.isEmpty()) return false; // cannot happen after a successful wait
+    commrx = uint8_t(byte[0]);
+    return true;
+}
+
+} // namespace
+
+void commio(int mode)
+{
+    commerror = 0;
+    commerrtext.clear();
+    SerialPort &port = mainport();
+    switch (mode) {
+    case 0:
+    case 1:
+        discardinput(port);
+        port.Output(QByteArray(1, char(commtx)));
+        if (mode == 0) waitbyte(port);
+        return;
+    case 2:
+        waitbyte(port);
+        return;
+    default:
+        commerror = 255;
+        commerrtext = QStringLiteral(" unknown ");
+    }
+}
+
+int queryecu(uint8_t letter, uint8_t reply[4])
+{
+    commtx = letter;
+    commio(0);
+    if (commerror) return 0;
+    reply[0] = commrx;
+    for (int i = 1; i < 4; ++i) {
+        commio(2);
+        if (commerror) return i;
+        reply[i] = commrx;
+    }
+    return 4;
+}
+
+} // namespace korvane

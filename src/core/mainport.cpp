@@ -1,0 +1,35 @@
+#include "core/mainport.h"
+
+#include "core/prefs.h"
+#include "platform/serialport.h"
+
+namespace korvane {
+
+SerialPort &mainport()
+{
+    static SerialPort port;
+    return port;
+}
+
+QString openmainport()
+{
+    SerialPort &port = mainport();
+    if (!port.setCommPort(comport).isEmpty()) {
+        closemainport();
+        return QStringLiteral("an error occurred setting the com port number");
+    }
+    if (!port.setSettings(QStringLiteral("57600,n,8,1")).isEmpty()) {
+        closemainport();
+        return QStringLiteral("an error occurred setting the com port baud rate or settings");
+    }
+    if (!port.setPortOpen(true).isEmpty()) {
+        closemainport();
+        return QStringLiteral("an error occurred opening the com port");
+    }
+    port.setInputLen(1);
+    return {};
+}
+
+void closemainport() { mainport().setPortOpen(false); }
+
+} // namespace korvane

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+namespace korvane {
+
+class SerialPort;
+
+// The main window's serial port (MSComm1 of frmFuel1). The core owns it so that every sender
+// reaches the same port; the main window opens and closes it through these functions.
+SerialPort &mainport();
+
+// Opens the main port on comport at 57600,n,8,1 reading one byte at a time. On failure the port
+// is closed and the text names the step that failed: "an error occurred setting the com port
+// number", "... baud rate or settings" or "an error occurred opening the com port".
+QString openmainport();
+// Closes the main port if it is open.
+void closemainport();
+
+} // namespace korvane

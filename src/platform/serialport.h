@@ -1,0 +1,63 @@
+#pragma once
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QString>
+#include <memory>
+
+class QSerialPort;
+
+namespace korvane {
+
+// The serial communications control: one port with the properties the program sets and reads.
+// Bytes pass raw, 8 bits, with no flow control, so 0x11 and 0x13 are ordinary data. The input
+// buffer is Qt's own and unbounded; InBufferSize is kept only as the value the program asked for.
+//
+// Where the control would raise a run-time error, the setter returns the reason instead
+// (empty on success) and changes nothing.
+class SerialPort {
+  public:
+    SerialPort();
+    ~SerialPort();
+    SerialPort(const SerialPort &) = delete;
+    SerialPort &operator=(const SerialPort &) = delete;
+
+    // COM port n (1 and up); fails while the port is open.
+    QString setCommPort(int port);
+    int CommPort() const { return commport; }
+    // "baud,parity,data,stop", e.g. "57600,n,8,1"; fails on a malformed text.
+    QString setSettings(const QString &settings);
+    QString Settings() const { return settingstext; }
+    // Opens or closes the port; opening fails when the device is missing or in use.
+    QString setPortOpen(bool open);
+    bool PortOpen() const;
+    // How many bytes one read of Input takes; 0 takes all that are waiting.
+    void setInputLen(int n) { inputlen = n < 0 ? 0 : n; }
+    int InputLen() const { return inputlen; }
+    void setInBufferSize(int n) { inbuffersize = n; }
+    int InBufferSize() const { return inbuffersize; }
+
+    // Bytes waiting, after taking in whatever the line has delivered so far.
+    int InBufferCount();
+    // Takes InputLen waiting bytes (fewer when fewer wait; all when InputLen is 0).
+    QByteArray Input();
+    // Hands the bytes to the line.
+    void Output(const QByteArray &bytes);
+
+    // Waits until at least count bytes wait or the deadline passes; true when they do.
+    bool waitforinput(int count, QDeadlineTimer deadline);
+    // Returns once the bytes written so far have left the port, or after at most a second.
+    void drain();
+
+    // The device COM port n opens: the link programfolder()/comN when there is one,
+    // else /dev/ttyS{n-1}.
+    static QString devicepath(int port);
+
+  private:
+    std::unique_ptr<QSerialPort> port;
+    int commport = 1;
+    QString settingstext = QStringLiteral("9600,n,8,1");
+    int inputlen = 0;
+    int inbuffersize = 1024;
+};
+
+} // namespace korvane

@@ -1,0 +1,69 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace korvane {
+struct calimage;
+}
+
+namespace korvane::test {
+
+// A simulated ECU on a pseudo-terminal. The program opens the slave side like any serial port,
+// through the link programfolder()/comN that the constructor creates; a thread serves the
+// command catalogue on the master side. Usable without a test framework (tools/ecusim).
+//
+// It holds the ECU memory (0x1000-0x1FFF, 0x4000-0x5FFF), the replies to the live queries, the
+// stored log and a log of every byte it received, and offers fault knobs.
+class SimEcu {
+  public:
+    // port 0 makes no link; the slave is then reached through slavepath().
+    explicit SimEcu(int port = 1);
+    ~SimEcu();
+    SimEcu(const SimEcu &) = delete;
+    SimEcu &operator=(const SimEcu &) = delete;
+
+    bool ok() const;            // false when the pseudo-terminal or the link could not be made
+    QString error() const;
+    QString slavepath() const;  // /dev/pts/N
+    QString linkpath() const;   // programfolder()/comN, or empty
+
+    // Memory. Addresses outside both blocks read 0 and ignore writes.
+    uint8_t memory(int address) const;
+    void setmemory(int address, uint8_t value);
+    void loadimage(const calimage &image);
+
+    // Replies. A four-byte query ('Z', 'T', 'p'..'w', 'A'+2c, 0x5C+g, 'F' ...) answers its four
+    // bytes; a one-byte command ('c', 'd', 'e', 0x60, 'a', 104+m) answers its byte.
+    void setquery(uint8_t command, std::array<uint8_t, 4> bytes);
+    void setbyte(uint8_t command, uint8_t value);
+    void setfirmware(uint8_t value) { setbyte('c', value); }
+    void setstoredlog(const std::vector<uint8_t> &log); // 28672 bytes
+
+    // Faults.
+    void setsilent(bool silent);                // receives and logs, answers nothing
+    void setwrongreply(int command, uint8_t reply); // first reply byte to command; -1: none
+    void stallafter(long bytes);                // answer this many more bytes, then fall silent; -1: never
+    void setrefusewrites(bool refuse);          // single-setting writes answer 0
+    void sendstale(const QByteArray &bytes);    // bytes that wait in the program's input now
+    void setpacing(bool paced);                 // 173.6 us a byte each way, as at 57600 baud
+
+    // What the ECU saw.
+    QByteArray received() const;
+    void clearreceived();
+    // Waits until at least count bytes have been received; false after timeoutms.
+    bool waitreceived(int count, int timeoutms) const;
+    int selectedmap() const;     // the map of the last map select (1..7)
+    int selectedrow() const;     // its rpm row
+    uint8_t checksum(int map) const; // low byte of the ECU's running sum of map 1..7
+    bool downloadaccepted() const;   // the last download head matched the write sequence
+
+  private:
+    struct State;
+    std::unique_ptr<State> d;
+};
+
+} // namespace korvane::test

@@ -1,0 +1,56 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace korvane::test {
+
+// The ECU's side of the command catalogue, byte by byte, without any line: the simulated ECU
+// feeds it every byte it receives and sends what it answers.
+class SimProtocol {
+  public:
+    SimProtocol();
+
+    // Handles one received byte and appends the reply bytes, if any, to out.
+    void receive(uint8_t byte, std::vector<uint8_t> &out);
+    // Rebuilds the running sums of maps 1..7 from memory (after the memory changed wholesale).
+    void recomputesums();
+
+    static constexpr int memsize = 0x6000;
+    static bool valid(int address);
+    // ECU address of row r of main map m (1..7); its high byte confirms map selects and copies.
+    static int rowaddress(int map, int row);
+
+    std::array<uint8_t, memsize> mem{};
+    std::array<std::array<uint8_t, 4>, 256> queries{}; // four-byte replies by command
+    std::array<uint8_t, 256> bytes{};                  // one-byte replies by command
+    std::vector<uint8_t> storedlog;                    // 28672 bytes
+    int wrongcommand = -1; // the first reply byte to this command is wrongvalue
+    uint8_t wrongvalue = 0;
+    bool refusewrites = false;
+    int selmap = 1, selrow = 0; // the last map select
+    int32_t sums[7]{};          // running checksums of maps 1..7
+    bool headok = false;        // the last download head matched the write sequence
+
+  private:
+    enum class Await {
+        command, writeaddresshigh, writeaddresslow, writevalue, writetail, downloadhead,
+        lineaddresshigh, lineaddresslow, linedata, trailingzero, selectrow, selectconfirm,
+        copydirection, monitorhigh, monitorlow
+    };
+    void command(uint8_t byte, std::vector<uint8_t> &out);
+    void reply(uint8_t command, uint8_t value, std::vector<uint8_t> &out);
+    void finishwrite(std::vector<uint8_t> &out);
+    void trimcell(uint8_t byte, std::vector<uint8_t> &out);
+    void copyrow(int map, bool up, std::vector<uint8_t> &out);
+    void sendupload(std::vector<uint8_t> &out);
+
+    Await await = Await::command;
+    bool downloading = false; // between an accepted 'B' head and a command other than 'V'/'f'
+    bool afrhalf = false;     // the first 'h' of the AFR step came
+    uint8_t lastcommand = 0;
+    int address = 0, value = 0, pendingmap = 0, pendingrow = 0, monitor = 0;
+    std::vector<uint8_t> collected;
+};
+
+} // namespace korvane::test
