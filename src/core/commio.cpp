@@ -24,13 +24,13 @@ void discardinput(SerialPort &port)
 bool waitbyte(SerialPort &port)
 {
     const auto limit = std::chrono::duration_cast<std::chrono::milliseconds>(pollstime(replypolls));
-    if (!port.waitforinput(1, QDeadlineTimer(limit.count(), Qt::PreciseTimer))) {
+    QByteArray byte;
+    if (port.waitforinput(1, QDeadlineTimer(limit.count(), Qt::PreciseTimer))) byte = port.Input();
+    if (byte.isEmpty()) {
         commerror = 255;
         commerrtext = QStringLiteral(" failcount = %1 ").arg(replypolls + 1);
         return false;
     }
-    const QByteArray byte = port.Input();
-    if (byte.isEmpty()) return false; // cannot happen after a successful wait
     commrx = uint8_t(byte[0]);
     return true;
 }
