@@ -1,21 +1,10 @@
 #include "core/calimage.h"
+#include "maptestkit.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <random>
-
 using namespace korvane;
-
-namespace {
-calimage randomimage(unsigned seed)
-{
-    calimage image{};
-    std::mt19937 rng(seed);
-    for (int i = 0; i < imagebytes; ++i) setimagebyte(image, ecuorderaddress(i), rng() & 255);
-    return image;
-}
-} // namespace
+using korvane::test::randomimage;
 
 TEST(CalibrationImage, CornerAddressesReachTheRightElements)
 {

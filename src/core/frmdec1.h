@@ -1,0 +1,77 @@
+#pragma once
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace korvane {
+
+class frmdec1;
+
+// What windows and tables built outside this file do for the start-up window. main.cpp fills
+// these before the window is first used; a button whose window is not set stays disabled.
+struct frmdec1links {
+    std::function<void()> upload;      // "&UPLOAD FROM ECU": the upload window, modal
+    std::function<void()> download;    // "&DOWNLOAD TO ECU": the download window, modal
+    std::function<void()> maps;        // "&MAPS": the main tuning window, modal
+    std::function<void()> preferences; // Tools, Preferences: the preferences window, modal
+    // Start-up, before the template: build profile, title and version texts.
+    std::function<void()> buildprofile;
+    // Start-up, after the template: colours and preferences files, name tables, editor
+    // state, and the window's colours from the build profile.
+    std::function<void(frmdec1 &)> loadsettings;
+};
+frmdec1links &dec1links();
+
+// Where the start-up window goes: centred across, one third of the free height above it,
+// never above the top of the screen.
+QPoint startupposition(const QRect &screen, const QSize &window);
+
+// The start-up window: file menu over the calibration image, the ways on to the upload,
+// download and main windows, and the comments of the current map file.
+class frmdec1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    frmdec1();
+
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void mnuNew_Click();
+    void mnuopen_Click();
+    void mnuSave_Click();
+    void mnuComments_Click();
+    void mnuExit_Click();
+    void mnuPreferences_Click();
+
+    // Label2 := the comments of curimage.
+    void showcomments();
+
+    QWidget *Picture1;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QLabel *Label2;
+    QMenu *mnuFile;
+    QAction *mnuNew;
+    QAction *mnuOpen;
+    QAction *mnuSave;
+    QAction *mnuComments;
+    QAction *mnuExit;
+    QMenu *mnuTools;
+    QAction *mnuPreferences;
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    // True when nothing unsaved would be lost, or the user agrees to lose it.
+    bool mayloseedits(const QString &question);
+    void loadascurrent(const QString &path);
+};
+
+} // namespace korvane

@@ -1,0 +1,225 @@
+#include "core/calimage.h"
+#include "core/flags.h"
+#include "core/frmdec1.h"
+#include "core/linecheck.h"
+#include "core/mapfile.h"
+#include "maptestkit.h"
+#include "platform/forms.h"
+#include "responder.h"
+#include "tempfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace korvane;
+
+namespace {
+bool sameimage(const calimage &a, const calimage &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+class StartupWindow : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        dec1links() = {};
+        mapfilename.clear();
+        savetext.clear();
+        modified = 0;
+        curimage = test::randomimage(31);
+    }
+    void TearDown() override
+    {
+        unload<frmdec1>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    frmdec1 *open() { return form<frmdec1>(); }
+    // A second map file beside the template, loaded as current.
+    QString usefile(unsigned seed)
+    {
+        const QString path = folder->file(QString("map%1.s20").arg(seed));
+        test::writefile(path, test::maptextof(test::randomimage(seed)));
+        responder.answerok(path);
+        window->mnuopen_Click();
+        return path;
+    }
+
+    test::Responder responder;
+    std::unique_ptr<test::TempProgramFolder> folder = std::make_unique<test::TempProgramFolder>();
+    frmdec1 *window = nullptr;
+};
+} // namespace
+
+TEST_F(StartupWindow, StartsOnTheTemplateWithTheLaterButtonsDisabled)
+{
+    window = open();
+    EXPECT_TRUE(responder.asked.empty());
+    EXPECT_EQ(window->windowTitle(), folder->file("template.s20"));
+    EXPECT_EQ(mapfilename, folder->file("template.s20"));
+    EXPECT_TRUE(window->Label2->text().startsWith("Korvane template map file"));
+    EXPECT_EQ(curimage.afrmap[0][0], 147);
+    EXPECT_EQ(modified, 0);
+    EXPECT_FALSE(window->Command1->isEnabled());
+    EXPECT_FALSE(window->Command2->isEnabled());
+    EXPECT_FALSE(window->Command3->isEnabled());
+    EXPECT_FALSE(window->mnuPreferences->isEnabled());
+    EXPECT_EQ(window->Command3->text(), "&MAPS");
+    EXPECT_EQ(sigweights[0], sigperm[0]); // the line check tables are built
+}
+
+TEST_F(StartupWindow, RegisteredWindowsEnableTheirButtons)
+{
+    int maps = 0, profile = 0, settings = 0;
+    dec1links().maps = [&] { ++maps; };
+    dec1links().buildprofile = [&] { ++profile; };
+    dec1links().loadsettings = [&](frmdec1 &) { ++settings; };
+    window = open();
+    EXPECT_TRUE(window->Command3->isEnabled());
+    EXPECT_FALSE(window->Command1->isEnabled());
+    window->Command3->click();
+    EXPECT_EQ(maps, 1);
+    EXPECT_EQ(profile, 1);
+    EXPECT_EQ(settings, 1);
+}
+
+TEST_F(StartupWindow, MissingOrDamagedTemplateWarnsAndGoesOn)
+{
+    const calimage before = curimage;
+    QFile::remove(folder->file("template.s20"));
+    window = open();
+    ASSERT_EQ(responder.asked.size(), 1u);
+    EXPECT_EQ(responder.asked[0].title, "Warning");
+    EXPECT_TRUE(responder.asked[0].text.contains("template.s20"));
+    EXPECT_TRUE(sameimage(curimage, before));
+    EXPECT_TRUE(window->isEnabled());
+    TearDown();
+
+    QByteArray text = test::readfile(test::datadir() + "/template.s20");
+    text[5 * 76 + 30] = 'Z';
+    test::writefile(folder->file("template.s20"), text);
+    responder.asked.clear();
+    window = open();
+    ASSERT_EQ(responder.asked.size(), 1u);
+    EXPECT_TRUE(responder.asked[0].text.contains("Line 6, position 31"));
+    EXPECT_TRUE(sameimage(curimage, before));
+    // A save still writes a whole, loadable file from the writer's own skeleton.
+    responder.answerok(folder->file("rescued.s20"));
+    window->mnuSave_Click();
+    EXPECT_EQ(test::readfile(folder->file("rescued.s20")).size(), 30552);
+    EXPECT_EQ(loadmapfile(folder->file("rescued.s20"), false), "");
+}
+
+TEST_F(StartupWindow, OpenCancelledOrBadChangesNothing)
+{
+    window = open();
+    const QString good = usefile(40);
+    const calimage loaded = curimage;
+    responder.answercancel();
+    window->mnuopen_Click();
+    EXPECT_EQ(responder.asked.back().kind, PromptRequest::OpenFile);
+    EXPECT_EQ(responder.asked.back().filter, "s20 files|*.s20");
+    EXPECT_EQ(mapfilename, good);
+
+    const QString bad = folder->file("bad.s20");
+    test::writefile(bad, test::readfile(good).left(1000));
+    responder.answerok(bad);
+    window->mnuopen_Click();
+    EXPECT_EQ(responder.asked.back().kind, PromptRequest::Notice);
+    EXPECT_TRUE(responder.asked.back().text.contains("1000 bytes"));
+    EXPECT_TRUE(sameimage(curimage, loaded));
+    EXPECT_EQ(mapfilename, good);
+    EXPECT_EQ(window->windowTitle(), good);
+}
+
+TEST_F(StartupWindow, SaveToAnUnwritableFolderIsReportedAndTheOldFileSurvives)
+{
+    window = open();
+    const QString current = usefile(41);
+    const QByteArray old = test::readfile(current);
+    curimage.rammaps[0][0] ^= 1;
+    markedited();
+
+    QDir(folder->path()).mkdir("locked");
+    QFile::setPermissions(folder->file("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    if (QFile probe(folder->file("locked/probe")); probe.open(QIODevice::WriteOnly)) {
+        // Permissions do not bind this user: make "locked" a plain file, no folder at all.
+        probe.remove();
+        QFile::setPermissions(folder->file("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(folder->path()).rmdir("locked");
+        test::writefile(folder->file("locked"), "x");
+    }
+    responder.answerok(folder->file("locked/new.s20"));
+    window->mnuSave_Click();
+    EXPECT_EQ(responder.asked.back().kind, PromptRequest::Notice);
+    EXPECT_TRUE(responder.asked.back().text.contains("locked/new.s20"));
+    EXPECT_EQ(mapfilename, current);
+    EXPECT_EQ(window->windowTitle(), current);
+    EXPECT_EQ(test::readfile(current), old);
+    EXPECT_EQ(modified, 255);
+
+    // Saving over the current file works and keeps modified for the exit question.
+    responder.answerok(current);
+    window->mnuSave_Click();
+    EXPECT_NE(test::readfile(current), old);
+    EXPECT_EQ(modified, 255);
+}
+
+TEST_F(StartupWindow, ExitNewOpenAndTheCloseBoxAskBeforeLosingEdits)
+{
+    window = open();
+    const QString current = usefile(42);
+    curimage.rammaps[1][1] ^= 1;
+    const calimage edited = curimage;
+    markedited();
+
+    responder.answercancel();
+    window->mnuNew_Click();
+    responder.answercancel();
+    window->mnuopen_Click();
+    EXPECT_TRUE(sameimage(curimage, edited));
+    EXPECT_EQ(responder.count(PromptRequest::OpenFile), 1); // only the one of usefile
+
+    responder.answercancel();
+    window->mnuExit_Click();
+    EXPECT_TRUE(responder.asked.back().text == "Exit without saving changes?");
+    EXPECT_TRUE(loaded<frmdec1>());
+    responder.answercancel();
+    EXPECT_FALSE(window->close()); // the close box
+    EXPECT_EQ(responder.count(PromptRequest::OkCancel), 4);
+
+    responder.answerok();
+    window->mnuNew_Click();
+    EXPECT_EQ(mapfilename, folder->file("template.s20"));
+    EXPECT_EQ(modified, 0);
+    const size_t asked = responder.asked.size();
+    EXPECT_TRUE(window->close()); // nothing to lose: no question
+    EXPECT_EQ(responder.asked.size(), asked);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(loaded<frmdec1>());
+    (void)current;
+}
+
+TEST_F(StartupWindow, EditingCommentsMarksTheImageEdited)
+{
+    window = open();
+    ecudirty = 0;
+    responder.answerok(QString());
+    window->mnuComments_Click();
+    EXPECT_EQ(modified, 0);
+    responder.answerok("Ten chars.");
+    window->mnuComments_Click();
+    EXPECT_EQ(responder.asked.back().text, "Edit comments");
+    EXPECT_EQ(modified, 255);
+    EXPECT_EQ(ecudirty, 255);
+    EXPECT_EQ(window->Label2->text(), QString("Ten chars.").leftJustified(256, ' '));
+    EXPECT_EQ(curimage.afrmap[49][31], ' ');
+}
+
+TEST(StartupPosition, CentredAcrossAThirdDownAndNeverAboveTheScreen)
+{
+    EXPECT_EQ(startupposition(QRect(0, 0, 1024, 920), QSize(704, 620)), QPoint(160, 100));
+    EXPECT_EQ(startupposition(QRect(0, 30, 800, 500), QSize(704, 620)), QPoint(48, 30));
+}
