@@ -14,8 +14,7 @@ namespace {
 void linkstartupwindow() {}
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvane");
 

@@ -1,10 +1,16 @@
 #include "core/frmdec1.h"
 
+#include "core/buildprofile.h"
 #include "core/calimage.h"
+#include "core/colours.h"
+#include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/linecheck.h"
 #include "core/mapfile.h"
 #include "core/messages.h"
+#include "core/names.h"
+#include "core/prefs.h"
+#include "platform/colour.h"
 #include "platform/programfolder.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
@@ -24,12 +30,16 @@ const QString mapfilter = "s20 files|*.s20";
 const QString mapext = "s20";
 constexpr int messageticks = 50;
 
-QString presetname() { return programfolder() + "*.s20"; }
+QString presetname() {
+    return programfolder() + "*.s20";
+}
 
-void warn(const QString &text) { showmessage(text, "Warning", messageticks, forced); }
+void warn(const QString &text) {
+    showmessage(text, "Warning", messageticks, forced);
+}
 
-QPushButton *button(QWidget *parent, const QString &text, int left, const std::function<void()> &link)
-{
+QPushButton *button(QWidget *parent, const QString &text, int left,
+                    const std::function<void()> &link) {
     auto *command = new QPushButton(text, parent);
     command->setGeometry(tw(left), tw(7080), tw(3300), tw(495));
     command->setEnabled(bool(link));
@@ -37,21 +47,18 @@ QPushButton *button(QWidget *parent, const QString &text, int left, const std::f
 }
 } // namespace
 
-frmdec1links &dec1links()
-{
+frmdec1links &dec1links() {
     static frmdec1links links;
     return links;
 }
 
-QPoint startupposition(const QRect &screen, const QSize &window)
-{
+QPoint startupposition(const QRect &screen, const QSize &window) {
     const int left = screen.x() + (screen.width() - window.width()) / 2;
     const int top = screen.y() + std::max(0, (screen.height() - window.height()) / 3);
     return {left, top};
 }
 
-frmdec1::frmdec1()
-{
+frmdec1::frmdec1() {
     setAttribute(Qt::WA_DeleteOnClose);
     auto *client = new QWidget(this);
     setCentralWidget(client);
@@ -88,10 +95,8 @@ frmdec1::frmdec1()
     Form_Load();
 }
 
-void frmdec1::Form_Load()
-{
-    const frmdec1links &links = dec1links();
-    if (links.buildprofile) links.buildprofile();
+void frmdec1::Form_Load() {
+    setbuildprofile();
     if (const QScreen *display = screen())
         move(startupposition(display->availableGeometry(), frameGeometry().size()));
     inittables();
@@ -102,71 +107,81 @@ void frmdec1::Form_Load()
     setWindowTitle(mapfilename);
     showcomments();
     modified = 0;
+    groupactive = false;
+    std::fill(std::begin(grouprect), std::end(grouprect), 0);
+    vctspread = 0; // the VCTi spread is asked for afresh when first needed
 
-    if (links.loadsettings) links.loadsettings(*this);
+    loadcolors();
+    loadpreferences();
+    initnames();
+    setcolours();
 }
 
-void frmdec1::showcomments()
-{
+void frmdec1::setcolours() {
+    const auto paint = [](QWidget *widget, uint32_t back, QPalette::ColorRole role) {
+        QPalette palette = widget->palette();
+        palette.setColor(role, tocolor(back));
+        widget->setPalette(palette);
+    };
+    for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
+                             static_cast<QWidget *>(Command3)})
+        paint(control, profilecolours[1], QPalette::Button);
+    paint(Label2, profilecolours[1], QPalette::Window);
+    paint(this, profilecolours[0], QPalette::Window);
+    paint(Picture1, profilecolours[0], QPalette::Window);
+    paint(Picture1, profilecolours[2], QPalette::WindowText);
+}
+
+void frmdec1::showcomments() {
     QString text = commenttext(curimage);
     text.replace(QChar(0), QChar(' '));
     Label2->setText(text);
 }
 
-bool frmdec1::mayloseedits(const QString &question)
-{
+bool frmdec1::mayloseedits(const QString &question) {
     return modified != flagset || msgboxokcancel(question);
 }
 
-void frmdec1::loadascurrent(const QString &path)
-{
+void frmdec1::loadascurrent(const QString &path) {
     const QString error = loadmapfile(path, true);
     if (!error.isEmpty()) warn(error);
 }
 
-void frmdec1::Command1_Click()
-{
+void frmdec1::Command1_Click() {
     if (dec1links().upload) dec1links().upload();
 }
 
-void frmdec1::Command2_Click()
-{
+void frmdec1::Command2_Click() {
     if (dec1links().download) dec1links().download();
 }
 
-void frmdec1::Command3_Click()
-{
+void frmdec1::Command3_Click() {
     if (dec1links().maps) dec1links().maps();
 }
 
-void frmdec1::mnuPreferences_Click()
-{
+void frmdec1::mnuPreferences_Click() {
     if (dec1links().preferences) dec1links().preferences();
 }
 
-void frmdec1::mnuNew_Click()
-{
+void frmdec1::mnuNew_Click() {
     if (!mayloseedits("Discard the unsaved changes?")) return;
     loadascurrent(templatefile());
 }
 
-void frmdec1::mnuopen_Click()
-{
+void frmdec1::mnuopen_Click() {
     if (!mayloseedits("Discard the unsaved changes?")) return;
     const QString path = openfiledialog(mapfilter, mapext, presetname());
     if (!path.isEmpty()) loadascurrent(path);
 }
 
-void frmdec1::mnuSave_Click()
-{
+void frmdec1::mnuSave_Click() {
     const QString path = savefiledialog(mapfilter, mapext, presetname());
     if (path.isEmpty()) return;
     const QString error = savemapfile(path);
     if (!error.isEmpty()) warn(error);
 }
 
-void frmdec1::mnuComments_Click()
-{
+void frmdec1::mnuComments_Click() {
     const std::optional<QString> answer = inputbox("Edit comments");
     if (!answer || answer->isEmpty()) return;
     storecomments(curimage, *answer);
@@ -174,10 +189,11 @@ void frmdec1::mnuComments_Click()
     showcomments();
 }
 
-void frmdec1::mnuExit_Click() { close(); }
+void frmdec1::mnuExit_Click() {
+    close();
+}
 
-void frmdec1::closeEvent(QCloseEvent *event)
-{
+void frmdec1::closeEvent(QCloseEvent *event) {
     if (mayloseedits("Exit without saving changes?"))
         event->accept();
     else

@@ -9,20 +9,13 @@ class QPushButton;
 
 namespace korvane {
 
-class frmdec1;
-
-// What windows and tables built outside this file do for the start-up window. main.cpp fills
-// these before the window is first used; a button whose window is not set stays disabled.
+// The windows the start-up window opens live in later subsystems; main.cpp registers them
+// here. A button whose window is not registered stays disabled.
 struct frmdec1links {
     std::function<void()> upload;      // "&UPLOAD FROM ECU": the upload window, modal
     std::function<void()> download;    // "&DOWNLOAD TO ECU": the download window, modal
     std::function<void()> maps;        // "&MAPS": the main tuning window, modal
     std::function<void()> preferences; // Tools, Preferences: the preferences window, modal
-    // Start-up, before the template: build profile, title and version texts.
-    std::function<void()> buildprofile;
-    // Start-up, after the template: colours and preferences files, name tables, editor
-    // state, and the window's colours from the build profile.
-    std::function<void(frmdec1 &)> loadsettings;
 };
 frmdec1links &dec1links();
 
@@ -71,6 +64,8 @@ class frmdec1 : public QMainWindow {
   private:
     // True when nothing unsaved would be lost, or the user agrees to lose it.
     bool mayloseedits(const QString &question);
+    // Window, buttons, label and picture in the colours of the build profile.
+    void setcolours();
     void loadascurrent(const QString &path);
 };
 

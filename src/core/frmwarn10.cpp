@@ -11,8 +11,7 @@ namespace korvane {
 
 int32_t waitcount = 0;
 
-frmWarn10::frmWarn10()
-{
+frmWarn10::frmWarn10() {
     setWindowTitle("Working invalid file");
     setModal(true);
     setFixedSize(tw(6000), tw(3000));
@@ -40,8 +39,7 @@ frmWarn10::frmWarn10()
     Timer1->start();
 }
 
-void frmWarn10::Timer1_Timer()
-{
+void frmWarn10::Timer1_Timer() {
     ++waitcount;
     if (waitcount < 100) {
         ProgressBar1->setValue(waitcount);

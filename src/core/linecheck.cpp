@@ -4,6 +4,8 @@
 #include "platform/beep.h"
 #include "platform/forms.h"
 
+#include <array>
+
 namespace korvane {
 
 uint8_t writeseq[192];
@@ -17,10 +19,11 @@ namespace {
 // A weight must stay odd after the digit fold of addlinesig (w mod 10 + w div 10): then the
 // term value * w mod 256 is a bijection of value, and any one changed data byte changes the
 // line's sum. Odd w qualifies when its tens count (w div 10) is even; there are 65 such w.
-constexpr bool foldsodd(int w) { return w % 2 == 1 && (w / 10) % 2 == 0; }
+constexpr bool foldsodd(int w) {
+    return w % 2 == 1 && (w / 10) % 2 == 0;
+}
 
-constexpr std::array<uint8_t, 256> sigpermdefinition()
-{
+constexpr std::array<uint8_t, 256> sigpermdefinition() {
     std::array<uint8_t, 256> perm{};
     std::array<bool, 256> used{};
     std::array<uint8_t, 65> weights{};
@@ -43,37 +46,37 @@ constexpr std::array<uint8_t, 256> sigpermdefinition()
 }
 } // namespace
 
-void inittables()
-{
-    constexpr auto sequence = writeseqdefinition();
-    for (int i = 0; i < 192; ++i) writeseq[i] = sequence[i];
+void inittables() {
+    for (int i = 0; i < 192; ++i)
+        writeseq[i] = writeseqvalues[i];
     constexpr auto perm = sigpermdefinition();
-    for (int i = 0; i < 256; ++i) sigperm[i] = perm[i];
+    for (int i = 0; i < 256; ++i)
+        sigperm[i] = perm[i];
     for (int i = 0; i < 256; ++i) {
         if (i % 4 == 0) sigweights[i / 4] = sigperm[i];
         int count = 0;
-        for (uint8_t entry : sigperm) count += entry == i;
+        for (uint8_t entry : sigperm)
+            count += entry == i;
         if (count != 1) beep();
     }
 }
 
-void addlinesig(int line, int position, uint8_t value)
-{
+void addlinesig(int line, int position, uint8_t value) {
     int w = sigweights[(line % 2) * 32 + position];
     if (w % 2 == 1) w = w % 10 + w / 10;
     linesum[line] += (value * w) % 256;
 }
 
-void findsigindex(uint8_t value)
-{
+void findsigindex(uint8_t value) {
     for (int i = 0; i < 256; ++i)
         if (sigperm[i] == value) sigindex = uint8_t(i);
 }
 
-uint8_t linecheckbyte(int line) { return sigperm[linesum[line] % 256]; }
+uint8_t linecheckbyte(int line) {
+    return sigperm[linesum[line] % 256];
+}
 
-int failinglines()
-{
+int failinglines() {
     int bad = 0;
     for (int line = 0; line < maplinecount; ++line) {
         findsigindex(linestored[line]);
@@ -82,8 +85,7 @@ int failinglines()
     return bad;
 }
 
-int checklinesigs()
-{
+int checklinesigs() {
     const int bad = failinglines();
     if (bad > 1) {
         form<frmWarn10>()->exec();

@@ -5,12 +5,12 @@
 #include "core/frmdec1.h"
 #include "core/linecheck.h"
 #include "core/maptext.h"
+#include "core/savefile.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QSaveFile>
 
 namespace korvane {
 
@@ -22,13 +22,16 @@ QString srcfilename;
 namespace {
 constexpr int commentcolumn = 42;
 
-bool commentcharacter(int c) { return c >= 32 && c <= 127; }
+bool commentcharacter(int c) {
+    return c >= 32 && c <= 127;
+}
 } // namespace
 
-QString templatefile() { return programfolder() + "template.s20"; }
+QString templatefile() {
+    return programfolder() + "template.s20";
+}
 
-QString readmapfile(const QString &path, QByteArray &text)
-{
+QString readmapfile(const QString &path, QByteArray &text) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString("Cannot open %1: %2").arg(path, file.errorString());
@@ -39,8 +42,7 @@ QString readmapfile(const QString &path, QByteArray &text)
     return {};
 }
 
-QString loadmapfile(const QString &path, bool ascurrent)
-{
+QString loadmapfile(const QString &path, bool ascurrent) {
     QByteArray text;
     QString error = readmapfile(path, text);
     calimage &image = ascurrent ? curimage : srcimage;
@@ -65,29 +67,26 @@ QString loadmapfile(const QString &path, bool ascurrent)
     return {};
 }
 
-QString savemapfile(const QString &path)
-{
+QString savemapfile(const QString &path) {
     QByteArray text = savetext.size() == mapfilelength ? savetext : blankmaptext();
     packimage(curimage, text);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return QString("Cannot save %1: %2").arg(path, file.errorString());
+    const QString error = writewholefile(path, text);
+    if (!error.isEmpty()) return error;
     savetext = text;
     mapfilename = path;
     showmapfilename();
     return {};
 }
 
-QString commenttext(const calimage &image)
-{
+QString commenttext(const calimage &image) {
     QString text;
     for (int i = 0; i < 8; ++i)
-        for (int j = 0; j < 32; ++j) text += QChar(image.afrmap[commentcolumn + i][j]);
+        for (int j = 0; j < 32; ++j)
+            text += QChar(image.afrmap[commentcolumn + i][j]);
     return text;
 }
 
-void storecomments(calimage &image, const QString &text)
-{
+void storecomments(calimage &image, const QString &text) {
     const QString line = text.left(256).leftJustified(256, ' ');
     for (int n = 0; n < 256; ++n) {
         const int c = line[n].unicode();
@@ -95,8 +94,7 @@ void storecomments(calimage &image, const QString &text)
     }
 }
 
-void readcomments()
-{
+void readcomments() {
     for (int i = 0; i < 8; ++i)
         for (int j = 0; j < 32; ++j) {
             int16_t &c = curimage.afrmap[commentcolumn + i][j];
@@ -105,8 +103,7 @@ void readcomments()
     if (loaded<frmdec1>()) form<frmdec1>()->showcomments();
 }
 
-void showmapfilename()
-{
+void showmapfilename() {
     if (loaded<frmdec1>()) form<frmdec1>()->setWindowTitle(mapfilename);
 }
 

@@ -6,10 +6,10 @@ namespace korvane {
 
 struct calimage;
 
-extern QByteArray filetext;   // the text of the last file read in either mode
-extern QByteArray savetext;   // header, line ends and spare bytes of the last current file
-extern QString mapfilename;   // the current map file (caption of the start-up window)
-extern QString srcfilename;   // the import source
+extern QByteArray filetext; // the text of the last file read in either mode
+extern QByteArray savetext; // header, line ends and spare bytes of the last current file
+extern QString mapfilename; // the current map file (caption of the start-up window)
+extern QString srcfilename; // the import source
 
 // The template map file in the program folder.
 QString templatefile();

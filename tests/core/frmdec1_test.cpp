@@ -1,8 +1,10 @@
+#include "core/buildprofile.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "core/frmdec1.h"
 #include "core/linecheck.h"
 #include "core/mapfile.h"
+#include "core/names.h"
 #include "maptestkit.h"
 #include "platform/forms.h"
 #include "responder.h"
@@ -19,27 +21,23 @@
 using namespace korvane;
 
 namespace {
-bool sameimage(const calimage &a, const calimage &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 class StartupWindow : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         dec1links() = {};
         mapfilename.clear();
         savetext.clear();
         modified = 0;
         curimage = test::randomimage(31);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         unload<frmdec1>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     frmdec1 *open() { return form<frmdec1>(); }
     // A second map file beside the template, loaded as current.
-    QString usefile(unsigned seed)
-    {
+    QString usefile(unsigned seed) {
         const QString path = folder->file(QString("map%1.s20").arg(seed));
         test::writefile(path, test::maptextof(test::randomimage(seed)));
         responder.answerok(path);
@@ -53,8 +51,7 @@ class StartupWindow : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(StartupWindow, StartsOnTheTemplateWithTheLaterButtonsDisabled)
-{
+TEST_F(StartupWindow, StartsOnTheTemplateWithTheLaterButtonsDisabled) {
     window = open();
     EXPECT_TRUE(responder.asked.empty());
     EXPECT_EQ(window->windowTitle(), folder->file("template.s20"));
@@ -68,32 +65,28 @@ TEST_F(StartupWindow, StartsOnTheTemplateWithTheLaterButtonsDisabled)
     EXPECT_FALSE(window->mnuPreferences->isEnabled());
     EXPECT_EQ(window->Command3->text(), "&MAPS");
     EXPECT_EQ(sigweights[0], sigperm[0]); // the line check tables are built
+    EXPECT_EQ(expectedfw, 28);            // the build profile is set
+    EXPECT_FALSE(mapnames[0].isEmpty());  // and the name tables built
 }
 
-TEST_F(StartupWindow, RegisteredWindowsEnableTheirButtons)
-{
-    int maps = 0, profile = 0, settings = 0;
+TEST_F(StartupWindow, RegisteredWindowsEnableTheirButtons) {
+    int maps = 0;
     dec1links().maps = [&] { ++maps; };
-    dec1links().buildprofile = [&] { ++profile; };
-    dec1links().loadsettings = [&](frmdec1 &) { ++settings; };
     window = open();
     EXPECT_TRUE(window->Command3->isEnabled());
     EXPECT_FALSE(window->Command1->isEnabled());
     window->Command3->click();
     EXPECT_EQ(maps, 1);
-    EXPECT_EQ(profile, 1);
-    EXPECT_EQ(settings, 1);
 }
 
-TEST_F(StartupWindow, MissingOrDamagedTemplateWarnsAndGoesOn)
-{
+TEST_F(StartupWindow, MissingOrDamagedTemplateWarnsAndGoesOn) {
     const calimage before = curimage;
     QFile::remove(folder->file("template.s20"));
     window = open();
     ASSERT_EQ(responder.asked.size(), 1u);
     EXPECT_EQ(responder.asked[0].title, "Warning");
     EXPECT_TRUE(responder.asked[0].text.contains("template.s20"));
-    EXPECT_TRUE(sameimage(curimage, before));
+    EXPECT_TRUE(test::sameimage(curimage, before));
     EXPECT_TRUE(window->isEnabled());
     TearDown();
 
@@ -104,7 +97,7 @@ TEST_F(StartupWindow, MissingOrDamagedTemplateWarnsAndGoesOn)
     window = open();
     ASSERT_EQ(responder.asked.size(), 1u);
     EXPECT_TRUE(responder.asked[0].text.contains("Line 6, position 31"));
-    EXPECT_TRUE(sameimage(curimage, before));
+    EXPECT_TRUE(test::sameimage(curimage, before));
     // A save still writes a whole, loadable file from the writer's own skeleton.
     responder.answerok(folder->file("rescued.s20"));
     window->mnuSave_Click();
@@ -112,8 +105,7 @@ TEST_F(StartupWindow, MissingOrDamagedTemplateWarnsAndGoesOn)
     EXPECT_EQ(loadmapfile(folder->file("rescued.s20"), false), "");
 }
 
-TEST_F(StartupWindow, OpenCancelledOrBadChangesNothing)
-{
+TEST_F(StartupWindow, OpenCancelledOrBadChangesNothing) {
     window = open();
     const QString good = usefile(40);
     const calimage loaded = curimage;
@@ -129,13 +121,12 @@ TEST_F(StartupWindow, OpenCancelledOrBadChangesNothing)
     window->mnuopen_Click();
     EXPECT_EQ(responder.asked.back().kind, PromptRequest::Notice);
     EXPECT_TRUE(responder.asked.back().text.contains("1000 bytes"));
-    EXPECT_TRUE(sameimage(curimage, loaded));
+    EXPECT_TRUE(test::sameimage(curimage, loaded));
     EXPECT_EQ(mapfilename, good);
     EXPECT_EQ(window->windowTitle(), good);
 }
 
-TEST_F(StartupWindow, SaveToAnUnwritableFolderIsReportedAndTheOldFileSurvives)
-{
+TEST_F(StartupWindow, SaveToAnUnwritableFolderIsReportedAndTheOldFileSurvives) {
     window = open();
     const QString current = usefile(41);
     const QByteArray old = test::readfile(current);
@@ -147,7 +138,8 @@ TEST_F(StartupWindow, SaveToAnUnwritableFolderIsReportedAndTheOldFileSurvives)
     if (QFile probe(folder->file("locked/probe")); probe.open(QIODevice::WriteOnly)) {
         // Permissions do not bind this user: make "locked" a plain file, no folder at all.
         probe.remove();
-        QFile::setPermissions(folder->file("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(folder->file("locked"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QDir(folder->path()).rmdir("locked");
         test::writefile(folder->file("locked"), "x");
     }
@@ -167,8 +159,7 @@ TEST_F(StartupWindow, SaveToAnUnwritableFolderIsReportedAndTheOldFileSurvives)
     EXPECT_EQ(modified, 255);
 }
 
-TEST_F(StartupWindow, ExitNewOpenAndTheCloseBoxAskBeforeLosingEdits)
-{
+TEST_F(StartupWindow, ExitNewOpenAndTheCloseBoxAskBeforeLosingEdits) {
     window = open();
     const QString current = usefile(42);
     curimage.rammaps[1][1] ^= 1;
@@ -179,7 +170,7 @@ TEST_F(StartupWindow, ExitNewOpenAndTheCloseBoxAskBeforeLosingEdits)
     window->mnuNew_Click();
     responder.answercancel();
     window->mnuopen_Click();
-    EXPECT_TRUE(sameimage(curimage, edited));
+    EXPECT_TRUE(test::sameimage(curimage, edited));
     EXPECT_EQ(responder.count(PromptRequest::OpenFile), 1); // only the one of usefile
 
     responder.answercancel();
@@ -202,8 +193,7 @@ TEST_F(StartupWindow, ExitNewOpenAndTheCloseBoxAskBeforeLosingEdits)
     (void)current;
 }
 
-TEST_F(StartupWindow, EditingCommentsMarksTheImageEdited)
-{
+TEST_F(StartupWindow, EditingCommentsMarksTheImageEdited) {
     window = open();
     ecudirty = 0;
     responder.answerok(QString());
@@ -218,8 +208,7 @@ TEST_F(StartupWindow, EditingCommentsMarksTheImageEdited)
     EXPECT_EQ(curimage.afrmap[49][31], ' ');
 }
 
-TEST(StartupPosition, CentredAcrossAThirdDownAndNeverAboveTheScreen)
-{
+TEST(StartupPosition, CentredAcrossAThirdDownAndNeverAboveTheScreen) {
     EXPECT_EQ(startupposition(QRect(0, 0, 1024, 920), QSize(704, 620)), QPoint(160, 100));
     EXPECT_EQ(startupposition(QRect(0, 30, 800, 500), QSize(704, 620)), QPoint(48, 30));
 }

@@ -12,8 +12,7 @@
 
 using namespace korvane;
 
-TEST(LineCheck, TablesAreAPermutationWithOddFoldedWeights)
-{
+TEST(LineCheck, TablesAreAPermutationWithOddFoldedWeights) {
     inittables();
     EXPECT_EQ(std::set<uint8_t>(std::begin(sigperm), std::end(sigperm)).size(), 256u);
     for (int k = 0; k < 64; ++k) {
@@ -22,8 +21,7 @@ TEST(LineCheck, TablesAreAPermutationWithOddFoldedWeights)
         EXPECT_EQ(w % 2, 1) << k;
         EXPECT_EQ((w % 10 + w / 10) % 2, 1) << "weight " << w << " folds to an even factor";
     }
-    const auto sequence = writeseqdefinition();
-    EXPECT_TRUE(std::equal(sequence.begin(), sequence.end(), writeseq));
+    EXPECT_TRUE(std::equal(std::begin(writeseqvalues), std::end(writeseqvalues), writeseq));
     for (int i = 0; i < 256; ++i) {
         findsigindex(sigperm[i]);
         EXPECT_EQ(sigindex, i);
@@ -31,9 +29,9 @@ TEST(LineCheck, TablesAreAPermutationWithOddFoldedWeights)
 }
 
 // Every single-byte change of a line's data or check field (beyond the case of a digit) is
-// either refused as a bad digit or makes that line, and only that line, fail. Exhaustive over byte values, for an even and an odd line.
-TEST(LineCheck, EverySingleByteChangeOfALineIsCaught)
-{
+// either refused as a bad digit or makes that line, and only that line, fail. Exhaustive over byte
+// values, for an even and an odd line.
+TEST(LineCheck, EverySingleByteChangeOfALineIsCaught) {
     inittables();
     QByteArray text = test::maptextof(test::randomimage(11));
     sumlines(text);
@@ -71,8 +69,7 @@ TEST(LineCheck, EverySingleByteChangeOfALineIsCaught)
         }
 }
 
-TEST(LineCheck, ALineCopiedToTheSameParityStillPasses)
-{
+TEST(LineCheck, ALineCopiedToTheSameParityStillPasses) {
     inittables();
     QByteArray text = test::maptextof(test::randomimage(3));
     text.replace(20 * maplinelength + 8, 66, text.mid(4 * maplinelength + 8, 66));
@@ -80,12 +77,12 @@ TEST(LineCheck, ALineCopiedToTheSameParityStillPasses)
     EXPECT_EQ(failinglines(), 0);
 }
 
-TEST(WaitWindow, ClosesOnTheTickAfter100OrAfterTheSkipCode)
-{
+TEST(WaitWindow, ClosesOnTheTickAfter100OrAfterTheSkipCode) {
     auto *wait = new frmWarn10;
     wait->show();
     EXPECT_EQ(wait->windowTitle(), "Working invalid file");
-    for (int i = 0; i < 99; ++i) wait->Timer1_Timer();
+    for (int i = 0; i < 99; ++i)
+        wait->Timer1_Timer();
     EXPECT_EQ(wait->ProgressBar1->value(), 99);
     wait->Timer1_Timer(); // 100: nothing
     EXPECT_TRUE(wait->isVisible());
@@ -108,8 +105,7 @@ TEST(WaitWindow, ClosesOnTheTickAfter100OrAfterTheSkipCode)
     delete wait;
 }
 
-TEST(WaitWindow, ShownOnlyWhenMoreThanOneLineFails)
-{
+TEST(WaitWindow, ShownOnlyWhenMoreThanOneLineFails) {
     inittables();
     QByteArray text = test::maptextof(test::randomimage(5));
     test::WaitWindowCloser closer;

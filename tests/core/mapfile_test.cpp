@@ -15,7 +15,6 @@
 using namespace korvane;
 
 namespace {
-bool sameimage(const calimage &a, const calimage &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Everything a load or save may change.
 struct MapState {
@@ -26,24 +25,23 @@ struct MapState {
     int32_t sums[7];
     uint8_t changed;
 
-    static MapState now()
-    {
-        MapState s{curimage, srcimage, savetext, mapfilename, srcfilename, modified, {}, cellchanged[3][4][5]};
+    static MapState now() {
+        MapState s{curimage,    srcimage, savetext, mapfilename,
+                   srcfilename, modified, {},       cellchanged[3][4][5]};
         std::memcpy(s.sums, mapsums, sizeof s.sums);
         return s;
     }
-    bool operator==(const MapState &o) const
-    {
-        return sameimage(current, o.current) && sameimage(source, o.source) && saved == o.saved &&
-               name == o.name && sourcename == o.sourcename && modifiedflag == o.modifiedflag &&
-               std::memcmp(sums, o.sums, sizeof sums) == 0 && changed == o.changed;
+    bool operator==(const MapState &o) const {
+        return test::sameimage(current, o.current) && test::sameimage(source, o.source) &&
+               saved == o.saved && name == o.name && sourcename == o.sourcename &&
+               modifiedflag == o.modifiedflag && std::memcmp(sums, o.sums, sizeof sums) == 0 &&
+               changed == o.changed;
     }
 };
 
 class MapFile : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         inittables();
         // A loaded current file, a loaded source, and unsaved edits.
         test::writefile(folder.file("current.s20"), test::maptextof(test::randomimage(1)));
@@ -58,8 +56,7 @@ class MapFile : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(MapFile, LoadAsCurrentReplacesImageNameSumsAndFlags)
-{
+TEST_F(MapFile, LoadAsCurrentReplacesImageNameSumsAndFlags) {
     const calimage image = test::randomimage(3);
     const QByteArray text = test::maptextof(image);
     test::writefile(folder.file("new.s20"), text);
@@ -70,8 +67,8 @@ TEST_F(MapFile, LoadAsCurrentReplacesImageNameSumsAndFlags)
     for (int i = 42; i < 50; ++i)
         for (auto &c : cleaned.afrmap[i])
             if (c < 32 || c > 127) c = 0;
-    EXPECT_TRUE(sameimage(curimage, cleaned));
-    EXPECT_TRUE(sameimage(srcimage, source));
+    EXPECT_TRUE(test::sameimage(curimage, cleaned));
+    EXPECT_TRUE(test::sameimage(srcimage, source));
     EXPECT_EQ(mapfilename, folder.file("new.s20"));
     EXPECT_EQ(savetext, text);
     EXPECT_EQ(modified, 0);
@@ -82,13 +79,12 @@ TEST_F(MapFile, LoadAsCurrentReplacesImageNameSumsAndFlags)
     EXPECT_EQ(mapsums[2], sum);
 }
 
-TEST_F(MapFile, LoadAsSourceTouchesOnlyTheSource)
-{
+TEST_F(MapFile, LoadAsSourceTouchesOnlyTheSource) {
     const MapState before = MapState::now();
     const calimage image = test::randomimage(4);
     test::writefile(folder.file("other.s20"), test::maptextof(image));
     ASSERT_EQ(loadmapfile(folder.file("other.s20"), false), "");
-    EXPECT_TRUE(sameimage(srcimage, image));
+    EXPECT_TRUE(test::sameimage(srcimage, image));
     EXPECT_EQ(srcfilename, folder.file("other.s20"));
     MapState after = MapState::now();
     after.source = before.source;
@@ -96,8 +92,7 @@ TEST_F(MapFile, LoadAsSourceTouchesOnlyTheSource)
     EXPECT_TRUE(after == before);
 }
 
-TEST_F(MapFile, BadFilesChangeNothingAndSayWhy)
-{
+TEST_F(MapFile, BadFilesChangeNothingAndSayWhy) {
     const QByteArray good = test::maptextof(test::randomimage(5));
     QByteArray baddigit = good;
     baddigit[7 * 76 + 12] = 'x';
@@ -124,8 +119,7 @@ TEST_F(MapFile, BadFilesChangeNothingAndSayWhy)
     EXPECT_TRUE(MapState::now() == before);
 }
 
-TEST_F(MapFile, DamagedFilesOnDiskLoadWholeOrChangeNothing)
-{
+TEST_F(MapFile, DamagedFilesOnDiskLoadWholeOrChangeNothing) {
     const QByteArray good = test::maptextof(test::randomimage(6));
     test::WaitWindowCloser closer;
     std::mt19937 rng(99);
@@ -133,7 +127,8 @@ TEST_F(MapFile, DamagedFilesOnDiskLoadWholeOrChangeNothing)
     for (int round = 0; round < 300; ++round) {
         QByteArray text = good;
         for (int n = 1 + rng() % 3; n > 0; --n)
-            text[rng() % text.size()] = rng() % 4 ? "0123456789ABCDEFabcdef"[rng() % 22] : char(rng());
+            text[rng() % text.size()] =
+                rng() % 4 ? "0123456789ABCDEFabcdef"[rng() % 22] : char(rng());
         if (round % 3 == 1) text.truncate(rng() % text.size());
         test::writefile(path, text);
         modified = 255;
@@ -148,8 +143,7 @@ TEST_F(MapFile, DamagedFilesOnDiskLoadWholeOrChangeNothing)
     EXPECT_GT(closer.waits, 0);
 }
 
-TEST_F(MapFile, TwoFailingLinesWaitThenLoadTheValuesAsTheyAre)
-{
+TEST_F(MapFile, TwoFailingLinesWaitThenLoadTheValuesAsTheyAre) {
     QByteArray text = test::maptextof(test::randomimage(7));
     text[250 * 76 + 8] = text[250 * 76 + 8] == '1' ? '2' : '1'; // rammaps column 40, load 0
     text[251 * 76 + 73] = text[251 * 76 + 73] == '1' ? '2' : '1';
@@ -160,8 +154,7 @@ TEST_F(MapFile, TwoFailingLinesWaitThenLoadTheValuesAsTheyAre)
     EXPECT_EQ(curimage.rammaps[40][0], QByteArray(text.mid(250 * 76 + 8, 2)).toInt(nullptr, 16));
 }
 
-TEST_F(MapFile, SaveWrites402LinesThatLoadBackIdentical)
-{
+TEST_F(MapFile, SaveWrites402LinesThatLoadBackIdentical) {
     const QByteArray loaded = savetext;
     const calimage image = curimage;
     modified = 255;
@@ -178,13 +171,12 @@ TEST_F(MapFile, SaveWrites402LinesThatLoadBackIdentical)
     EXPECT_EQ(written.mid(24 * 76 + 56, 16), loaded.mid(24 * 76 + 56, 16)); // spare bytes
     curimage = calimage{};
     ASSERT_EQ(loadmapfile(path, true), "");
-    EXPECT_TRUE(sameimage(curimage, image));
+    EXPECT_TRUE(test::sameimage(curimage, image));
     sumlines(written);
     EXPECT_EQ(failinglines(), 0);
 }
 
-TEST_F(MapFile, SaveWorksWhenNoFileWasEverLoaded)
-{
+TEST_F(MapFile, SaveWorksWhenNoFileWasEverLoaded) {
     savetext.clear();
     curimage = test::randomimage(10);
     const QString path = folder.file("fresh.s20");
@@ -197,8 +189,7 @@ TEST_F(MapFile, SaveWorksWhenNoFileWasEverLoaded)
     EXPECT_EQ(unpackimage(written, back), "");
 }
 
-TEST_F(MapFile, FailedSaveKeepsTheNameAndTheOldFile)
-{
+TEST_F(MapFile, FailedSaveKeepsTheNameAndTheOldFile) {
     const QByteArray old = test::readfile(mapfilename);
     const QString name = mapfilename;
     const QByteArray saved = savetext;
@@ -209,24 +200,23 @@ TEST_F(MapFile, FailedSaveKeepsTheNameAndTheOldFile)
     EXPECT_EQ(test::readfile(name), old);
 }
 
-TEST_F(MapFile, CommentsAreStoredSoEverySavedFileLoadsAgain)
-{
+TEST_F(MapFile, CommentsAreStoredSoEverySavedFileLoadsAgain) {
     storecomments(curimage, QString(300, 'x'));
     EXPECT_EQ(curimage.afrmap[49][31], 'x');
     storecomments(curimage, QString("tab\there é\u20AC") + QChar(127));
     const QString comment = commenttext(curimage);
     EXPECT_EQ(comment.size(), 256);
     EXPECT_EQ(comment.left(3), "tab");
-    EXPECT_EQ(curimage.afrmap[42][3], 0);   // tab
-    EXPECT_EQ(curimage.afrmap[42][9], 0);   // é
-    EXPECT_EQ(curimage.afrmap[42][10], 0);  // euro sign
+    EXPECT_EQ(curimage.afrmap[42][3], 0);  // tab
+    EXPECT_EQ(curimage.afrmap[42][9], 0);  // é
+    EXPECT_EQ(curimage.afrmap[42][10], 0); // euro sign
     EXPECT_EQ(curimage.afrmap[42][11], 127);
     EXPECT_EQ(curimage.afrmap[42][12], ' ');
     EXPECT_EQ(curimage.afrmap[49][31], ' ');
     ASSERT_EQ(savemapfile(folder.file("commented.s20")), "");
     const calimage saved = curimage;
     ASSERT_EQ(loadmapfile(folder.file("commented.s20"), true), "");
-    EXPECT_TRUE(sameimage(curimage, saved));
+    EXPECT_TRUE(test::sameimage(curimage, saved));
 
     curimage.afrmap[43][0] = 7;
     curimage.afrmap[43][1] = 200;

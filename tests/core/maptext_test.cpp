@@ -9,30 +9,24 @@
 
 using namespace korvane;
 
-namespace {
-bool sameimage(const calimage &a, const calimage &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-} // namespace
-
-TEST(MapText, RandomImageRoundTripsAndEveryLinePasses)
-{
+TEST(MapText, RandomImageRoundTripsAndEveryLinePasses) {
     inittables();
     const calimage image = test::randomimage(42);
     const QByteArray text = test::maptextof(image);
     ASSERT_EQ(text.size(), mapfilelength);
     calimage back{};
     ASSERT_EQ(unpackimage(text, back), "");
-    EXPECT_TRUE(sameimage(image, back));
+    EXPECT_TRUE(test::sameimage(image, back));
     sumlines(text);
     EXPECT_EQ(failinglines(), 0);
 }
 
-TEST(MapText, FieldsSitWhereTheLayoutPutsThem)
-{
+TEST(MapText, FieldsSitWhereTheLayoutPutsThem) {
     inittables();
     calimage image{};
-    image.settings[3][5] = 10;     // ECU 0x1035: data byte 21 of line 1
-    image.fuelmap[3][20] = 10000;  // cell 4 of line 153
-    image.afrmap[42][0] = 'K';     // first comment character: line 138
+    image.settings[3][5] = 10;    // ECU 0x1035: data byte 21 of line 1
+    image.fuelmap[3][20] = 10000; // cell 4 of line 153
+    image.afrmap[42][0] = 'K';    // first comment character: line 138
     const QByteArray text = test::maptextof(image);
     EXPECT_EQ(text.mid(126, 2), "0A");
     EXPECT_EQ(text.mid(11652, 4), "2710");
@@ -40,31 +34,31 @@ TEST(MapText, FieldsSitWhereTheLayoutPutsThem)
     EXPECT_EQ(text.mid(153 * 76, 8), "S12340E0");
 }
 
-TEST(MapText, LowerCaseDigitsReadAsUpperAndAreWrittenUpper)
-{
+TEST(MapText, LowerCaseDigitsReadAsUpperAndAreWrittenUpper) {
     inittables();
     const calimage image = test::randomimage(9);
     const QByteArray upper = test::maptextof(image);
     QByteArray lower = upper;
     for (int line = 0; line < maplinecount; ++line)
-        for (int p = 8; p < 74; ++p) lower[line * 76 + p] = char(std::tolower(lower[line * 76 + p]));
+        for (int p = 8; p < 74; ++p)
+            lower[line * 76 + p] = char(std::tolower(lower[line * 76 + p]));
     ASSERT_NE(lower, upper);
     calimage back{};
     ASSERT_EQ(unpackimage(lower, back), "");
-    EXPECT_TRUE(sameimage(image, back));
+    EXPECT_TRUE(test::sameimage(image, back));
     packimage(back, lower);
     EXPECT_EQ(lower, upper);
 }
 
-TEST(MapText, HeaderLineEndAndSpareBytesAreCarriedOverAndCovered)
-{
+TEST(MapText, HeaderLineEndAndSpareBytesAreCarriedOverAndCovered) {
     inittables();
     QByteArray text = test::maptextof(test::randomimage(1));
     for (int line = 0; line < maplinecount; ++line) {
         text.replace(line * 76, 8, QByteArray::number(line).rightJustified(8, '#'));
         text.replace(line * 76 + 74, 2, "|\n");
     }
-    for (int p = 8 + 48; p < 72; ++p) text[30 * 76 + p] = 'e'; // spare bytes of a PWM line
+    for (int p = 8 + 48; p < 72; ++p)
+        text[30 * 76 + p] = 'e'; // spare bytes of a PWM line
     packimage(test::randomimage(2), text);
     EXPECT_EQ(text.mid(200 * 76, 8), "#####200");
     EXPECT_EQ(text.mid(401 * 76 + 74, 2), "|\n");
@@ -73,15 +67,15 @@ TEST(MapText, HeaderLineEndAndSpareBytesAreCarriedOverAndCovered)
     EXPECT_EQ(failinglines(), 0);
 }
 
-TEST(MapText, BadTextsAreRefusedWithWhereAndTheImageIsUntouched)
-{
+TEST(MapText, BadTextsAreRefusedWithWhereAndTheImageIsUntouched) {
     const QByteArray good = test::maptextof(test::randomimage(4));
     const calimage before = test::randomimage(8);
     calimage image = before;
 
     QByteArray baddigit = good;
     baddigit[100 * 76 + 39] = 'G';
-    EXPECT_EQ(unpackimage(baddigit, image), "Line 101, position 40: \"G\" is not a hexadecimal digit.");
+    EXPECT_EQ(unpackimage(baddigit, image),
+              "Line 101, position 40: \"G\" is not a hexadecimal digit.");
     QByteArray badfield = good;
     badfield[401 * 76 + 73] = ' ';
     EXPECT_EQ(unpackimage(badfield, image),
@@ -89,17 +83,17 @@ TEST(MapText, BadTextsAreRefusedWithWhereAndTheImageIsUntouched)
     EXPECT_EQ(unpackimage(QByteArray(), image), "The file is empty.");
     EXPECT_TRUE(unpackimage(good.left(30551), image).contains("30551 bytes"));
     QByteArray lf;
-    for (int line = 0; line < maplinecount; ++line) lf += good.mid(line * 76, 74) + "\n";
+    for (int line = 0; line < maplinecount; ++line)
+        lf += good.mid(line * 76, 74) + "\n";
     EXPECT_TRUE(unpackimage(lf, image).contains("LF only"));
-    EXPECT_TRUE(sameimage(image, before));
+    EXPECT_TRUE(test::sameimage(image, before));
     // Only the first 30552 bytes count.
     EXPECT_EQ(unpackimage(good + "trailing junk", image), "");
 }
 
 // Thousands of damaged files: each one is either decoded whole, or refused with the image
 // untouched. Run under the sanitizers this also proves no read past the text.
-TEST(MapText, RandomCorruptionsLoadWholeOrChangeNothing)
-{
+TEST(MapText, RandomCorruptionsLoadWholeOrChangeNothing) {
     inittables();
     const calimage original = test::randomimage(77);
     const QByteArray good = test::maptextof(original);
@@ -109,7 +103,8 @@ TEST(MapText, RandomCorruptionsLoadWholeOrChangeNothing)
         QByteArray text = good;
         switch (round % 4) {
         case 0: // flipped bytes
-            for (int n = 1 + rng() % 4; n > 0; --n) text[rng() % text.size()] = char(rng());
+            for (int n = 1 + rng() % 4; n > 0; --n)
+                text[rng() % text.size()] = char(rng());
             break;
         case 1: // truncated
             text.truncate(rng() % text.size());
@@ -119,7 +114,8 @@ TEST(MapText, RandomCorruptionsLoadWholeOrChangeNothing)
             if (rng() % 2) text += QByteArray(int(rng() % 1000), 'A');
             break;
         case 3: // whole lines removed
-            for (int n = 1 + rng() % 3; n > 0; --n) text.remove(int(rng() % 402) * 76, 76);
+            for (int n = 1 + rng() % 3; n > 0; --n)
+                text.remove(int(rng() % 402) * 76, 76);
             if (rng() % 2) text += good.right(int(rng() % 500));
             break;
         }
@@ -128,7 +124,7 @@ TEST(MapText, RandomCorruptionsLoadWholeOrChangeNothing)
         const QString error = unpackimage(text, image);
         if (!error.isEmpty()) {
             ++refused;
-            ASSERT_TRUE(sameimage(image, before)) << round;
+            ASSERT_TRUE(test::sameimage(image, before)) << round;
             continue;
         }
         ASSERT_GE(text.size(), mapfilelength);

@@ -21,8 +21,7 @@ constexpr char templatecomment[] = "Korvane template map file: a ne"
 
 // Neutral starting values: display zero for the offset maps and tables, a flat fuel and
 // spark map, 14.7 AFR, and axes that read 760 mmHg .. 12 psi and 0 .. 8000 rpm.
-calimage neutralcalibration()
-{
+calimage neutralcalibration() {
     calimage image{};
     for (int k = 0; k < 31; ++k) {
         const int load = k < 19 ? 40 : 50; // 40 mmHg to atmospheric, then 1 psi a site
@@ -31,10 +30,11 @@ calimage neutralcalibration()
         image.settings[6 + k / 16][k % 16] = int16_t(rpm);
     }
     for (int map : {10, 11, 17, 18, 23, 25, 26}) // tables shown as raw - 128
-        for (int e = 0; e < 16; ++e) image.settings[map + 8][e] = 128;
+        for (int e = 0; e < 16; ++e)
+            image.settings[map + 8][e] = 128;
     for (int x = 0; x < 32; ++x)
         for (int y = 0; y < 32; ++y) {
-            image.fuelmap[x][y] = 1000; // 5.0
+            image.fuelmap[x][y] = 1000;      // 5.0
             image.rammaps[x][y] = 128;       // map 2 fuel trim 0
             image.rammaps[32 + x][y] = 128;  // map 3 fuel trim 0
             image.rammaps[64 + x][y] = 10;   // map 4 spark 10 degrees
@@ -48,16 +48,14 @@ calimage neutralcalibration()
 }
 } // namespace
 
-TEST(Template, DISABLED_WriteShippedTemplate)
-{
+TEST(Template, DISABLED_WriteShippedTemplate) {
     inittables();
     savetext.clear(); // no file loaded: the writer starts from its own line skeleton
     curimage = neutralcalibration();
     ASSERT_EQ(savemapfile(test::datadir() + "/template.s20"), "");
 }
 
-TEST(Template, ShippedTemplateIsTheNeutralCalibrationAndPassesEveryCheck)
-{
+TEST(Template, ShippedTemplateIsTheNeutralCalibrationAndPassesEveryCheck) {
     inittables();
     const QString path = test::datadir() + "/template.s20";
     QFile file(path);

@@ -1,7 +1,7 @@
 #include "simecuprotocol.h"
 
 #include "core/commands.h"
-#include "core/writeseqtemp.h" // TEMPORARY, see there
+#include "core/linecheck.h"
 
 #include <algorithm>
 
@@ -74,7 +74,7 @@ void SimProtocol::receive(uint8_t byte, std::vector<uint8_t> &out)
     case Await::downloadhead:
         collected.push_back(byte);
         if (int(collected.size()) == headbytes) {
-            headok = std::equal(collected.begin(), collected.end(), writeseq);
+            headok = std::equal(collected.begin(), collected.end(), writeseqvalues);
             downloading = true;
             await = Await::command;
         }
@@ -220,7 +220,7 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out)
 void SimProtocol::finishwrite(std::vector<uint8_t> &out)
 {
     await = Await::command;
-    const bool tailok = std::equal(collected.begin(), collected.end(), writeseq + headbytes);
+    const bool tailok = std::equal(collected.begin(), collected.end(), writeseqvalues + headbytes);
     if (!tailok || refusewrites || !valid(address)) {
         out.push_back(0);
         return;
