@@ -14,6 +14,7 @@ SerialPort &mainport()
 QString openmainport()
 {
     SerialPort &port = mainport();
+    closemainport(); // a second attempt starts afresh
     if (!port.setCommPort(comport).isEmpty()) {
         closemainport();
         return QStringLiteral("an error occurred setting the com port number");

@@ -44,6 +44,7 @@ void SimProtocol::reply(uint8_t command, uint8_t byte, std::vector<uint8_t> &out
     if (command == wrongcommand && command == lastcommand) {
         byte = wrongvalue;
         lastcommand = 0; // only the first reply byte of the command is wrong
+        wronged = true;
     }
     out.push_back(byte);
 }
@@ -52,7 +53,12 @@ void SimProtocol::receive(uint8_t byte, std::vector<uint8_t> &out)
 {
     switch (await) {
     case Await::command:
+        wronged = false;
         command(byte, out);
+        if (wronged) { // an ECU that answered wrongly did not start the command either
+            await = Await::command;
+            downloading = false;
+        }
         return;
     case Await::writeaddresshigh:
         address = (byte - cmd::writeaddressflag) << 8;

@@ -48,6 +48,7 @@ class SimProtocol {
     Await await = Await::command;
     bool downloading = false; // between an accepted 'B' head and a command other than 'V'/'f'
     bool afrhalf = false;     // the first 'h' of the AFR step came
+    bool wronged = false;     // the last command got the wrong reply
     uint8_t lastcommand = 0;
     int address = 0, value = 0, pendingmap = 0, pendingrow = 0, monitor = 0;
     std::vector<uint8_t> collected;

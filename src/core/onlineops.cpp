@@ -1,0 +1,127 @@
+#include "core/onlineops.h"
+
+#include "core/calimage.h"
+#include "core/commands.h"
+#include "core/commio.h"
+#include "core/editorstate.h"
+#include "core/flags.h"
+#include "core/livedata.h"
+#include "core/mainport.h"
+#include "core/messages.h"
+#include "core/pauseonline.h"
+#include "core/timing.h"
+#include "core/writeseqtemp.h" // TEMPORARY, see there
+#include "platform/beep.h"
+#include "platform/hourglass.h"
+#include "platform/prompts.h"
+
+namespace korvane {
+
+namespace {
+constexpr int tailstart = 128, tailbytes = 64;
+
+// Sends commtx in mode; true when the exchange worked.
+bool exchange(uint8_t byte, int mode)
+{
+    commtx = byte;
+    commio(mode);
+    return commerror == 0;
+}
+
+void writefailed()
+{
+    beep();
+    multierror = true;
+    if (!groupactive)
+        showmessage(QStringLiteral("An programming error occurred, try again"),
+                    QStringLiteral("System error"), 30, forced);
+}
+
+// The bytes of one write; false at the first exchange that fails or a wrong 'H' reply.
+bool sendwrite(int address, int value)
+{
+    if (!exchange(cmd::version, 0) || !exchange(cmd::version, 0)) return false;
+    if (!exchange(cmd::writeopen, 0) || commrx != cmd::writeopened) return false;
+    exchange(uint8_t(address / 256 + cmd::writeaddressflag), 1);
+    exchange(uint8_t(address & 255), 1);
+    exchange(uint8_t(value), 1);
+    for (int i = 0; i < tailbytes - 1; ++i) {
+        exchange(writeseq[tailstart + i], 1);
+        countedpause(mainport(), pauseP1);
+    }
+    entrypending = false;
+    return exchange(writeseq[tailstart + tailbytes - 1], 0);
+}
+} // namespace
+
+void sendsetting(int address, int value)
+{
+    if (livewrite == 0) return;
+    if (!isecuaddress(address) || value < 0 || value > 255) {
+        // A caller's fault, never the ECU's: nothing may reach the ECU's memory.
+        beep();
+        multierror = true;
+        if (!groupactive)
+            showmessage(QStringLiteral("Setting not sent: address &H%1 value %2 is outside the ECU")
+                            .arg(QString::number(address, 16).toUpper())
+                            .arg(value),
+                        QStringLiteral("System error"), 30, forced);
+        return;
+    }
+    pollready = 0;
+    bool sent;
+    {
+        Hourglass pointer;
+        sent = sendwrite(address, value);
+    }
+    if (!sent) {
+        writefailed();
+        return;
+    }
+    const int expected = (address + value) & 255;
+    if (commrx == (expected == 0 ? 1 : expected)) return;
+    multierror = true;
+    if (commrx == 0) {
+        showmessage(QStringLiteral("The ECU refused this setting. The new value is kept on the "
+                                   "PC only; download to make it take effect."),
+                    QStringLiteral("Information"), 40, forced);
+        return;
+    }
+    writefailed();
+}
+
+void sendmapselect()
+{
+    if (online != flagset || curmap >= 8 || curmap < 1) return;
+    const int row = currpm;
+    const int expected = curmap == 1 ? row / 4 + 0x45 : 72 + 4 * (curmap - 2) + row / 8 + 5;
+    if (exchange(cmd::selectmap(curmap), 0) && exchange(uint8_t(row), 0) &&
+        exchange(cmd::confirmmap(curmap), 0) && commrx == expected)
+        return;
+    showmessage(QStringLiteral("An error occured, try again"), QStringLiteral("System error"), 30,
+                forced);
+}
+
+void stepafr()
+{
+    pauseonline();
+    if (msgboxokcancel(
+            QStringLiteral("This will reduce AFR by 15% (14.7 to 12.5) for calibration, OK?"))) {
+        // A missing reply is reported too: silence would leave the user believing the ECU had
+        // stepped its mixture, or had not.
+        const auto noreply = [] {
+            showmessage(QStringLiteral("The ECU did not answer the AFR step:") + commerrtext,
+                        QStringLiteral("Warning"), 30, forced);
+        };
+        const auto wrongreply = [] {
+            showmessage(QStringLiteral("An error occurred"), QStringLiteral("Warning"), 30, forced);
+        };
+        if (!exchange(cmd::afrstep, 0)) noreply();
+        else if (commrx != cmd::afrstep1) wrongreply();
+        else if (!exchange(cmd::afrstep, 0)) noreply();
+        else if (commrx != cmd::afrstep2) wrongreply();
+    }
+    resumeonline();
+}
+
+} // namespace korvane
