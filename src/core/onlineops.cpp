@@ -10,7 +10,7 @@
 #include "core/messages.h"
 #include "core/pauseonline.h"
 #include "core/timing.h"
-#include "core/writeseqtemp.h" // TEMPORARY, see there
+#include "core/linecheck.h"
 #include "platform/beep.h"
 #include "platform/hourglass.h"
 #include "platform/prompts.h"

@@ -5,7 +5,7 @@
 #include "core/mainwindowhooks.h"
 #include "core/onlineops.h"
 #include "core/pauseonline.h"
-#include "core/writeseqtemp.h" // TEMPORARY, see there
+#include "core/linecheck.h"
 #include "platform/beep.h"
 #include "responder.h"
 #include "simlink.h"
@@ -40,7 +40,7 @@ QByteArray writebytes(int address, int value)
     bytes += char(address / 256 + 128);
     bytes += char(address & 255);
     bytes += char(value);
-    bytes += QByteArray(reinterpret_cast<const char *>(writeseq + 128), 64);
+    bytes += QByteArray(reinterpret_cast<const char *>(writeseqvalues + 128), 64);
     return bytes;
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/buildprofile.h"
 #include "core/commio.h"
+#include "core/linecheck.h"
 #include "core/mainport.h"
 #include "core/prefs.h"
 
@@ -11,6 +12,7 @@ void SimLinkTest::SetUp()
 {
     ASSERT_TRUE(ecu.ok()) << ecu.error().toStdString();
     setbuildprofile();
+    inittables();
     comport = 1;
     hidemessages = 0;
     commrx = 0;
