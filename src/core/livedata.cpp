@@ -16,7 +16,6 @@ namespace korvane {
 int16_t livevals[livecount]{};
 int16_t livepeaks[livecount]{};
 int16_t enginerpm = 0;
-uint8_t liverpm = 0, liveload = 0;
 uint8_t knockdoty[256]{}, knockdotx[256]{};
 uint8_t vct1target = 0, vct1feedback = 0, vct2target = 0, vct2feedback = 0, vctresearch = 0;
 uint8_t pollready = flagset;

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/livecell.h" // liverpm, liveload: the live cell
+
 #include <QString>
 #include <cstdint>
 
@@ -15,7 +17,6 @@ enum LiveSlot {
 extern int16_t livevals[livecount];
 extern int16_t livepeaks[livecount];
 extern int16_t enginerpm;         // engine speed in rpm
-extern uint8_t liverpm, liveload; // the ECU's live cell, clamped to the map on screen
 extern uint8_t knockdoty[256], knockdotx[256]; // knock plot history, entry 0 the newest
 extern uint8_t vct1target, vct1feedback, vct2target, vct2feedback, vctresearch;
 

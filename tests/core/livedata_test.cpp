@@ -1,0 +1,214 @@
+#include "core/colours.h"
+#include "core/commio.h"
+#include "core/editorstate.h"
+#include "core/flags.h"
+#include "core/livedata.h"
+#include "core/prefs.h"
+#include "simlink.h"
+
+#include <cstring>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class LivePollTest : public SimLinkTest {
+  protected:
+    void SetUp() override
+    {
+        SimLinkTest::SetUp();
+        online = flagset;
+        pollready = flagset;
+        floatopen = 0;
+        rpmhold = 0;
+        loadhold = 0;
+        curmap = 1;
+        currpm = curload = liverpm = liveload = 0;
+        enginerpm = 0;
+        std::memset(livevals, 0, sizeof livevals);
+        std::memset(fueltrace, 0, sizeof fueltrace);
+        std::memset(sparktrace, 0, sizeof sparktrace);
+        std::memset(visittrace, 0, sizeof visittrace);
+        colours[1] = 0; // black wire graph
+    }
+    void TearDown() override
+    {
+        online = 0;
+        floatopen = 0;
+        SimLinkTest::TearDown();
+    }
+    // Runs one poll of the given phase and returns what the ECU received.
+    QByteArray poll(int phase, LivePoll *result = nullptr)
+    {
+        pollphase = uint8_t(phase);
+        ecu.clearreceived();
+        const LivePoll outcome = getlivedata();
+        if (result) *result = outcome;
+        EXPECT_EQ(pollphase, (phase + 1) % 3);
+        return ecu.received();
+    }
+};
+} // namespace
+
+TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder)
+{
+    LivePoll result;
+    EXPECT_EQ(poll(0, &result), QByteArray("dPRT"));
+    EXPECT_EQ(result.outcome, LivePoll::completed);
+    EXPECT_EQ(result.label, "online");
+    EXPECT_EQ(poll(1), QByteArray("eQSU"));
+
+    curmap = 3;
+    EXPECT_EQ(poll(2), QByteArray("\x60k"));
+    EXPECT_EQ(editready, flagset);
+    rpmhold = prefon;
+    EXPECT_EQ(poll(2), QByteArray("\x60" "a"));
+    curmap = 43;
+    EXPECT_EQ(poll(2), QByteArray("\x60" "a"));
+    curmap = 12;
+    EXPECT_EQ(poll(2), QByteArray("q"));
+    curmap = 40;
+    EXPECT_EQ(poll(2), QByteArray("V[Z"));
+    curmap = 41;
+    EXPECT_EQ(poll(2), QByteArray("V"));
+    curmap = 42;
+    EXPECT_EQ(poll(2), QByteArray("W"));
+
+    floatopen = flagset; // the floating grid polls only what it shows
+    EXPECT_EQ(poll(0), QByteArray("T"));
+    EXPECT_EQ(poll(1), QByteArray("e"));
+}
+
+TEST_F(LivePollTest, OfflineAndSkippedTicksSendNothing)
+{
+    online = 0;
+    editready = 0;
+    LivePoll result;
+    EXPECT_EQ(poll(0, &result), QByteArray());
+    EXPECT_EQ(result.outcome, LivePoll::offline);
+    EXPECT_EQ(editready, flagset);
+
+    online = flagset;
+    pollready = 0;
+    EXPECT_EQ(poll(1, &result), QByteArray());
+    EXPECT_EQ(result.outcome, LivePoll::skipped);
+    EXPECT_EQ(pollready, flagset);
+    EXPECT_FALSE(ecu.waitreceived(1, 20));
+}
+
+TEST_F(LivePollTest, EngineValuesAndKnockHistory)
+{
+    ecu.setquery('T', {90, 55, 200, 10});
+    ecu.setquery('P', {77, 1, 3, 200});
+    ecu.setquery('S', {12, 0, 0, 100});
+    ecu.setquery('Q', {0, 0, 50, 0});
+    ecu.setbyte('d', 66);
+    poll(0);
+    EXPECT_EQ(enginerpm, 127 * 256 + 10);
+    EXPECT_EQ(livevals[liverpm50], 255);
+    EXPECT_EQ(livevals[liveloadvalue], 90);
+    EXPECT_EQ(livevals[liveroadspeed], 55);
+    EXPECT_EQ(livevals[liveduty], 77);
+    EXPECT_EQ(livevals[livepulse], 65); // (256 + 3) / 4 = 64.75
+    EXPECT_EQ(livevals[livetrimleft], 152);
+    poll(1);
+    EXPECT_EQ(livevals[livetrimright], 104);
+    EXPECT_EQ(livevals[liveboost], 16); // 15.6
+    EXPECT_EQ(livevals[liveadvance], 12);
+
+    ecu.setquery('T', {0, 0, 40, 0});
+    poll(0);
+    EXPECT_EQ(enginerpm, 10240);
+    EXPECT_EQ(livevals[liverpm50], 204);
+    EXPECT_EQ(knockdotx[0], 255); // the speed of the poll before: 32522 rpm
+    poll(0);
+    EXPECT_EQ(knockdotx[0], 217);
+    EXPECT_EQ(knockdotx[1], 255);
+    EXPECT_EQ(knockdoty[0], 66);
+}
+
+TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables)
+{
+    curmap = 3;
+    ecu.setbyte(0x60, 200);
+    ecu.setbyte('k', 255);
+    poll(2);
+    EXPECT_EQ(liveload, 31);
+    EXPECT_EQ(curload, 31);
+    EXPECT_EQ(liverpm, 31);
+    EXPECT_EQ(currpm, 31);
+    EXPECT_EQ(fueltrace[31][31], 0xF2F2F2u); // the visit colour of a black wire graph
+
+    rpmhold = prefon;
+    loadhold = prefon;
+    currpm = curload = 4;
+    ecu.setbyte(0x60, 7);
+    ecu.setbyte('a', 9);
+    poll(2);
+    EXPECT_EQ(liverpm, 9);
+    EXPECT_EQ(liveload, 7);
+    EXPECT_EQ(currpm, 4);
+    EXPECT_EQ(curload, 4);
+
+    curmap = 12;
+    ecu.setquery('q', {20, 1, 2, 3});
+    poll(2);
+    EXPECT_EQ(liveload, 15);
+
+    curmap = 41;
+    rpmhold = loadhold = 0;
+    ecu.setquery('V', {1, 2, 30, 200});
+    poll(2);
+    EXPECT_EQ(liverpm, 23);
+    EXPECT_EQ(liveload, 23);
+    EXPECT_EQ(currpm, 23);
+    EXPECT_EQ(visittrace[1][23][23], 0xFFFFFFu);
+
+    ecu.setbyte('e', 10);
+    poll(1);
+    EXPECT_EQ(sparktrace[23][23], 0u);
+    ecu.setbyte('e', 255);
+    poll(1);
+    EXPECT_EQ(sparktrace[23][23], 0xFEFEFEu);
+}
+
+TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues)
+{
+    livevals[liveairtemp] = 5;
+    ecu.setquery('R', {99, 98, 97, 96});
+    ecu.stallafter(1 + 4 + 1); // 'd', all of 'P', then the first byte of 'R'
+    LivePoll result;
+    poll(0, &result);
+    EXPECT_EQ(result.outcome, LivePoll::failed);
+    EXPECT_EQ(result.label, "error: 0, 6 failcount = 30001 ");
+    EXPECT_EQ(livevals[livecoolant], 99);
+    EXPECT_EQ(livevals[liveairtemp], 5);
+
+    // Engine speed is never built from its high byte alone.
+    enginerpm = 3000;
+    ecu.setquery('T', {1, 2, 40, 0});
+    ecu.stallafter(1 + 4 + 4 + 3);
+    poll(0, &result);
+    EXPECT_EQ(result.label, "error: 0, 12 failcount = 30001 ");
+    EXPECT_EQ(livevals[liveloadvalue], 1);
+    EXPECT_EQ(enginerpm, 3000);
+
+    // A live cell half received moves nothing.
+    ecu.stallafter(1);
+    curmap = 42;
+    currpm = 3;
+    ecu.setquery('W', {9, 9, 0, 0});
+    poll(2, &result);
+    EXPECT_EQ(result.outcome, LivePoll::failed);
+    EXPECT_EQ(currpm, 3);
+    EXPECT_EQ(visittrace[2][9][9], 0u);
+    ecu.stallafter(-1);
+}
+
+TEST(TraceColours, FollowTheWireGraphColour)
+{
+    EXPECT_EQ(visitcolour(0), 0xF2F2F2u);
+    EXPECT_EQ(inversecolour(0x00102030), 0x00EFDFCFu);
+    EXPECT_EQ(knockcolour(0, 255), 0xFEFEFEu);
+    EXPECT_EQ(knockcolour(0x00FF0000, 128), 0x007E7F7Fu);
+}
