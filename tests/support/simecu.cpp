@@ -49,6 +49,7 @@ struct SimEcu::State {
     QByteArray received;
     bool silent = false;
     long budget = -1; // reply bytes still allowed before the stall; -1 = no stall
+    long sent = 0;
     bool paced = false;
 
     std::mutex writelock; // the thread's replies and sendstale share the master
@@ -88,6 +89,7 @@ struct SimEcu::State {
                 if (silent || budget == 0) continue;
                 if (budget > 0) --budget;
                 paceit = paced;
+                ++sent;
             }
             if (paceit) pace();
             writeall(reinterpret_cast<const char *>(&byte), 1);
@@ -245,6 +247,12 @@ QByteArray SimEcu::received() const
 {
     std::lock_guard<std::mutex> guard(d->lock);
     return d->received;
+}
+
+long SimEcu::sentcount() const
+{
+    std::lock_guard<std::mutex> guard(d->lock);
+    return d->sent;
 }
 
 void SimEcu::clearreceived()

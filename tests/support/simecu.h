@@ -54,6 +54,7 @@ class SimEcu {
     // What the ECU saw.
     QByteArray received() const;
     void clearreceived();
+    long sentcount() const; // bytes the ECU has put on the line so far
     // Waits until at least count bytes have been received; false after timeoutms.
     bool waitreceived(int count, int timeoutms) const;
     int selectedmap() const;     // the map of the last map select (1..7)
