@@ -15,17 +15,20 @@ QString commerrtext;
 
 namespace {
 
+constexpr auto replylimit = std::chrono::duration_cast<std::chrono::milliseconds>(pollstime(replypolls));
+
+// Bounded too, so an ECU that never stops sending cannot freeze the program.
 void discardinput(SerialPort &port)
 {
-    while (port.InBufferCount() >= 1) port.Input();
+    const QDeadlineTimer deadline(replylimit.count());
+    while (port.InBufferCount() >= 1 && !deadline.hasExpired()) port.Input();
 }
 
 // Waits for one byte for the time of replypolls polls.
 bool waitbyte(SerialPort &port)
 {
-    const auto limit = std::chrono::duration_cast<std::chrono::milliseconds>(pollstime(replypolls));
     QByteArray byte;
-    if (port.waitforinput(1, QDeadlineTimer(limit.count(), Qt::PreciseTimer))) byte = port.Input();
+    if (port.waitforinput(1, QDeadlineTimer(replylimit.count(), Qt::PreciseTimer))) byte = port.Input();
     if (byte.isEmpty()) {
         commerror = 255;
         commerrtext = QStringLiteral(" failcount = %1 ").arg(replypolls + 1);

@@ -95,7 +95,7 @@ TEST_F(Connect, SilentEcuLeavesThePortClosedAndOffline)
 
 TEST_F(Connect, MissingPortAndAutoConnectOff)
 {
-    comport = 7; // nothing linked as COM7, and no /dev/ttyS6 here
+    comport = 99; // nothing linked as COM99, and no /dev/ttyS98
     getecu();
     EXPECT_EQ(online, 0);
     EXPECT_EQ(status, "offline");

@@ -1,0 +1,53 @@
+#include "platform/serialport.h"
+#include "simecu.h"
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace korvane;
+using namespace korvane::test;
+
+TEST(SerialPort, FindsTheLinkElseTheSystemPort)
+{
+    TempProgramFolder folder;
+    EXPECT_EQ(SerialPort::devicepath(3), "/dev/ttyS2");
+    SimEcu ecu(3);
+    ASSERT_TRUE(ecu.ok());
+    EXPECT_EQ(SerialPort::devicepath(3), folder.file("com3"));
+}
+
+TEST(SerialPort, RefusesWhatTheControlWouldRaiseAnErrorFor)
+{
+    TempProgramFolder folder;
+    SerialPort port;
+    EXPECT_FALSE(port.setCommPort(0).isEmpty());
+    for (const char *bad : {"57600", "57600,x,8,1", "57600,n,9,1", "fast,n,8,1", "57600,n,8,3"})
+        EXPECT_FALSE(port.setSettings(bad).isEmpty()) << bad;
+    EXPECT_EQ(port.setSettings("57600,n,8,1"), QString());
+
+    EXPECT_EQ(port.setCommPort(60), QString());
+    EXPECT_FALSE(port.setPortOpen(true).isEmpty()); // nothing behind COM60 (/dev/ttyS59)
+    EXPECT_FALSE(port.PortOpen());
+
+    SimEcu ecu(60);
+    ASSERT_EQ(port.setPortOpen(true), QString());
+    EXPECT_FALSE(port.setCommPort(2).isEmpty());
+    EXPECT_EQ(port.CommPort(), 60);
+}
+
+TEST(SerialPort, InputTakesInputLenBytes)
+{
+    TempProgramFolder folder;
+    SimEcu ecu(1);
+    SerialPort port;
+    port.setSettings("57600,n,8,1");
+    ASSERT_EQ(port.setPortOpen(true), QString());
+    ecu.sendstale(QByteArray("\x11\x13\x0d\x0a\x00", 5));
+    ASSERT_TRUE(port.waitforinput(5, QDeadlineTimer(1000)));
+    port.setInputLen(2);
+    EXPECT_EQ(port.Input(), QByteArray("\x11\x13", 2));
+    port.setInputLen(0);
+    EXPECT_EQ(port.Input(), QByteArray("\x0d\x0a\x00", 3));
+    EXPECT_EQ(port.InBufferCount(), 0);
+    EXPECT_FALSE(port.waitforinput(1, QDeadlineTimer(30)));
+}
