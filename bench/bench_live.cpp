@@ -17,12 +17,11 @@
 using namespace korvane;
 
 namespace {
-constexpr double tickbudget = 0.100;    // seconds: Timer1's interval
+constexpr double tickbudget = 0.100;      // seconds: Timer1's interval
 constexpr double bytetime = 10 / 57600.0; // seconds a byte takes on the line
 
 // Polls the given phase once per iteration (phase 3: the three phases in turn) on map 1.
-void livetick(benchmark::State &state)
-{
+void livetick(benchmark::State &state) {
     QTemporaryDir folder;
     setprogramfolder(folder.path());
     test::SimEcu ecu(1);
@@ -68,8 +67,7 @@ BENCHMARK(livetick)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(60);
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -15,20 +15,21 @@ QString commerrtext;
 
 namespace {
 
-constexpr auto replylimit = std::chrono::duration_cast<std::chrono::milliseconds>(pollstime(replypolls));
+constexpr auto replylimit =
+    std::chrono::duration_cast<std::chrono::milliseconds>(pollstime(replypolls));
 
 // Bounded too, so an ECU that never stops sending cannot freeze the program.
-void discardinput(SerialPort &port)
-{
+void discardinput(SerialPort &port) {
     const QDeadlineTimer deadline(replylimit.count());
-    while (port.InBufferCount() >= 1 && !deadline.hasExpired()) port.Input();
+    while (port.InBufferCount() >= 1 && !deadline.hasExpired())
+        port.Input();
 }
 
 // Waits for one byte for the time of replypolls polls.
-bool waitbyte(SerialPort &port)
-{
+bool waitbyte(SerialPort &port) {
     QByteArray byte;
-    if (port.waitforinput(1, QDeadlineTimer(replylimit.count(), Qt::PreciseTimer))) byte = port.Input();
+    if (port.waitforinput(1, QDeadlineTimer(replylimit.count(), Qt::PreciseTimer)))
+        byte = port.Input();
     if (byte.isEmpty()) {
         commerror = 255;
         commerrtext = QStringLiteral(" failcount = %1 ").arg(replypolls + 1);
@@ -40,8 +41,7 @@ bool waitbyte(SerialPort &port)
 
 } // namespace
 
-void commio(int mode)
-{
+void commio(int mode) {
     commerror = 0;
     commerrtext.clear();
     SerialPort &port = mainport();
@@ -61,8 +61,7 @@ void commio(int mode)
     }
 }
 
-int queryecu(uint8_t letter, uint8_t reply[4])
-{
+int queryecu(uint8_t letter, uint8_t reply[4]) {
     commtx = letter;
     commio(0);
     if (commerror) return 0;

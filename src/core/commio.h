@@ -5,10 +5,10 @@
 namespace korvane {
 
 // The one-byte exchange on the main port and the state it leaves behind.
-extern uint8_t commtx;       // the byte to send next
-extern uint8_t commrx;       // the last byte received
-extern uint8_t commerror;    // 255 when the last exchange failed, else 0
-extern QString commerrtext;  // what failed; "" after a success
+extern uint8_t commtx;      // the byte to send next
+extern uint8_t commrx;      // the last byte received
+extern uint8_t commerror;   // 255 when the last exchange failed, else 0
+extern QString commerrtext; // what failed; "" after a success
 
 // mode 0: discard waiting input, send commtx and wait for one reply byte;
 // mode 1: discard waiting input and send commtx;

@@ -15,8 +15,7 @@ namespace {
 constexpr int autoconnectslot = 10;
 constexpr int notforced = 0;
 
-void stayoffline(const QString &why)
-{
+void stayoffline(const QString &why) {
     setmainstatus(QStringLiteral("offline"));
     closemainport();
     online = 0;
@@ -24,8 +23,7 @@ void stayoffline(const QString &why)
 }
 } // namespace
 
-void getecu()
-{
+void getecu() {
     if (online != 0 || prefs[autoconnectslot] != prefon) return;
     if (ecudirty == flagset && mainwindowhooks().syncwarning) mainwindowhooks().syncwarning();
 
@@ -50,8 +48,7 @@ void getecu()
                     QStringLiteral("System error"), 30, notforced);
 }
 
-VersionCheck checkversion(int mode)
-{
+VersionCheck checkversion(int mode) {
     if (mode != 1 && mode != 2) return VersionCheck::notrun;
     const int force = mode == 2 ? forced : notforced;
     commtx = cmd::version;

@@ -23,8 +23,7 @@ uint8_t floatopen = 0;
 
 namespace {
 
-template <class F> uint32_t perchannel(uint32_t c, F f)
-{
+template <class F> uint32_t perchannel(uint32_t c, F f) {
     uint32_t out = 0;
     for (int shift = 0; shift <= 16; shift += 8)
         out |= uint32_t(f(int((c >> shift) & 255)) & 255) << shift;
@@ -35,24 +34,30 @@ template <class F> uint32_t perchannel(uint32_t c, F f)
 // exchange without a marker of its own fails under the last one set.
 QString stepmarker;
 
-void mark(int phase, int step) { stepmarker = QStringLiteral("%1, %2").arg(phase).arg(step); }
+void mark(int phase, int step) {
+    stepmarker = QStringLiteral("%1, %2").arg(phase).arg(step);
+}
 
-bool mainonly() { return floatopen == 0; }
-bool tracking(int16_t hold) { return hold == 0; }
-int16_t clampbyte(uint8_t b, int low, int high) { return int16_t(std::clamp(int(b), low, high)); }
+bool mainonly() {
+    return floatopen == 0;
+}
+bool tracking(int16_t hold) {
+    return hold == 0;
+}
+int16_t clampbyte(uint8_t b, int low, int high) {
+    return int16_t(std::clamp(int(b), low, high));
+}
 
 // A four-byte query whose exchanges carry the markers phase, first .. first + 3 (first 0: no
 // marker). Returns how many bytes arrived; the caller stores only what is complete.
-int query(uint8_t letter, int phase, int first, uint8_t b[4])
-{
+int query(uint8_t letter, int phase, int first, uint8_t b[4]) {
     const int got = queryecu(letter, b);
     if (first > 0) mark(phase, first + std::min(got, 3));
     return got;
 }
 
 // A one-byte query; reply is set only when it came.
-bool single(uint8_t letter, const QString &marker, uint8_t &reply)
-{
+bool single(uint8_t letter, const QString &marker, uint8_t &reply) {
     if (!marker.isEmpty()) stepmarker = marker;
     commtx = letter;
     commio(0);
@@ -62,16 +67,14 @@ bool single(uint8_t letter, const QString &marker, uint8_t &reply)
 }
 
 // The live cell moves; each cursor index follows on an axis that is not held.
-void setlivecell(uint8_t rpm, uint8_t load)
-{
+void setlivecell(uint8_t rpm, uint8_t load) {
     liverpm = rpm;
     liveload = load;
     if (tracking(rpmhold)) currpm = rpm;
     if (tracking(loadhold)) curload = load;
 }
 
-bool phase0()
-{
+bool phase0() {
     uint8_t b[4]{};
     if (mainonly()) {
         uint8_t knock;
@@ -84,13 +87,15 @@ bool phase0()
         int got = query(cmd::queryinjection, 0, 1, b);
         if (got >= 1) livevals[liveduty] = b[0];
         if (got >= 3) // the pulse needs both its bytes
-            livevals[livepulse] = int16_t(std::nearbyint((std::min<int>(b[1], 127) * 256 + b[2]) / 4.0));
+            livevals[livepulse] =
+                int16_t(std::nearbyint((std::min<int>(b[1], 127) * 256 + b[2]) / 4.0));
         if (got >= 4) livevals[livetrimleft] = clampbyte(b[3], 104, 152);
         if (got < 4) return false;
 
         got = query(cmd::querytemps, 0, 5, b);
         const LiveSlot temps[4] = {livecoolant, liveairtemp, livebattery, livethrottle};
-        for (int i = 0; i < got; ++i) livevals[temps[i]] = b[i];
+        for (int i = 0; i < got; ++i)
+            livevals[temps[i]] = b[i];
         if (got < 4) return false;
     }
     const int got = query(cmd::queryengine, 0, 9, b);
@@ -104,8 +109,7 @@ bool phase0()
     return got == 4;
 }
 
-bool phase1()
-{
+bool phase1() {
     uint8_t e;
     if (!single(cmd::knockspark, QString(), e)) return false;
     if (e > 10) sparktrace[liverpm][liveload] = knockcolour(colours[1], e);
@@ -123,13 +127,13 @@ bool phase1()
 
     got = query(cmd::queryoxygen, 1, 9, b);
     const LiveSlot oxygen[4] = {liveafr, liveoxygen1, liveoxygen2, liveknock};
-    for (int i = 0; i < got; ++i) livevals[oxygen[i]] = b[i];
+    for (int i = 0; i < got; ++i)
+        livevals[oxygen[i]] = b[i];
     return got == 4;
 }
 
 // Maps 1..7 and 43: the load row, then the rpm row, then the visit trace.
-bool phase2main()
-{
+bool phase2main() {
     uint8_t load, rpm;
     if (!single(cmd::liveloadrow, QStringLiteral("2, 1"), load)) return false;
     liveload = std::min<uint8_t>(load, 31);
@@ -150,8 +154,7 @@ bool phase2main()
 }
 
 // Maps 40..42: the cell of a 24 x 24 map from two bytes of a query, both needed.
-bool phase2pwm(int slot, uint8_t letter, int first, uint8_t b[4])
-{
+bool phase2pwm(int slot, uint8_t letter, int first, uint8_t b[4]) {
     const int got = query(letter, 2, 0, b);
     if (got >= first + 2) {
         const uint8_t x = std::min<uint8_t>(b[first], 23), y = std::min<uint8_t>(b[first + 1], 23);
@@ -161,8 +164,7 @@ bool phase2pwm(int slot, uint8_t letter, int first, uint8_t b[4])
     return got == 4;
 }
 
-bool phase2()
-{
+bool phase2() {
     uint8_t b[4]{};
     if (curmap < 1 || curmap > 43) return true; // no map on screen: nothing to follow
     if (curmap < 8 || curmap == 43) {
@@ -192,23 +194,19 @@ bool phase2()
 
 } // namespace
 
-uint32_t visitcolour(uint32_t c)
-{
+uint32_t visitcolour(uint32_t c) {
     return perchannel(c, [](int v) { return (12 * v + 243 * (255 - v)) / 256; });
 }
 
-uint32_t inversecolour(uint32_t c)
-{
+uint32_t inversecolour(uint32_t c) {
     return perchannel(c, [](int v) { return 255 - v; });
 }
 
-uint32_t knockcolour(uint32_t c, int e)
-{
+uint32_t knockcolour(uint32_t c, int e) {
     return perchannel(c, [e](int v) { return ((255 - e) * v + e * (255 - v)) / 256; });
 }
 
-LivePoll getlivedata()
-{
+LivePoll getlivedata() {
     LivePoll result;
     if (online == 0) {
         editready = flagset;
@@ -219,8 +217,8 @@ LivePoll getlivedata()
         const int phase = pollphase % 3;
         const bool done = phase == 0 ? phase0() : phase == 1 ? phase1() : phase2();
         result.outcome = done ? LivePoll::completed : LivePoll::failed;
-        result.label = done ? QStringLiteral("online")
-                            : QStringLiteral("error: ") + stepmarker + commerrtext;
+        result.label =
+            done ? QStringLiteral("online") : QStringLiteral("error: ") + stepmarker + commerrtext;
     }
     pollphase = pollphase + 1 > 2 ? 0 : pollphase + 1;
     pollready = flagset;

@@ -10,13 +10,27 @@ namespace korvane {
 constexpr int livecount = 17;
 // Slots of livevals, raw ECU units.
 enum LiveSlot {
-    liveadvance, liverpm50, liveloadvalue, livepulse, liveduty, liveroadspeed, liveoxygen1,
-    liveoxygen2, liveafr, liveboost, livebattery, liveairtemp, livecoolant, livetrimleft,
-    livetrimright, livethrottle, liveknock
+    liveadvance,
+    liverpm50,
+    liveloadvalue,
+    livepulse,
+    liveduty,
+    liveroadspeed,
+    liveoxygen1,
+    liveoxygen2,
+    liveafr,
+    liveboost,
+    livebattery,
+    liveairtemp,
+    livecoolant,
+    livetrimleft,
+    livetrimright,
+    livethrottle,
+    liveknock
 };
 extern int16_t livevals[livecount];
 extern int16_t livepeaks[livecount];
-extern int16_t enginerpm;         // engine speed in rpm
+extern int16_t enginerpm;                      // engine speed in rpm
 extern uint8_t knockdoty[256], knockdotx[256]; // knock plot history, entry 0 the newest
 extern uint8_t vct1target, vct1feedback, vct2target, vct2feedback, vctresearch;
 
@@ -25,9 +39,9 @@ extern uint8_t pollready; // 0: the next poll is skipped once (a write just went
 extern uint8_t floatopen; // 255 while the floating grid window is open
 
 // Trace colours from the wire graph colour c (0x00BBGGRR), channel by channel.
-uint32_t visitcolour(uint32_t c);          // (12c + 243(255 - c)) \ 256
-uint32_t inversecolour(uint32_t c);        // 255 - c
-uint32_t knockcolour(uint32_t c, int e);   // ((255 - e)c + e(255 - c)) \ 256
+uint32_t visitcolour(uint32_t c);        // (12c + 243(255 - c)) \ 256
+uint32_t inversecolour(uint32_t c);      // 255 - c
+uint32_t knockcolour(uint32_t c, int e); // ((255 - e)c + e(255 - c)) \ 256
 
 struct LivePoll {
     enum Outcome { offline, skipped, completed, failed };

@@ -5,14 +5,12 @@
 
 namespace korvane {
 
-SerialPort &mainport()
-{
+SerialPort &mainport() {
     static SerialPort port;
     return port;
 }
 
-QString openmainport()
-{
+QString openmainport() {
     SerialPort &port = mainport();
     closemainport(); // a second attempt starts afresh
     if (!port.setCommPort(comport).isEmpty()) {
@@ -31,6 +29,8 @@ QString openmainport()
     return {};
 }
 
-void closemainport() { mainport().setPortOpen(false); }
+void closemainport() {
+    mainport().setPortOpen(false);
+}
 
 } // namespace korvane

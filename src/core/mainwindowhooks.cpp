@@ -2,14 +2,12 @@
 
 namespace korvane {
 
-MainWindowHooks &mainwindowhooks()
-{
+MainWindowHooks &mainwindowhooks() {
     static MainWindowHooks hooks;
     return hooks;
 }
 
-void setmainstatus(const QString &text)
-{
+void setmainstatus(const QString &text) {
     if (mainwindowhooks().setstatus) mainwindowhooks().setstatus(text);
 }
 

@@ -8,10 +8,10 @@ namespace korvane {
 // The main window fills these in when it loads and empties them when it unloads; while a hook is
 // empty the call behaves as if there were no main window.
 struct MainWindowHooks {
-    std::function<bool()> timerenabled;          // is Timer1 (the live loop) running?
-    std::function<void(bool)> settimerenabled;   // start or stop Timer1
+    std::function<bool()> timerenabled;             // is Timer1 (the live loop) running?
+    std::function<void(bool)> settimerenabled;      // start or stop Timer1
     std::function<void(const QString &)> setstatus; // the status label Label42
-    std::function<void()> syncwarning;           // frmWarn6, shown modally
+    std::function<void()> syncwarning;              // frmWarn6, shown modally
 };
 
 MainWindowHooks &mainwindowhooks();

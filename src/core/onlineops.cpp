@@ -5,12 +5,12 @@
 #include "core/commio.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linecheck.h"
 #include "core/livedata.h"
 #include "core/mainport.h"
 #include "core/messages.h"
 #include "core/pauseonline.h"
 #include "core/timing.h"
-#include "core/linecheck.h"
 #include "platform/beep.h"
 #include "platform/hourglass.h"
 #include "platform/prompts.h"
@@ -21,15 +21,13 @@ namespace {
 constexpr int tailstart = 128, tailbytes = 64;
 
 // Sends commtx in mode; true when the exchange worked.
-bool exchange(uint8_t byte, int mode)
-{
+bool exchange(uint8_t byte, int mode) {
     commtx = byte;
     commio(mode);
     return commerror == 0;
 }
 
-void writefailed()
-{
+void writefailed() {
     beep();
     multierror = true;
     if (!groupactive)
@@ -38,8 +36,7 @@ void writefailed()
 }
 
 // The bytes of one write; false at the first exchange that fails or a wrong 'H' reply.
-bool sendwrite(int address, int value)
-{
+bool sendwrite(int address, int value) {
     if (!exchange(cmd::version, 0) || !exchange(cmd::version, 0)) return false;
     if (!exchange(cmd::writeopen, 0) || commrx != cmd::writeopened) return false;
     exchange(uint8_t(address / 256 + cmd::writeaddressflag), 1);
@@ -54,8 +51,7 @@ bool sendwrite(int address, int value)
 }
 } // namespace
 
-void sendsetting(int address, int value)
-{
+void sendsetting(int address, int value) {
     if (livewrite == 0) return;
     if (!isecuaddress(address) || value < 0 || value > 255) {
         // A caller's fault, never the ECU's: nothing may reach the ECU's memory.
@@ -90,8 +86,7 @@ void sendsetting(int address, int value)
     writefailed();
 }
 
-void sendmapselect()
-{
+void sendmapselect() {
     if (online != flagset || curmap >= 8 || curmap < 1) return;
     const int row = currpm;
     const int expected = curmap == 1 ? row / 4 + 0x45 : 72 + 4 * (curmap - 2) + row / 8 + 5;
@@ -102,8 +97,7 @@ void sendmapselect()
                 forced);
 }
 
-void stepafr()
-{
+void stepafr() {
     pauseonline();
     if (msgboxokcancel(
             QStringLiteral("This will reduce AFR by 15% (14.7 to 12.5) for calibration, OK?"))) {
@@ -116,10 +110,14 @@ void stepafr()
         const auto wrongreply = [] {
             showmessage(QStringLiteral("An error occurred"), QStringLiteral("Warning"), 30, forced);
         };
-        if (!exchange(cmd::afrstep, 0)) noreply();
-        else if (commrx != cmd::afrstep1) wrongreply();
-        else if (!exchange(cmd::afrstep, 0)) noreply();
-        else if (commrx != cmd::afrstep2) wrongreply();
+        if (!exchange(cmd::afrstep, 0))
+            noreply();
+        else if (commrx != cmd::afrstep1)
+            wrongreply();
+        else if (!exchange(cmd::afrstep, 0))
+            noreply();
+        else if (commrx != cmd::afrstep2)
+            wrongreply();
     }
     resumeonline();
 }

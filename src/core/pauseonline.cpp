@@ -15,15 +15,13 @@ struct Pause {
     uint8_t timerwasrunning;
     uint8_t livewrite;
 };
-std::vector<Pause> &pauses()
-{
+std::vector<Pause> &pauses() {
     static std::vector<Pause> open;
     return open;
 }
 } // namespace
 
-void pauseonline()
-{
+void pauseonline() {
     const MainWindowHooks &hooks = mainwindowhooks();
     if (!hooks.timerenabled || !hooks.settimerenabled) {
         showmessage(QStringLiteral("A main window timer error occured"), QStringLiteral("Warning"),
@@ -42,8 +40,7 @@ void pauseonline()
     pauses().push_back({timerwasrunning, livewritefound});
 }
 
-void resumeonline()
-{
+void resumeonline() {
     if (!pauses().empty()) {
         timerwasrunning = pauses().back().timerwasrunning;
         livewrite = pauses().back().livewrite;
@@ -59,6 +56,8 @@ void resumeonline()
                 QStringLiteral("Information"), 30, 0);
 }
 
-bool livepaused() { return !pauses().empty(); }
+bool livepaused() {
+    return !pauses().empty();
+}
 
 } // namespace korvane

@@ -6,8 +6,7 @@
 
 namespace korvane {
 
-void countedpause(SerialPort &port, long rounds)
-{
+void countedpause(SerialPort &port, long rounds) {
     port.drain();
     std::this_thread::sleep_for(roundstime(rounds));
 }

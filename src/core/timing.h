@@ -10,12 +10,16 @@ class SerialPort;
 // become time, so that the link behaves the same on a fast or a slow computer.
 
 // A wait of N polls of the input count lasts N x 10 us.
-constexpr std::chrono::microseconds pollstime(long polls) { return std::chrono::microseconds(polls * 10); }
+constexpr std::chrono::microseconds pollstime(long polls) {
+    return std::chrono::microseconds(polls * 10);
+}
 // A counted pause of N rounds lasts N x 1 us.
-constexpr std::chrono::microseconds roundstime(long rounds) { return std::chrono::microseconds(rounds); }
+constexpr std::chrono::microseconds roundstime(long rounds) {
+    return std::chrono::microseconds(rounds);
+}
 
-constexpr long replypolls = 30000;   // one reply byte: 300 ms
-constexpr long promptpolls = 10000;  // an upload prompt: 100 ms
+constexpr long replypolls = 30000;      // one reply byte: 300 ms
+constexpr long promptpolls = 10000;     // an upload prompt: 100 ms
 constexpr long signaturepolls = 100000; // the firmware signature: 1 s
 
 constexpr long pauseP1 = 100;    // after each byte of the write sequence: 100 us

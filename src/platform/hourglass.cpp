@@ -5,13 +5,11 @@
 
 namespace korvane {
 
-Hourglass::Hourglass()
-{
+Hourglass::Hourglass() {
     if (qGuiApp) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
-Hourglass::~Hourglass()
-{
+Hourglass::~Hourglass() {
     if (qGuiApp) QGuiApplication::restoreOverrideCursor();
 }
 

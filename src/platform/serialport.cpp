@@ -22,8 +22,7 @@ struct LineSettings {
 };
 
 // Parses "57600,n,8,1"; false on anything malformed.
-bool parsesettings(const QString &text, LineSettings &out)
-{
+bool parsesettings(const QString &text, LineSettings &out) {
     const QStringList fields = text.trimmed().toLower().split(',');
     if (fields.size() != 4) return false;
     bool ok = false;
@@ -31,22 +30,32 @@ bool parsesettings(const QString &text, LineSettings &out)
     if (!ok || out.baud <= 0) return false;
 
     const QString parity = fields[1].trimmed();
-    if (parity == "n") out.parity = QSerialPort::NoParity;
-    else if (parity == "e") out.parity = QSerialPort::EvenParity;
-    else if (parity == "o") out.parity = QSerialPort::OddParity;
-    else if (parity == "m") out.parity = QSerialPort::MarkParity;
-    else if (parity == "s") out.parity = QSerialPort::SpaceParity;
-    else return false;
+    if (parity == "n")
+        out.parity = QSerialPort::NoParity;
+    else if (parity == "e")
+        out.parity = QSerialPort::EvenParity;
+    else if (parity == "o")
+        out.parity = QSerialPort::OddParity;
+    else if (parity == "m")
+        out.parity = QSerialPort::MarkParity;
+    else if (parity == "s")
+        out.parity = QSerialPort::SpaceParity;
+    else
+        return false;
 
     const int bits = fields[2].trimmed().toInt(&ok);
     if (!ok || bits < 5 || bits > 8) return false;
     out.databits = QSerialPort::DataBits(bits);
 
     const QString stop = fields[3].trimmed();
-    if (stop == "1") out.stopbits = QSerialPort::OneStop;
-    else if (stop == "1.5") out.stopbits = QSerialPort::OneAndHalfStop;
-    else if (stop == "2") out.stopbits = QSerialPort::TwoStop;
-    else return false;
+    if (stop == "1")
+        out.stopbits = QSerialPort::OneStop;
+    else if (stop == "1.5")
+        out.stopbits = QSerialPort::OneAndHalfStop;
+    else if (stop == "2")
+        out.stopbits = QSerialPort::TwoStop;
+    else
+        return false;
     return true;
 }
 
@@ -54,31 +63,28 @@ bool parsesettings(const QString &text, LineSettings &out)
 
 SerialPort::SerialPort() : port(std::make_unique<QSerialPort>()) {}
 
-SerialPort::~SerialPort()
-{
+SerialPort::~SerialPort() {
     if (port->isOpen()) port->close();
 }
 
-QString SerialPort::devicepath(int n)
-{
+QString SerialPort::devicepath(int n) {
     const QString link = programfolder() + QStringLiteral("com%1").arg(n);
     const QFileInfo info(link);
     if (info.exists() || info.isSymLink()) return link;
     return QStringLiteral("/dev/ttyS%1").arg(n - 1);
 }
 
-QString SerialPort::setCommPort(int n)
-{
+QString SerialPort::setCommPort(int n) {
     if (port->isOpen()) return QStringLiteral("the port is already open");
     if (n < 1) return QStringLiteral("invalid port number %1").arg(n);
     commport = n;
     return {};
 }
 
-QString SerialPort::setSettings(const QString &settings)
-{
+QString SerialPort::setSettings(const QString &settings) {
     LineSettings parsed;
-    if (!parsesettings(settings, parsed)) return QStringLiteral("invalid settings \"%1\"").arg(settings);
+    if (!parsesettings(settings, parsed))
+        return QStringLiteral("invalid settings \"%1\"").arg(settings);
     settingstext = settings;
     if (port->isOpen()) {
         const bool ok = port->setBaudRate(parsed.baud) && port->setParity(parsed.parity) &&
@@ -88,10 +94,11 @@ QString SerialPort::setSettings(const QString &settings)
     return {};
 }
 
-bool SerialPort::PortOpen() const { return port->isOpen(); }
+bool SerialPort::PortOpen() const {
+    return port->isOpen();
+}
 
-QString SerialPort::setPortOpen(bool open)
-{
+QString SerialPort::setPortOpen(bool open) {
     if (!open) {
         if (port->isOpen()) port->close();
         return {};
@@ -114,30 +121,26 @@ QString SerialPort::setPortOpen(bool open)
     return {};
 }
 
-int SerialPort::InBufferCount()
-{
+int SerialPort::InBufferCount() {
     if (!port->isOpen()) return 0;
     port->waitForReadyRead(0); // pulls in what the line delivered, without waiting
     port->clearError();        // a poll that found nothing is not a fault
     return int(port->bytesAvailable());
 }
 
-QByteArray SerialPort::Input()
-{
+QByteArray SerialPort::Input() {
     if (!port->isOpen()) return {};
     InBufferCount();
     return inputlen == 0 ? port->readAll() : port->read(inputlen);
 }
 
-void SerialPort::Output(const QByteArray &bytes)
-{
+void SerialPort::Output(const QByteArray &bytes) {
     if (!port->isOpen() || bytes.isEmpty()) return;
     port->write(bytes);
     port->flush(); // no event loop runs during an exchange: push the bytes out now
 }
 
-bool SerialPort::waitforinput(int count, QDeadlineTimer deadline)
-{
+bool SerialPort::waitforinput(int count, QDeadlineTimer deadline) {
     if (!port->isOpen()) return false;
     while (InBufferCount() < count) {
         const qint64 remaining = deadline.remainingTime();
@@ -148,8 +151,7 @@ bool SerialPort::waitforinput(int count, QDeadlineTimer deadline)
     return true;
 }
 
-void SerialPort::drain()
-{
+void SerialPort::drain() {
     if (!port->isOpen()) return;
     QDeadlineTimer deadline(1000);
     while (port->bytesToWrite() > 0 && !deadline.hasExpired())

@@ -13,8 +13,7 @@ namespace {
 class CommIo : public SimLinkTest {};
 } // namespace
 
-TEST_F(CommIo, EveryByteValuePassesUnchangedBothWays)
-{
+TEST_F(CommIo, EveryByteValuePassesUnchangedBothWays) {
     // The ECU answers the version command with each value in turn.
     for (int value = 0; value < 256; ++value) {
         ecu.setbyte('c', uint8_t(value));
@@ -30,11 +29,11 @@ TEST_F(CommIo, EveryByteValuePassesUnchangedBothWays)
     }
     const QByteArray sent = takereceived(256);
     ASSERT_EQ(sent.size(), 256);
-    for (int value = 0; value < 256; ++value) EXPECT_EQ(uint8_t(sent[value]), value);
+    for (int value = 0; value < 256; ++value)
+        EXPECT_EQ(uint8_t(sent[value]), value);
 }
 
-TEST_F(CommIo, TimeoutLeavesCommrxAndReportsTheCount)
-{
+TEST_F(CommIo, TimeoutLeavesCommrxAndReportsTheCount) {
     commtx = 'c';
     commio(0);
     ASSERT_EQ(commrx, 28);
@@ -54,8 +53,7 @@ TEST_F(CommIo, TimeoutLeavesCommrxAndReportsTheCount)
     EXPECT_EQ(commerrtext, "");
 }
 
-TEST_F(CommIo, ModeZeroDiscardsStaleInputModeTwoReadsIt)
-{
+TEST_F(CommIo, ModeZeroDiscardsStaleInputModeTwoReadsIt) {
     ecu.sendstale(QByteArray("\x55\x66", 2));
     ecu.setfirmware(28);
     commtx = 'c';
@@ -68,8 +66,7 @@ TEST_F(CommIo, ModeZeroDiscardsStaleInputModeTwoReadsIt)
     EXPECT_EQ(commrx, 0x77);
 }
 
-TEST_F(CommIo, ModeOneSendsWithoutWaitingAndUnknownModesSendNothing)
-{
+TEST_F(CommIo, ModeOneSendsWithoutWaitingAndUnknownModesSendNothing) {
     commtx = 'c';
     commio(1);
     EXPECT_EQ(commerror, 0);
@@ -82,8 +79,7 @@ TEST_F(CommIo, ModeOneSendsWithoutWaitingAndUnknownModesSendNothing)
     EXPECT_FALSE(ecu.waitreceived(1, 50));
 }
 
-TEST_F(CommIo, QueryStopsAtTheFirstMissingByte)
-{
+TEST_F(CommIo, QueryStopsAtTheFirstMissingByte) {
     ecu.setquery('R', {10, 20, 30, 40});
     uint8_t reply[4]{};
     EXPECT_EQ(queryecu('R', reply), 4);
@@ -96,8 +92,7 @@ TEST_F(CommIo, QueryStopsAtTheFirstMissingByte)
     EXPECT_EQ(partial[2], 0);
 }
 
-TEST(MainPort, MissingPortReportsTheOpeningStep)
-{
+TEST(MainPort, MissingPortReportsTheOpeningStep) {
     TempProgramFolder folder;
     comport = 99; // no link, and /dev/ttyS98 does not exist
     EXPECT_EQ(openmainport(), "an error occurred opening the com port");

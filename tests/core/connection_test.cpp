@@ -18,8 +18,7 @@ namespace {
 // The main window as getecu sees it: its status label and the synchronisation warning.
 class Connect : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(ecu.ok());
         setbuildprofile();
         online = 0;
@@ -34,8 +33,7 @@ class Connect : public ::testing::Test {
             warnedwithportopen = mainport().PortOpen();
         };
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         closemainport();
         mainwindowhooks() = {};
         online = 0;
@@ -49,8 +47,7 @@ class Connect : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(Connect, RightFirmwareGoesOnlineSilently)
-{
+TEST_F(Connect, RightFirmwareGoesOnlineSilently) {
     ecudirty = flagset;
     getecu();
     EXPECT_TRUE(warned);
@@ -64,8 +61,7 @@ TEST_F(Connect, RightFirmwareGoesOnlineSilently)
     EXPECT_EQ(ecu.received(), QByteArray("c"));
 }
 
-TEST_F(Connect, WrongFirmwareStaysOnlineAndWarnsUnlessHidden)
-{
+TEST_F(Connect, WrongFirmwareStaysOnlineAndWarnsUnlessHidden) {
     ecu.setfirmware(27);
     getecu();
     EXPECT_EQ(online, flagset);
@@ -82,8 +78,7 @@ TEST_F(Connect, WrongFirmwareStaysOnlineAndWarnsUnlessHidden)
     EXPECT_EQ(responder.asked.size(), 1u);
 }
 
-TEST_F(Connect, SilentEcuLeavesThePortClosedAndOffline)
-{
+TEST_F(Connect, SilentEcuLeavesThePortClosedAndOffline) {
     ecu.setsilent(true);
     getecu();
     EXPECT_EQ(online, 0);
@@ -93,8 +88,7 @@ TEST_F(Connect, SilentEcuLeavesThePortClosedAndOffline)
     EXPECT_TRUE(responder.asked[0].text.startsWith("ECU not connected."));
 }
 
-TEST_F(Connect, MissingPortAndAutoConnectOff)
-{
+TEST_F(Connect, MissingPortAndAutoConnectOff) {
     comport = 99; // nothing linked as COM99, and no /dev/ttyS98
     getecu();
     EXPECT_EQ(online, 0);
@@ -110,8 +104,7 @@ TEST_F(Connect, MissingPortAndAutoConnectOff)
     EXPECT_TRUE(ecu.received().isEmpty());
 }
 
-TEST_F(Connect, VersionCheckTexts)
-{
+TEST_F(Connect, VersionCheckTexts) {
     ASSERT_EQ(openmainport(), QString());
     EXPECT_EQ(checkversion(2), VersionCheck::matched);
     ASSERT_EQ(responder.asked.size(), 1u);

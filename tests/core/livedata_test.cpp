@@ -14,8 +14,7 @@ using namespace korvane::test;
 namespace {
 class LivePollTest : public SimLinkTest {
   protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SimLinkTest::SetUp();
         online = flagset;
         pollready = flagset;
@@ -31,15 +30,13 @@ class LivePollTest : public SimLinkTest {
         std::memset(visittrace, 0, sizeof visittrace);
         colours[1] = 0; // black wire graph
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         online = 0;
         floatopen = 0;
         SimLinkTest::TearDown();
     }
     // Runs one poll of the given phase and returns what the ECU received.
-    QByteArray poll(int phase, LivePoll *result = nullptr)
-    {
+    QByteArray poll(int phase, LivePoll *result = nullptr) {
         pollphase = uint8_t(phase);
         ecu.clearreceived();
         const LivePoll outcome = getlivedata();
@@ -50,8 +47,7 @@ class LivePollTest : public SimLinkTest {
 };
 } // namespace
 
-TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder)
-{
+TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder) {
     LivePoll result;
     EXPECT_EQ(poll(0, &result), QByteArray("dPRT"));
     EXPECT_EQ(result.outcome, LivePoll::completed);
@@ -62,9 +58,11 @@ TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder)
     EXPECT_EQ(poll(2), QByteArray("\x60k"));
     EXPECT_EQ(editready, flagset);
     rpmhold = prefon;
-    EXPECT_EQ(poll(2), QByteArray("\x60" "a"));
+    EXPECT_EQ(poll(2), QByteArray("\x60"
+                                  "a"));
     curmap = 43;
-    EXPECT_EQ(poll(2), QByteArray("\x60" "a"));
+    EXPECT_EQ(poll(2), QByteArray("\x60"
+                                  "a"));
     curmap = 12;
     EXPECT_EQ(poll(2), QByteArray("q"));
     curmap = 40;
@@ -79,8 +77,7 @@ TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder)
     EXPECT_EQ(poll(1), QByteArray("e"));
 }
 
-TEST_F(LivePollTest, OfflineAndSkippedTicksSendNothing)
-{
+TEST_F(LivePollTest, OfflineAndSkippedTicksSendNothing) {
     online = 0;
     editready = 0;
     LivePoll result;
@@ -96,8 +93,7 @@ TEST_F(LivePollTest, OfflineAndSkippedTicksSendNothing)
     EXPECT_FALSE(ecu.waitreceived(1, 20));
 }
 
-TEST_F(LivePollTest, EngineValuesAndKnockHistory)
-{
+TEST_F(LivePollTest, EngineValuesAndKnockHistory) {
     ecu.setquery('T', {90, 55, 200, 10});
     ecu.setquery('P', {77, 1, 3, 200});
     ecu.setquery('S', {12, 0, 0, 100});
@@ -127,8 +123,7 @@ TEST_F(LivePollTest, EngineValuesAndKnockHistory)
     EXPECT_EQ(knockdoty[0], 66);
 }
 
-TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables)
-{
+TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables) {
     curmap = 3;
     ecu.setbyte(0x60, 200);
     ecu.setbyte('k', 255);
@@ -172,8 +167,7 @@ TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables)
     EXPECT_EQ(sparktrace[23][23], 0xFEFEFEu);
 }
 
-TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues)
-{
+TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues) {
     livevals[liveairtemp] = 5;
     ecu.setquery('R', {99, 98, 97, 96});
     ecu.stallafter(1 + 4 + 1); // 'd', all of 'P', then the first byte of 'R'
@@ -205,8 +199,7 @@ TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues)
     ecu.stallafter(-1);
 }
 
-TEST(TraceColours, FollowTheWireGraphColour)
-{
+TEST(TraceColours, FollowTheWireGraphColour) {
     EXPECT_EQ(visitcolour(0), 0xF2F2F2u);
     EXPECT_EQ(inversecolour(0x00102030), 0x00EFDFCFu);
     EXPECT_EQ(knockcolour(0, 255), 0xFEFEFEu);

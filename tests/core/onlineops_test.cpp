@@ -1,11 +1,11 @@
 #include "core/commio.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linecheck.h"
 #include "core/livedata.h"
 #include "core/mainwindowhooks.h"
 #include "core/onlineops.h"
 #include "core/pauseonline.h"
-#include "core/linecheck.h"
 #include "platform/beep.h"
 #include "responder.h"
 #include "simlink.h"
@@ -16,8 +16,7 @@ using namespace korvane::test;
 namespace {
 class OnlineOps : public SimLinkTest {
   protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SimLinkTest::SetUp();
         livewrite = flagset;
         online = flagset;
@@ -26,16 +25,14 @@ class OnlineOps : public SimLinkTest {
         groupactive = false;
         entrypending = true;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         online = 0;
         SimLinkTest::TearDown();
     }
     Responder responder;
 };
 
-QByteArray writebytes(int address, int value)
-{
+QByteArray writebytes(int address, int value) {
     QByteArray bytes("ccH");
     bytes += char(address / 256 + 128);
     bytes += char(address & 255);
@@ -45,8 +42,7 @@ QByteArray writebytes(int address, int value)
 }
 } // namespace
 
-TEST_F(OnlineOps, SettingWriteSendsTheExactBytesAndChecksTheReply)
-{
+TEST_F(OnlineOps, SettingWriteSendsTheExactBytesAndChecksTheReply) {
     const int beeps = beepcount();
     sendsetting(0x1088, 40);
     EXPECT_EQ(takereceived(70), writebytes(0x1088, 40));
@@ -68,8 +64,7 @@ TEST_F(OnlineOps, SettingWriteSendsTheExactBytesAndChecksTheReply)
     EXPECT_EQ(ecu.memory(0x40FF), 0xFF);
 }
 
-TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites)
-{
+TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     const int beeps = beepcount();
     ecu.setrefusewrites(true);
     sendsetting(0x1088, 40);
@@ -106,11 +101,14 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites)
     EXPECT_EQ(pollready, flagset);
 }
 
-TEST_F(OnlineOps, WritesOutsideTheEcuAreRefusedBeforeSending)
-{
+TEST_F(OnlineOps, WritesOutsideTheEcuAreRefusedBeforeSending) {
     groupactive = true;
-    for (auto [address, value] : {std::pair{0x0FFF, 1}, {0x2000, 1}, {0x3FFF, 1}, {0x6000, 1},
-                                  {0x1088, 256}, {0x1088, -1}}) {
+    for (auto [address, value] : {std::pair{0x0FFF, 1},
+                                  {0x2000, 1},
+                                  {0x3FFF, 1},
+                                  {0x6000, 1},
+                                  {0x1088, 256},
+                                  {0x1088, -1}}) {
         multierror = false;
         sendsetting(address, value);
         EXPECT_TRUE(multierror) << address << " " << value;
@@ -118,16 +116,17 @@ TEST_F(OnlineOps, WritesOutsideTheEcuAreRefusedBeforeSending)
     EXPECT_FALSE(ecu.waitreceived(1, 30));
 }
 
-TEST_F(OnlineOps, MapSelectSendsMapRowAndConfirmation)
-{
+TEST_F(OnlineOps, MapSelectSendsMapRowAndConfirmation) {
     currpm = 13;
     curmap = 1;
     sendmapselect();
-    EXPECT_EQ(takereceived(3), QByteArray("i\x0d" "0"));
+    EXPECT_EQ(takereceived(3), QByteArray("i\x0d"
+                                          "0"));
     EXPECT_EQ(commrx, 0x48);
     curmap = 3;
     sendmapselect();
-    EXPECT_EQ(takereceived(3), QByteArray("k\x0d" "2"));
+    EXPECT_EQ(takereceived(3), QByteArray("k\x0d"
+                                          "2"));
     EXPECT_EQ(commrx, 82);
     EXPECT_EQ(ecu.selectedmap(), 3);
     EXPECT_EQ(ecu.selectedrow(), 13);
@@ -148,8 +147,7 @@ TEST_F(OnlineOps, MapSelectSendsMapRowAndConfirmation)
     EXPECT_FALSE(ecu.waitreceived(1, 30));
 }
 
-TEST_F(OnlineOps, AfrStepAsksSendsAndReportsSilence)
-{
+TEST_F(OnlineOps, AfrStepAsksSendsAndReportsSilence) {
     bool timer = true;
     mainwindowhooks().timerenabled = [&] { return timer; };
     mainwindowhooks().settimerenabled = [&](bool on) { timer = on; };
@@ -171,8 +169,7 @@ TEST_F(OnlineOps, AfrStepAsksSendsAndReportsSilence)
     mainwindowhooks() = {};
 }
 
-TEST(PauseOnline, ResumePutsBackLivewriteAndTheTimer)
-{
+TEST(PauseOnline, ResumePutsBackLivewriteAndTheTimer) {
     Responder responder;
     bool timer = true;
     mainwindowhooks().timerenabled = [&] { return timer; };

@@ -8,23 +8,22 @@ using namespace korvane;
 using namespace korvane::test;
 
 namespace {
-std::vector<uint8_t> feed(SimProtocol &ecu, std::initializer_list<int> bytes)
-{
+std::vector<uint8_t> feed(SimProtocol &ecu, std::initializer_list<int> bytes) {
     std::vector<uint8_t> out;
-    for (int b : bytes) ecu.receive(uint8_t(b), out);
+    for (int b : bytes)
+        ecu.receive(uint8_t(b), out);
     return out;
 }
 
-std::vector<uint8_t> feedhead(SimProtocol &ecu, const uint8_t *head)
-{
+std::vector<uint8_t> feedhead(SimProtocol &ecu, const uint8_t *head) {
     std::vector<uint8_t> out = feed(ecu, {'B'});
-    for (int i = 0; i < 128; ++i) ecu.receive(head[i], out);
+    for (int i = 0; i < 128; ++i)
+        ecu.receive(head[i], out);
     return out;
 }
 } // namespace
 
-TEST(SimEcuProtocol, DownloadNeedsTheWriteSequenceAndEndsOnAddressZero)
-{
+TEST(SimEcuProtocol, DownloadNeedsTheWriteSequenceAndEndsOnAddressZero) {
     SimProtocol ecu;
     uint8_t wrong[128];
     std::copy_n(writeseqvalues, 128, wrong);
@@ -35,7 +34,8 @@ TEST(SimEcuProtocol, DownloadNeedsTheWriteSequenceAndEndsOnAddressZero)
     feedhead(ecu, writeseqvalues);
     EXPECT_EQ(feed(ecu, {'V'}), std::vector<uint8_t>{0xBB});
     std::vector<uint8_t> out = feed(ecu, {'f', 0x40, 0x10});
-    for (int i = 0; i < 16; ++i) ecu.receive(uint8_t(i + 1), out);
+    for (int i = 0; i < 16; ++i)
+        ecu.receive(uint8_t(i + 1), out);
     EXPECT_EQ(out, (std::vector<uint8_t>{0x11, 0x11}));
     EXPECT_EQ(ecu.mem[0x4010], 1);
     EXPECT_EQ(ecu.mem[0x401F], 16);
@@ -43,8 +43,7 @@ TEST(SimEcuProtocol, DownloadNeedsTheWriteSequenceAndEndsOnAddressZero)
     EXPECT_EQ(feed(ecu, {'V'}), (std::vector<uint8_t>{0, 0, 0, 0})); // a live query again
 }
 
-TEST(SimEcuProtocol, UploadSendsBlockTwoThenBlockOneAndTheSum)
-{
+TEST(SimEcuProtocol, UploadSendsBlockTwoThenBlockOneAndTheSum) {
     SimProtocol ecu;
     ecu.mem[0x4000] = 7;
     ecu.mem[0x1FFF] = 250;
@@ -56,8 +55,7 @@ TEST(SimEcuProtocol, UploadSendsBlockTwoThenBlockOneAndTheSum)
     EXPECT_EQ(out[12289], uint8_t(257));
 }
 
-TEST(SimEcuProtocol, TrimsFollowTheMapSelectAndAnswerTheChecksum)
-{
+TEST(SimEcuProtocol, TrimsFollowTheMapSelectAndAnswerTheChecksum) {
     SimProtocol ecu;
     ecu.mem[SimProtocol::rowaddress(2, 10) + 5] = 100;
     ecu.recomputesums();
@@ -75,8 +73,7 @@ TEST(SimEcuProtocol, TrimsFollowTheMapSelectAndAnswerTheChecksum)
     EXPECT_EQ(ecu.selmap, 2);
 }
 
-TEST(SimEcuProtocol, MonitorAndAfrStep)
-{
+TEST(SimEcuProtocol, MonitorAndAfrStep) {
     SimProtocol ecu;
     ecu.mem[0x1234] = 0x5A;
     EXPECT_EQ(feed(ecu, {0x40, 0x12, 0x34, 'b'}), (std::vector<uint8_t>{'U', 'f', '3', 0x5A}));

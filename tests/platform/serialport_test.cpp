@@ -7,8 +7,7 @@
 using namespace korvane;
 using namespace korvane::test;
 
-TEST(SerialPort, FindsTheLinkElseTheSystemPort)
-{
+TEST(SerialPort, FindsTheLinkElseTheSystemPort) {
     TempProgramFolder folder;
     EXPECT_EQ(SerialPort::devicepath(3), "/dev/ttyS2");
     SimEcu ecu(3);
@@ -16,8 +15,7 @@ TEST(SerialPort, FindsTheLinkElseTheSystemPort)
     EXPECT_EQ(SerialPort::devicepath(3), folder.file("com3"));
 }
 
-TEST(SerialPort, RefusesWhatTheControlWouldRaiseAnErrorFor)
-{
+TEST(SerialPort, RefusesWhatTheControlWouldRaiseAnErrorFor) {
     TempProgramFolder folder;
     SerialPort port;
     EXPECT_FALSE(port.setCommPort(0).isEmpty());
@@ -35,8 +33,7 @@ TEST(SerialPort, RefusesWhatTheControlWouldRaiseAnErrorFor)
     EXPECT_EQ(port.CommPort(), 60);
 }
 
-TEST(SerialPort, InputTakesInputLenBytes)
-{
+TEST(SerialPort, InputTakesInputLenBytes) {
     TempProgramFolder folder;
     SimEcu ecu(1);
     SerialPort port;

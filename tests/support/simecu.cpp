@@ -26,8 +26,7 @@ using clock = std::chrono::steady_clock;
 constexpr auto bytetime = std::chrono::nanoseconds(173611);
 
 // No translation of any byte in either direction: 0x0A, 0x0D, 0x11, 0x13 are data.
-void makeraw(int fd)
-{
+void makeraw(int fd) {
     termios tio{};
     if (tcgetattr(fd, &tio) != 0) return;
     cfmakeraw(&tio);
@@ -57,16 +56,14 @@ struct SimEcu::State {
     std::thread thread;
     clock::time_point linefree = clock::now();
 
-    void pace()
-    {
+    void pace() {
         const auto next = std::max(clock::now(), linefree) + bytetime;
         std::this_thread::sleep_until(next);
         linefree = next;
     }
 
     // Writes all bytes, waiting while the terminal's buffer is full.
-    void writeall(const char *data, size_t size)
-    {
+    void writeall(const char *data, size_t size) {
         std::lock_guard<std::mutex> guard(writelock);
         while (size > 0 && !stop) {
             const ssize_t n = ::write(master, data, size);
@@ -80,8 +77,7 @@ struct SimEcu::State {
         }
     }
 
-    void send(const std::vector<uint8_t> &out)
-    {
+    void send(const std::vector<uint8_t> &out) {
         for (uint8_t byte : out) {
             bool paceit = false;
             {
@@ -96,8 +92,7 @@ struct SimEcu::State {
         }
     }
 
-    void run()
-    {
+    void run() {
         std::vector<uint8_t> out;
         char buffer[256];
         while (!stop) {
@@ -128,8 +123,7 @@ struct SimEcu::State {
     }
 };
 
-SimEcu::SimEcu(int port) : d(std::make_unique<State>())
-{
+SimEcu::SimEcu(int port) : d(std::make_unique<State>()) {
     d->master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (d->master < 0 || grantpt(d->master) != 0 || unlockpt(d->master) != 0) {
         d->error = QStringLiteral("no pseudo-terminal");
@@ -155,8 +149,7 @@ SimEcu::SimEcu(int port) : d(std::make_unique<State>())
     d->thread = std::thread([this] { d->run(); });
 }
 
-SimEcu::~SimEcu()
-{
+SimEcu::~SimEcu() {
     d->stop = true;
     if (d->thread.joinable()) d->thread.join();
     if (!d->linkpath.isEmpty()) QFile::remove(d->linkpath);
@@ -164,130 +157,122 @@ SimEcu::~SimEcu()
     if (d->master >= 0) ::close(d->master);
 }
 
-bool SimEcu::ok() const { return d->error.isEmpty(); }
-QString SimEcu::error() const { return d->error; }
-QString SimEcu::slavepath() const { return d->slavepath; }
-QString SimEcu::linkpath() const { return d->linkpath; }
+bool SimEcu::ok() const {
+    return d->error.isEmpty();
+}
+QString SimEcu::error() const {
+    return d->error;
+}
+QString SimEcu::slavepath() const {
+    return d->slavepath;
+}
+QString SimEcu::linkpath() const {
+    return d->linkpath;
+}
 
-uint8_t SimEcu::memory(int address) const
-{
+uint8_t SimEcu::memory(int address) const {
     std::lock_guard<std::mutex> guard(d->lock);
     return SimProtocol::valid(address) ? d->protocol.mem[address] : 0;
 }
 
-void SimEcu::setmemory(int address, uint8_t value)
-{
+void SimEcu::setmemory(int address, uint8_t value) {
     std::lock_guard<std::mutex> guard(d->lock);
     if (!SimProtocol::valid(address)) return;
     d->protocol.mem[address] = value;
     d->protocol.recomputesums();
 }
 
-void SimEcu::loadimage(const calimage &image)
-{
+void SimEcu::loadimage(const calimage &image) {
     const std::vector<uint8_t> bytes = ecuorder(image);
     std::lock_guard<std::mutex> guard(d->lock);
-    for (int i = 0; i < int(bytes.size()); ++i) d->protocol.mem[ecuorderaddress(i)] = bytes[i];
+    for (int i = 0; i < int(bytes.size()); ++i)
+        d->protocol.mem[ecuorderaddress(i)] = bytes[i];
     d->protocol.recomputesums();
 }
 
-void SimEcu::setquery(uint8_t command, std::array<uint8_t, 4> bytes)
-{
+void SimEcu::setquery(uint8_t command, std::array<uint8_t, 4> bytes) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->protocol.queries[command] = bytes;
 }
 
-void SimEcu::setbyte(uint8_t command, uint8_t value)
-{
+void SimEcu::setbyte(uint8_t command, uint8_t value) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->protocol.bytes[command] = value;
 }
 
-void SimEcu::setstoredlog(const std::vector<uint8_t> &log)
-{
+void SimEcu::setstoredlog(const std::vector<uint8_t> &log) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->protocol.storedlog = log;
     d->protocol.storedlog.resize(28672);
 }
 
-void SimEcu::setsilent(bool silent)
-{
+void SimEcu::setsilent(bool silent) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->silent = silent;
 }
 
-void SimEcu::setwrongreply(int command, uint8_t reply)
-{
+void SimEcu::setwrongreply(int command, uint8_t reply) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->protocol.wrongcommand = command;
     d->protocol.wrongvalue = reply;
 }
 
-void SimEcu::stallafter(long bytes)
-{
+void SimEcu::stallafter(long bytes) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->budget = bytes;
 }
 
-void SimEcu::setrefusewrites(bool refuse)
-{
+void SimEcu::setrefusewrites(bool refuse) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->protocol.refusewrites = refuse;
 }
 
-void SimEcu::sendstale(const QByteArray &bytes) { d->writeall(bytes.constData(), size_t(bytes.size())); }
+void SimEcu::sendstale(const QByteArray &bytes) {
+    d->writeall(bytes.constData(), size_t(bytes.size()));
+}
 
-void SimEcu::setpacing(bool paced)
-{
+void SimEcu::setpacing(bool paced) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->paced = paced;
 }
 
-QByteArray SimEcu::received() const
-{
+QByteArray SimEcu::received() const {
     std::lock_guard<std::mutex> guard(d->lock);
     return d->received;
 }
 
-long SimEcu::sentcount() const
-{
+long SimEcu::sentcount() const {
     std::lock_guard<std::mutex> guard(d->lock);
     return d->sent;
 }
 
-void SimEcu::clearreceived()
-{
+void SimEcu::clearreceived() {
     std::lock_guard<std::mutex> guard(d->lock);
     d->received.clear();
 }
 
-bool SimEcu::waitreceived(int count, int timeoutms) const
-{
+bool SimEcu::waitreceived(int count, int timeoutms) const {
     std::unique_lock<std::mutex> guard(d->lock);
     return d->arrived.wait_for(guard, std::chrono::milliseconds(timeoutms),
                                [&] { return d->received.size() >= count; });
 }
 
-int SimEcu::selectedmap() const
-{
+int SimEcu::selectedmap() const {
     std::lock_guard<std::mutex> guard(d->lock);
     return d->protocol.selmap;
 }
 
-int SimEcu::selectedrow() const
-{
+int SimEcu::selectedrow() const {
     std::lock_guard<std::mutex> guard(d->lock);
     return d->protocol.selrow;
 }
 
-uint8_t SimEcu::checksum(int map) const
-{
+uint8_t SimEcu::checksum(int map) const {
     std::lock_guard<std::mutex> guard(d->lock);
     return map >= 1 && map <= 7 ? uint8_t(d->protocol.sums[map - 1] & 255) : 0;
 }
 
-bool SimEcu::downloadaccepted() const
-{
+bool SimEcu::downloadaccepted() const {
     std::lock_guard<std::mutex> guard(d->lock);
     return d->protocol.headok;
 }

@@ -26,10 +26,10 @@ class SimEcu {
     SimEcu(const SimEcu &) = delete;
     SimEcu &operator=(const SimEcu &) = delete;
 
-    bool ok() const;            // false when the pseudo-terminal or the link could not be made
+    bool ok() const; // false when the pseudo-terminal or the link could not be made
     QString error() const;
-    QString slavepath() const;  // /dev/pts/N
-    QString linkpath() const;   // programfolder()/comN, or empty
+    QString slavepath() const; // /dev/pts/N
+    QString linkpath() const;  // programfolder()/comN, or empty
 
     // Memory. Addresses outside both blocks read 0 and ignore writes.
     uint8_t memory(int address) const;
@@ -44,12 +44,12 @@ class SimEcu {
     void setstoredlog(const std::vector<uint8_t> &log); // 28672 bytes
 
     // Faults.
-    void setsilent(bool silent);                // receives and logs, answers nothing
+    void setsilent(bool silent);                    // receives and logs, answers nothing
     void setwrongreply(int command, uint8_t reply); // first reply byte to command; -1: none
-    void stallafter(long bytes);                // answer this many more bytes, then fall silent; -1: never
-    void setrefusewrites(bool refuse);          // single-setting writes answer 0
-    void sendstale(const QByteArray &bytes);    // bytes that wait in the program's input now
-    void setpacing(bool paced);                 // 173.6 us a byte each way, as at 57600 baud
+    void stallafter(long bytes);       // answer this many more bytes, then fall silent; -1: never
+    void setrefusewrites(bool refuse); // single-setting writes answer 0
+    void sendstale(const QByteArray &bytes); // bytes that wait in the program's input now
+    void setpacing(bool paced);              // 173.6 us a byte each way, as at 57600 baud
 
     // What the ECU saw.
     QByteArray received() const;
@@ -57,8 +57,8 @@ class SimEcu {
     long sentcount() const; // bytes the ECU has put on the line so far
     // Waits until at least count bytes have been received; false after timeoutms.
     bool waitreceived(int count, int timeoutms) const;
-    int selectedmap() const;     // the map of the last map select (1..7)
-    int selectedrow() const;     // its rpm row
+    int selectedmap() const;         // the map of the last map select (1..7)
+    int selectedrow() const;         // its rpm row
     uint8_t checksum(int map) const; // low byte of the ECU's running sum of map 1..7
     bool downloadaccepted() const;   // the last download head matched the write sequence
 

@@ -10,37 +10,36 @@ namespace korvane::test {
 namespace {
 constexpr int headbytes = 128, tailbytes = 64, linebytes = 16;
 
-bool ismainmapselect(uint8_t b) { return b >= cmd::selectmap(1) && b <= cmd::selectmap(7); }
+bool ismainmapselect(uint8_t b) {
+    return b >= cmd::selectmap(1) && b <= cmd::selectmap(7);
+}
 } // namespace
 
-SimProtocol::SimProtocol() : storedlog(28672, 0)
-{
+SimProtocol::SimProtocol() : storedlog(28672, 0) {
     bytes[cmd::version] = 28;
-    for (int c = 0; c < 8; ++c) queries[cmd::queryltt(c)] = {128, 128, 128, 128};
+    for (int c = 0; c < 8; ++c)
+        queries[cmd::queryltt(c)] = {128, 128, 128, 128};
 }
 
-bool SimProtocol::valid(int address)
-{
+bool SimProtocol::valid(int address) {
     return (address >= 0x1000 && address <= 0x1FFF) || (address >= 0x4000 && address <= 0x5FFF);
 }
 
-int SimProtocol::rowaddress(int map, int row)
-{
+int SimProtocol::rowaddress(int map, int row) {
     return map == 1 ? 0x4000 + 64 * row : 0x4800 + 0x400 * (map - 2) + 32 * row;
 }
 
-void SimProtocol::recomputesums()
-{
+void SimProtocol::recomputesums() {
     for (int m = 1; m <= 7; ++m) {
         const int bytesperrow = m == 1 ? 64 : 32;
         int32_t sum = 0;
-        for (int i = 0; i < 32 * bytesperrow; ++i) sum += mem[rowaddress(m, 0) + i];
+        for (int i = 0; i < 32 * bytesperrow; ++i)
+            sum += mem[rowaddress(m, 0) + i];
         sums[m - 1] = sum;
     }
 }
 
-void SimProtocol::reply(uint8_t command, uint8_t byte, std::vector<uint8_t> &out)
-{
+void SimProtocol::reply(uint8_t command, uint8_t byte, std::vector<uint8_t> &out) {
     if (command == wrongcommand && command == lastcommand) {
         byte = wrongvalue;
         lastcommand = 0; // only the first reply byte of the command is wrong
@@ -49,8 +48,7 @@ void SimProtocol::reply(uint8_t command, uint8_t byte, std::vector<uint8_t> &out
     out.push_back(byte);
 }
 
-void SimProtocol::receive(uint8_t byte, std::vector<uint8_t> &out)
-{
+void SimProtocol::receive(uint8_t byte, std::vector<uint8_t> &out) {
     switch (await) {
     case Await::command:
         wronged = false;
@@ -155,8 +153,7 @@ void SimProtocol::receive(uint8_t byte, std::vector<uint8_t> &out)
     }
 }
 
-void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out)
-{
+void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out) {
     lastcommand = byte;
     if (downloading && byte != cmd::downloadprompt && byte != cmd::downloadline)
         downloading = false;
@@ -192,7 +189,8 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out)
         reply(byte, afrhalf ? cmd::afrstep2 : cmd::afrstep1, out);
         afrhalf = !afrhalf;
     } else if (byte == cmd::clearltt) {
-        for (int c = 0; c < 8; ++c) queries[cmd::queryltt(c)] = {128, 128, 128, 128};
+        for (int c = 0; c < 8; ++c)
+            queries[cmd::queryltt(c)] = {128, 128, 128, 128};
     } else if (byte == cmd::monitoraddress) {
         reply(byte, cmd::monitorack1, out);
         await = Await::monitorhigh;
@@ -208,23 +206,23 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out)
         reply(byte, bytes[byte], out);
     } else {
         static constexpr uint8_t fourbyte[] = {
-            cmd::queryswitches, cmd::querytimers,   cmd::querytemps,     cmd::queryengine,
-            cmd::queryoxygen,   cmd::queryclosedloop, cmd::queryinjection, cmd::queryadvance,
-            cmd::querypwm9and10, cmd::querypwm11,   cmd::querycam,       cmd::signature};
+            cmd::queryswitches,  cmd::querytimers,     cmd::querytemps,     cmd::queryengine,
+            cmd::queryoxygen,    cmd::queryclosedloop, cmd::queryinjection, cmd::queryadvance,
+            cmd::querypwm9and10, cmd::querypwm11,      cmd::querycam,       cmd::signature};
         const bool table = byte >= cmd::querytables(8) && byte <= cmd::querytables(39);
         const bool ltt = byte >= 'A' && byte <= 'O' && (byte - 'A') % 2 == 0;
         const bool log = byte >= cmd::querylog(0) && byte <= cmd::querylog(3);
-        if (table || ltt || log || std::find(std::begin(fourbyte), std::end(fourbyte), byte) !=
-                                       std::end(fourbyte)) {
+        if (table || ltt || log ||
+            std::find(std::begin(fourbyte), std::end(fourbyte), byte) != std::end(fourbyte)) {
             reply(byte, queries[byte][0], out);
-            for (int i = 1; i < 4; ++i) out.push_back(queries[byte][i]);
+            for (int i = 1; i < 4; ++i)
+                out.push_back(queries[byte][i]);
         }
         // Anything else is no command of this ECU: no reply.
     }
 }
 
-void SimProtocol::finishwrite(std::vector<uint8_t> &out)
-{
+void SimProtocol::finishwrite(std::vector<uint8_t> &out) {
     await = Await::command;
     const bool tailok = std::equal(collected.begin(), collected.end(), writeseqvalues + headbytes);
     if (!tailok || refusewrites || !valid(address)) {
@@ -237,8 +235,7 @@ void SimProtocol::finishwrite(std::vector<uint8_t> &out)
     out.push_back(expected == 0 ? 1 : expected);
 }
 
-void SimProtocol::trimcell(uint8_t byte, std::vector<uint8_t> &out)
-{
+void SimProtocol::trimcell(uint8_t byte, std::vector<uint8_t> &out) {
     const int code = (byte - cmd::trim) & 0x60;
     const int load = byte & 31;
     const int coarse = selmap == 1 ? 10 : 2;
@@ -259,8 +256,7 @@ void SimProtocol::trimcell(uint8_t byte, std::vector<uint8_t> &out)
     reply(byte, uint8_t(sums[selmap - 1] & 255), out);
 }
 
-void SimProtocol::copyrow(int map, bool up, std::vector<uint8_t> &out)
-{
+void SimProtocol::copyrow(int map, bool up, std::vector<uint8_t> &out) {
     const int source = pendingrow;
     const int rowbytes = map == 1 ? 64 : 32;
     const int first = up ? source + 1 : 0, last = up ? 31 : source - 1;
@@ -271,8 +267,7 @@ void SimProtocol::copyrow(int map, bool up, std::vector<uint8_t> &out)
     reply(lastcommand, uint8_t(rowaddress(map, source) >> 8), out);
 }
 
-void SimProtocol::sendupload(std::vector<uint8_t> &out)
-{
+void SimProtocol::sendupload(std::vector<uint8_t> &out) {
     reply(lastcommand, cmd::uploadprompt, out);
     uint8_t sum = 0;
     auto block = [&](int from, int to) {

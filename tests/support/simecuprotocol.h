@@ -34,9 +34,21 @@ class SimProtocol {
 
   private:
     enum class Await {
-        command, writeaddresshigh, writeaddresslow, writevalue, writetail, downloadhead,
-        lineaddresshigh, lineaddresslow, linedata, trailingzero, selectrow, selectconfirm,
-        copydirection, monitorhigh, monitorlow
+        command,
+        writeaddresshigh,
+        writeaddresslow,
+        writevalue,
+        writetail,
+        downloadhead,
+        lineaddresshigh,
+        lineaddresslow,
+        linedata,
+        trailingzero,
+        selectrow,
+        selectconfirm,
+        copydirection,
+        monitorhigh,
+        monitorlow
     };
     void command(uint8_t byte, std::vector<uint8_t> &out);
     void reply(uint8_t command, uint8_t value, std::vector<uint8_t> &out);

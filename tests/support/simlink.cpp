@@ -8,8 +8,7 @@
 
 namespace korvane::test {
 
-void SimLinkTest::SetUp()
-{
+void SimLinkTest::SetUp() {
     ASSERT_TRUE(ecu.ok()) << ecu.error().toStdString();
     setbuildprofile();
     inittables();
@@ -19,10 +18,11 @@ void SimLinkTest::SetUp()
     ASSERT_EQ(openmainport(), QString());
 }
 
-void SimLinkTest::TearDown() { closemainport(); }
+void SimLinkTest::TearDown() {
+    closemainport();
+}
 
-QByteArray SimLinkTest::takereceived(int count)
-{
+QByteArray SimLinkTest::takereceived(int count) {
     ecu.waitreceived(count, 1000);
     const QByteArray bytes = ecu.received();
     ecu.clearreceived();

@@ -11,11 +11,12 @@
 
 namespace {
 volatile std::sig_atomic_t interrupted = 0;
-void oninterrupt(int) { interrupted = 1; }
+void oninterrupt(int) {
+    interrupted = 1;
+}
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -35,7 +36,8 @@ int main(int argc, char **argv)
     ecu.setquery('R', {105, 45, 120, 30});
     ecu.setbyte(0x60, 12);
     ecu.setbyte('a', 8);
-    for (int m = 1; m <= 7; ++m) ecu.setbyte(uint8_t(104 + m), 8);
+    for (int m = 1; m <= 7; ++m)
+        ecu.setbyte(uint8_t(104 + m), 8);
 
     out << "Simulated ECU (firmware byte 28) on " << ecu.slavepath() << "\n"
         << "linked as COM1: " << ecu.linkpath() << "\n"
@@ -46,7 +48,8 @@ int main(int argc, char **argv)
 
     std::signal(SIGINT, oninterrupt);
     std::signal(SIGTERM, oninterrupt);
-    while (!interrupted) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    while (!interrupted)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     out << "\nbytes received: " << ecu.received().size() << "\n";
     return 0;
 }
