@@ -112,7 +112,9 @@ bool phase0() {
 bool phase1() {
     uint8_t e;
     if (!single(cmd::knockspark, QString(), e)) return false;
-    if (e > 10) sparktrace[liverpm][liveload] = knockcolour(colours[1], e);
+    if (e > 10) // the live cell is shared state: clamp it again before it indexes
+        sparktrace[std::min<int>(liverpm, 31)][std::min<int>(liveload, 31)] =
+            knockcolour(colours[1], e);
     if (!mainonly()) return true;
 
     uint8_t b[4]{};
