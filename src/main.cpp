@@ -1,5 +1,6 @@
 #include "core/frmdec1.h"
 #include "core/messages.h"
+#include "editor/frmfuel1.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -9,9 +10,9 @@ using namespace korvane;
 
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
-// library never depends on them. Nothing is registered yet: the upload, download and maps
-// buttons and the preferences entry stay disabled.
-void linkstartupwindow() {}
+// library never depends on them. The upload and download buttons and the preferences entry
+// stay disabled until their windows exist.
+void linkstartupwindow() { dec1links().maps = [] { form<frmFuel1>()->exec(); }; }
 } // namespace
 
 int main(int argc, char **argv) {

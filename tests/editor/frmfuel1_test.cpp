@@ -1,0 +1,312 @@
+#include "core/buildprofile.h"
+#include "core/calimage.h"
+#include "core/colours.h"
+#include "core/editorstate.h"
+#include "core/flags.h"
+#include "core/linecheck.h"
+#include "core/mainwindowhooks.h"
+#include "core/mapfile.h"
+#include "core/names.h"
+#include "core/prefs.h"
+#include "editor/celltext.h"
+#include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
+#include "editor/mapcatalogue.h"
+#include "platform/forms.h"
+#include "platform/mapgrid.h"
+#include "responder.h"
+#include "tempfolder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+// The main window opened offline on the template, shown and active, prompts answered.
+class MainWindow : public ::testing::Test {
+  protected:
+    TempProgramFolder folder;
+    Responder responder;
+    frmFuel1 *window = nullptr;
+
+    void SetUp() override
+    {
+        std::fill(std::begin(prefs), std::end(prefs), prefoff);
+        setbuildprofile();
+        inittables();
+        initnames();
+        ASSERT_EQ(loadmapfile(templatefile(), true), QString());
+        online = 0;
+        entrypending = false;
+        window = open();
+    }
+    void TearDown() override
+    {
+        closewindow();
+        fuel1links() = frmfuel1links{};
+        std::fill(std::begin(prefs), std::end(prefs), prefoff);
+        online = 0;
+        entrypending = false;
+    }
+
+    frmFuel1 *open()
+    {
+        frmFuel1 *opened = form<frmFuel1>();
+        opened->show();
+        opened->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(opened));
+        return opened;
+    }
+    void closewindow()
+    {
+        if (loaded<frmFuel1>()) unload<frmFuel1>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Opens the window afresh, so that links set meanwhile decide which entries it enables.
+    void reopen()
+    {
+        closewindow();
+        window = open();
+    }
+    int notices(const QString &text) const
+    {
+        int n = 0;
+        for (const PromptRequest &r : responder.asked) n += r.text == text;
+        return n;
+    }
+};
+} // namespace
+
+TEST_F(MainWindow, OpensOfflineOnTheFuelMapMaximised)
+{
+    EXPECT_EQ(curmap, 1);
+    EXPECT_EQ(curload, 1);
+    EXPECT_EQ(online, 0);
+    EXPECT_EQ(livewrite, flagset);
+    EXPECT_EQ(window->lblMap->text(), "Fuel");
+    EXPECT_EQ(window->Label1->text(), "0 rpm");
+    EXPECT_EQ(window->Label42->text(), "offline");
+    EXPECT_EQ(window->windowTitle(), mapfilename);
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(window->Timer1->interval(), 100);
+    EXPECT_TRUE(window->mapgrid->hasFocus());
+    EXPECT_EQ(window->mapgrid->text(5, 7), cellvaluetext(1, curimage.fuelmap[5][7], false, 0));
+    EXPECT_EQ(window->mapgrid->text(-1, 0), "760 mmHg");
+    EXPECT_FALSE(window->lblTrim->text().isEmpty());
+
+    // Offline a tick of the live loop only lets edits through.
+    editready = 0;
+    window->Timer1_Timer();
+    EXPECT_EQ(editready, flagset);
+
+    // The serial link reaches the window while it is open, and no longer after Exit.
+    ASSERT_TRUE(bool(mainwindowhooks().setstatus));
+    setmainstatus("error");
+    EXPECT_EQ(window->Label42->text(), "error");
+    window->mnuExit_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(loaded<frmFuel1>());
+    EXPECT_FALSE(bool(mainwindowhooks().setstatus));
+}
+
+TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
+{
+    struct Menu {
+        QAction **actions;
+        int count, first;
+        QString hint;
+    };
+    const Menu menus[] = {
+        {window->mnuRamMapGroup, 7, 1, QString()},
+        {window->mnuCont1, 8, 8, " Offline editing control map"},
+        {window->mnuCont2, 8, 16, " Offline editing control map"},
+        {window->mnuCont3, 8, 24, " Offline editing control map"},
+        {window->mnuPwm2D, 8, 32, " Offline editing 2D PWM map"},
+        {window->mnuPwm3D, 3, 40, " Offline editing 3D PWM map"},
+        {&window->mnuAFR, 1, 43, " Offline editing AFR target map"},
+    };
+    const QStringList titles = {
+        "Coolant temp trim", "Injector response", "Air temp trim", "Gear spark trim",
+        "Injection phasing", "Throttle pump", "Post start enrichment", "Knock threshold",
+        "Boost target", "Air temp spark trim", "Coolant temp spark trim", "Idle speed target",
+        "Dwell", "Cranking enrichment", "Start primer", "TPS fuel trim", "Fuel cut limit",
+        "Trim by gear", "Dwell trim", "Knock fuel add", "Closed loop limit", "Autotune rate",
+        "Max ISC integrator", "Min AC ISC integrator"};
+    int entries = 0;
+    for (const Menu &menu : menus)
+        for (int i = 0; i < menu.count; ++i, ++entries) {
+            const int map = menu.first + i;
+            window->Text1->setText("previous hint");
+            currpm = 3;
+            curload = 4;
+            menu.actions[i]->trigger();
+            ASSERT_EQ(curmap, map);
+            QString title;
+            if (map <= 7) title = mapnames[map - 1];
+            else if (map <= 31) title = titles[map - 8];
+            else if (map <= 42) title = "PWM MAP " + QString::number(map - 31);
+            else title = "AFR target";
+            EXPECT_EQ(window->lblMap->text(), title) << "map " << map;
+            // Offline every entry starts the map at its first cell.
+            EXPECT_EQ(currpm, 0);
+            EXPECT_EQ(curload, 0);
+            EXPECT_EQ(window->Text1->text(), menu.hint.isEmpty() ? "previous hint" : menu.hint);
+            EXPECT_TRUE(window->mapgrid->hasFocus()) << "map " << map;
+            const mapinfo &m = mapcatalogue(map);
+            if (m.kind == mapkind::table16) {
+                EXPECT_EQ(window->mapgrid->text(-1, -1), m.caption);
+            }
+            if (m.kind == mapkind::pwm24) {
+                EXPECT_EQ(window->mapgrid->text(23, -1), "99% X");
+            }
+        }
+    EXPECT_EQ(entries, 43);
+}
+
+TEST_F(MainWindow, OnlineTheMainMapsKeepTheCursorAndAPendingEntryBlocksEveryChoice)
+{
+    online = flagset;
+    currpm = 3;
+    curload = 4;
+    window->mnuRamMapGroup_Click(3);
+    EXPECT_EQ(curmap, 4);
+    EXPECT_EQ(currpm, 3);
+    EXPECT_EQ(curload, 4);
+    window->mnuCont2_Click(0);
+    EXPECT_EQ(curmap, 16);
+    EXPECT_EQ(curload, 0);
+    EXPECT_EQ(window->Text1->text(), " Press enter after editing to make permanent changes");
+
+    bool settingsopened = false;
+    fuel1links().settings = [&] { settingsopened = true; };
+    entrypending = true;
+    const QString pressenter =
+        "You should press enter to complete each cell entry or group cell entry. Please press "
+        "enter after this message is unloaded to complete the cell entry of group cell entry.";
+    window->mnuAFR_Click();
+    window->mnuPwm3D_Click(1);
+    window->mnuSettings_Click();
+    window->mnuTrig_Click();
+    EXPECT_EQ(curmap, 16);
+    EXPECT_FALSE(settingsopened);
+    EXPECT_EQ(notices(pressenter), 4);
+    // Forced: shown even while the user hides notices.
+    hidemessages = prefon;
+    window->mnuAFR_Click();
+    EXPECT_EQ(notices(pressenter), 5);
+}
+
+TEST_F(MainWindow, GatedEntriesRefuseWithTheirMessage)
+{
+    int opened = 0;
+    auto opener = [&] { ++opened; };
+    frmfuel1links &links = fuel1links();
+    links.monitor = links.importmap = links.triggers = links.angle = links.floatgrid = opener;
+    reopen();
+    EXPECT_TRUE(window->mnuZero->isEnabled());
+    EXPECT_FALSE(window->mnuSettings->isEnabled()); // no settings window in the program yet
+    EXPECT_FALSE(window->mnucom1->isEnabled());
+    EXPECT_TRUE(window->mnuVersion->isEnabled());
+
+    window->mnuZero->trigger();
+    window->mnuVersion->trigger();
+    EXPECT_EQ(notices("Tool not available offline"), 2);
+    window->mnuImportMap->trigger();
+    window->mnuTrig->trigger();
+    EXPECT_EQ(opened, 2);
+
+    online = flagset;
+    window->mnuImportMap->trigger();
+    EXPECT_EQ(notices("Tool not available online"), 1);
+    window->mnuTrig->trigger();
+    EXPECT_EQ(notices("Triggers are not available on-line"), 1);
+    EXPECT_EQ(opened, 2);
+    window->mnuZero->trigger();
+    EXPECT_EQ(opened, 3);
+    online = 0;
+
+    // Not forced: the user may hide these.
+    hidemessages = prefon;
+    window->mnuZero->trigger();
+    EXPECT_EQ(notices("Tool not available offline"), 2);
+    hidemessages = prefoff;
+
+    // The drawings and the floating grid only for the maps that have them, silently.
+    const std::size_t asked = responder.asked.size();
+    curmap = 8;
+    window->mnuAngle->trigger();
+    window->mnuFloatGrid->trigger();
+    curmap = 40;
+    window->mnuAngle->trigger();
+    EXPECT_EQ(opened, 3);
+    window->mnuFloatGrid->trigger();
+    curmap = 43;
+    window->mnuAngle->trigger();
+    window->mnuFloatGrid->trigger();
+    EXPECT_EQ(opened, 6);
+    EXPECT_EQ(responder.asked.size(), asked);
+}
+
+TEST_F(MainWindow, AxesQuickswitchAsksFirstAndOnlyOnPwmMapsOffline)
+{
+    int switched = 0;
+    fuel1links().switchaxes = [&] { ++switched; };
+    reopen();
+    curmap = 41;
+    responder.answercancel();
+    window->mnuSwitchAxes_Click();
+    EXPECT_TRUE(responder.wasasked("This action will switch the axes of the current 3D map"));
+    EXPECT_EQ(switched, 0);
+    window->mnuSwitchAxes_Click();
+    EXPECT_EQ(switched, 1);
+    const std::size_t asked = responder.asked.size();
+    curmap = 4;
+    window->mnuSwitchAxes_Click();
+    online = flagset;
+    curmap = 41;
+    window->mnuSwitchAxes_Click();
+    EXPECT_EQ(responder.asked.size(), asked);
+    EXPECT_EQ(switched, 1);
+}
+
+TEST_F(MainWindow, SaveWritesOnlyAChosenFileAndReportsAFailure)
+{
+    const QString before = mapfilename;
+    const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+
+    responder.answercancel();
+    window->mnuMainSave_Click();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), files);
+    EXPECT_EQ(mapfilename, before);
+    EXPECT_EQ(window->windowTitle(), before);
+    EXPECT_TRUE(window->Timer1->isActive());
+
+    // A folder that does not exist: the user is told, and nothing changes.
+    responder.answerok(folder.file("missing/tune.s20"));
+    window->mnuMainSave_Click();
+    EXPECT_TRUE(responder.wasasked("not saved"));
+    EXPECT_EQ(mapfilename, before);
+    EXPECT_EQ(window->windowTitle(), before);
+    EXPECT_TRUE(window->Timer1->isActive());
+
+    const QString target = folder.file("tune.s20");
+    responder.answerok(target);
+    window->mnuMainSave_Click();
+    EXPECT_TRUE(QFile::exists(target));
+    EXPECT_EQ(mapfilename, target);
+    EXPECT_EQ(window->windowTitle(), target);
+    const calimage saved = curimage;
+    ASSERT_EQ(loadmapfile(target, true), QString());
+    EXPECT_EQ(std::memcmp(saved.fuelmap, curimage.fuelmap, sizeof saved.fuelmap), 0);
+    EXPECT_EQ(std::memcmp(saved.settings, curimage.settings, sizeof saved.settings), 0);
+}
