@@ -6,11 +6,26 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace korvane {
 
 namespace {
+// Cells drawn without the toolkit's focus frame: the program paints the cursor itself, and a
+// second marker on the grid's own current cell would show a different cell at times.
+class PlainCells : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
 QTableWidgetItem *newcell()
 {
     auto *item = new QTableWidgetItem(QString());
@@ -32,6 +47,7 @@ void fixheader(QHeaderView *header)
 
 MapGrid::MapGrid(QWidget *parent) : QTableWidget(parent), corner(new QLabel(this))
 {
+    setItemDelegate(new PlainCells(this));
     setEditTriggers(NoEditTriggers);
     setSelectionMode(NoSelection);
     setTabKeyNavigation(false);
