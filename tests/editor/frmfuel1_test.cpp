@@ -11,13 +11,18 @@
 #include "editor/celltext.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
+#include "editor/frmwarn6.h"
 #include "editor/mapcatalogue.h"
+#include "platform/beep.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
 #include "responder.h"
 #include "tempfolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -309,4 +314,25 @@ TEST_F(MainWindow, SaveWritesOnlyAChosenFileAndReportsAFailure)
     ASSERT_EQ(loadmapfile(target, true), QString());
     EXPECT_EQ(std::memcmp(saved.fuelmap, curimage.fuelmap, sizeof saved.fuelmap), 0);
     EXPECT_EQ(std::memcmp(saved.settings, curimage.settings, sizeof saved.settings), 0);
+}
+
+TEST_F(MainWindow, TheSyncWarningBeepsCentresAndClosesOnOk)
+{
+    const int beeps = beepcount();
+    QString caption;
+    QPoint centre;
+    QTimer::singleShot(0, [&] {
+        auto *warning = qobject_cast<frmWarn6 *>(QApplication::activeModalWidget());
+        ASSERT_NE(warning, nullptr);
+        caption = warning->windowTitle();
+        centre = warning->geometry().center();
+        QTest::keyClick(warning->Command1, Qt::Key_Space);
+    });
+    mainwindowhooks().syncwarning();
+    EXPECT_EQ(caption, "Syncronisation warning!");
+    EXPECT_EQ(beepcount(), beeps + 1);
+    const QPoint screencentre = QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE((centre - screencentre).manhattanLength(), 10); // a window frame may shift it
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(loaded<frmWarn6>());
 }
