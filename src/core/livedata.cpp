@@ -150,7 +150,9 @@ bool phase2main() {
         rpmcame = single(cmd::liverpmheld, QStringLiteral("2,3"), rpm);
     if (!rpmcame) return false;
     liverpm = std::min<uint8_t>(rpm, 31);
-    if (curmap == 43 || tracking(rpmhold)) currpm = liverpm;
+    // A held rpm axis stays where the user put it on every map, the AFR target included:
+    // an edit meant for the held row must not land on the engine's row.
+    if (tracking(rpmhold)) currpm = liverpm;
     fueltrace[liverpm][liveload] = visitcolour(colours[1]);
     return true;
 }

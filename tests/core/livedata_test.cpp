@@ -144,6 +144,11 @@ TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables) {
     EXPECT_EQ(liveload, 7);
     EXPECT_EQ(currpm, 4);
     EXPECT_EQ(curload, 4);
+    curmap = 43; // the AFR target asks 'a' in both modes, yet a held axis still holds
+    poll(2);
+    EXPECT_EQ(liverpm, 9);
+    EXPECT_EQ(currpm, 4);
+    EXPECT_EQ(curload, 4);
 
     curmap = 12;
     ecu.setquery('q', {20, 1, 2, 3});
