@@ -1,6 +1,9 @@
 #include "core/frmdec1.h"
 #include "core/messages.h"
+#include "core/prefs.h"
+#include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
+#include "editor/selectmap.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -24,6 +27,11 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    // Saved preferences may change the axis units and the map's trim step.
+    setpreferencessavedhook([] {
+        makeaxislabels();
+        selectmap();
+    });
     form<frmdec1>()->show();
     return app.exec();
 }

@@ -28,7 +28,7 @@
 #include "platform/programfolder.h"
 #include "platform/prompts.h"
 
-#include <QBoxLayout>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,7 +77,6 @@ void frmFuel1::buildcontrols()
     setWindowTitle("Maps");
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowMinimizeButtonHint);
-    setMinimumSize(640, 480);
 
     mapgrid = new MapGrid(this);
     lblMap = newlabel(this, QString(), 14, true);
@@ -85,41 +84,22 @@ void frmFuel1::buildcontrols()
     Label42 = newlabel(this, "offline", 10, true);
     Label2 = newlabel(this, QString(), 12, true);
     lblTrim = newlabel(this, QString(), 10, true);
-    lblTrim->setMinimumWidth(60);
-    lblTrim->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTrim->setAlignment(Qt::AlignCenter);
     Text1 = new QLineEdit(this);
     // A hint line: the keys belong to the grid.
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);
     Text1->setFrame(false);
-
-    auto *top = new QHBoxLayout;
-    // The title takes the free width, so a longer one never waits for a relayout.
-    top->addWidget(lblMap, 1);
-    top->addWidget(Label1);
-    top->addSpacing(24);
-    top->addWidget(Label2);
-    top->addSpacing(24);
-    top->addWidget(Label42);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(Text1, 1);
-    bottom->addWidget(lblTrim);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 4, 8, 8);
-    layout->addLayout(top);
-    layout->addWidget(mapgrid, 1);
-    layout->addLayout(bottom);
-
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmFuel1::Timer1_Timer);
+    buildtools();
 }
 
 void frmFuel1::buildmenus()
 {
     const frmfuel1links &links = fuel1links();
     menubar = new QMenuBar(this);
-    layout()->setMenuBar(menubar);
     // An entry whose window or command is not part of the program yet stays disabled.
     auto entry = [this](QMenu *menu, const QString &text, auto handler,
                         bool available = true) {
@@ -167,7 +147,7 @@ void frmFuel1::buildmenus()
     mnuTrig = entry(mnuSelect, "Tri&ggers", &frmFuel1::mnuTrig_Click, bool(links.triggers));
 
     mnuComm = menubar->addMenu("&Communications");
-    mnucom1 = entry(mnuComm, "&COM On/Off", &frmFuel1::mnucom1_Click, bool(links.comonoff));
+    mnucom1 = entry(mnuComm, "&COM On/Off", &frmFuel1::mnucom1_Click);
 
     mnuView = menubar->addMenu("&View");
     mnuAngle = entry(mnuView, "&Angle", &frmFuel1::mnuAngle_Click, bool(links.angle));
@@ -221,7 +201,7 @@ void frmFuel1::Form_Load()
     viewrot = 45.0;
     viewtilt = 9.0;
     run(links.loadrotcartesians);
-    run(links.setpreferences);
+    setpreferences();
     setmapview(this);
     selectmap();
     fuelcolor();
@@ -268,11 +248,6 @@ void frmFuel1::keyPressEvent(QKeyEvent *event)
     focusgrid(mapgrid);
 }
 
-void frmFuel1::Timer1_Timer()
-{
-    if (online == 0) editready = flagset;
-}
-
 void frmFuel1::drawmap()
 {
     const frmfuel1links &links = fuel1links();
@@ -297,6 +272,12 @@ void frmFuel1::fuelcolor()
     mapgrid->setPalette(style()->standardPalette());
     menubar->setPalette(style()->standardPalette());
     Label42->setStyleSheet("color: yellow");
+    // The drawings sit on the user's background colour until they paint.
+    for (QFrame *picture : {Picture3, picGraph}) {
+        QPalette back = picture->palette();
+        back.setColor(QPalette::Window, tocolor(colours[0]));
+        picture->setPalette(back);
+    }
 }
 
 // The grid steps of selectmap, on this window's grid and step label.
@@ -305,7 +286,7 @@ void frmFuel1::showmapvalues() { korvane::showmapvalues(*mapgrid, 255); }
 void frmFuel1::colourmapcells() { korvane::colourmapcells(*mapgrid, 255); }
 void frmFuel1::scrolltotopleft() { scrolltocell(*mapgrid, true); }
 void frmFuel1::showstep() { korvane::showstep(*lblTrim); }
-void frmFuel1::setholdcaptions() { run(fuel1links().setholdcaptions); }
+void frmFuel1::setholdcaptions() { korvane::setholdcaptions(*this); }
 
 void frmFuel1::onlineshowform(const std::function<void()> &show)
 {
@@ -407,8 +388,6 @@ void frmFuel1::mnuTrig_Click()
         showmessage("Triggers are not available on-line", "Information", 30, forced);
 }
 
-void frmFuel1::mnucom1_Click() { run(fuel1links().comonoff); }
-
 void frmFuel1::mnuAngle_Click()
 {
     if (curmap < 8 || curmap == 43) run(fuel1links().angle);
@@ -428,7 +407,7 @@ void frmFuel1::mnuPrefs_Click()
     // The preferences may change the axis units and every button state.
     makeaxislabels();
     selectmap();
-    run(links.setpreferences);
+    setpreferences();
     run(links.panelpicreset);
 }
 

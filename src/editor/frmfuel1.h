@@ -1,23 +1,28 @@
 #pragma once
+#include "editor/holdtrack.h"
 #include "editor/selectmap.h"
 
 #include <QDialog>
 #include <functional>
 
 class QAction;
+class QEvent;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPushButton;
 class QTimer;
 
 namespace korvane {
 
 class MapGrid;
+struct LivePoll;
 
 // The main tuning window ("Maps"): the map grid of the current map, the map and tool menus,
-// the live loop timer. Opened modally from the start-up window, maximised.
-class frmFuel1 : public QDialog, public mapview {
+// the tool buttons, the live loop timer. Opened modally from the start-up window, maximised.
+class frmFuel1 : public QDialog, public mapview, public holdwindow {
     Q_OBJECT
   public:
     frmFuel1();
@@ -25,7 +30,14 @@ class frmFuel1 : public QDialog, public mapview {
 
     void Form_Load();
     void Form_Unload();
+    // One tick of the live loop: offline it only lets edits through; online it polls one
+    // phase of live data and then refreshes one display item in rotation.
     void Timer1_Timer();
+    // Lays the window out for its size; the live loop stops while the window is too small
+    // to show anything (minimised) and never restarts while a tool window has paused it.
+    void Form_Resize();
+    // The hold, centring and roam state of the preferences onto the buttons.
+    void setpreferences();
 
     // Shows a tool window only online (else "Tool not available offline") or only offline.
     void onlineshowform(const std::function<void()> &show);
@@ -37,6 +49,22 @@ class frmFuel1 : public QDialog, public mapview {
     void drawmap() override;
     // The window's colours from the build profile.
     void fuelcolor();
+
+    // Tool buttons; each acts when pressed and gives the focus back to the grid.
+    void cmdSlow_MouseDown();
+    void cmdFast_MouseDown();
+    void Command1_MouseDown();
+    void Command2_MouseDown();
+    void Command3_MouseDown();
+    void Command7_MouseDown();
+    void Command8_MouseDown();
+    void Command9_MouseDown();
+    void Command10_MouseDown();
+    void Command11_MouseDown();
+    void Command12_MouseDown();
+    void Command13_MouseDown(int index);
+    void Command14_MouseDown();
+    void Command15_MouseDown();
 
     // Menu entries.
     void mnuMainSave_Click();
@@ -74,11 +102,17 @@ class frmFuel1 : public QDialog, public mapview {
     MapGrid *mapgrid;
     QLabel *Label42; // link state: "offline", "online" or "error"
     QLabel *lblMap;  // title of the current map
-    QLabel *Label1;  // held rpm column
     QLabel *Label2;  // live engine speed
     QLabel *lblTrim; // trim step in the map's unit
     QLineEdit *Text1; // hint line
     QTimer *Timer1;  // live loop, 100 ms
+    QPushButton *Command13[9]; // function-key panel F1..F9
+    QPushButton *Command3;     // "Copy"
+    QPushButton *Command4, *Command5, *Command6; // instrument panel: "Hold", "Reset", "Mode"
+    QPushButton *cmdSlow, *cmdFast;              // trim step "-" and "+"
+    QFrame *Picture3;  // instrument panel
+    QFrame *picGraph;  // map drawing
+    QFrame *picgauges; // gauge strip
 
     QMenuBar *menubar;
     QMenu *mnuFile, *mnuSelect, *mnuComm, *mnuView, *mnuTools;
@@ -103,11 +137,17 @@ class frmFuel1 : public QDialog, public mapview {
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void done(int result) override;
 
   private:
     void buildcontrols();
+    void buildtools();
     void buildmenus();
+    void finishpoll(const LivePoll &poll);
+    void choosepreference(QPushButton *selected, QPushButton *other, int slot, int16_t value);
+    void placeright(QWidget *control, int W, int offset, bool onlywhenwider);
     void hookup();
     bool entrypendinggate();
     void choosemap(int map, const QString &title, const QString &offlinehint, bool keepcursoronline);

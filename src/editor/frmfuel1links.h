@@ -28,18 +28,22 @@ struct frmfuel1links {
     std::function<void()> cranktest;    // "&Crank trigger test"
 
     // Commands of the menus.
-    std::function<void()> comonoff;      // "&COM On/Off"
     std::function<void()> switchaxes;    // "&Axes quickswitch", after the question
     std::function<void()> askvctispread; // after choosing "PWM MAP 9 / VCTi"
 
     // Steps of the window's start-up, redraws and close.
     std::function<void()> loadrotcartesians; // after the view angles are set
-    std::function<void()> setpreferences;    // hold, centring and roam state onto the buttons
-    std::function<void()> panelpicreset;     // repaint the instrument panel
-    std::function<void()> setholdcaptions;   // hold/track captions for the map kind
+    std::function<void()> panelpicreset;     // repaint the instrument panel faces
+    std::function<void()> paneldraw;         // the instrument panel's live values
     std::function<void()> threedraw32;       // drawing of a 32 x 32 map
     std::function<void()> twodraw;           // drawing of a 16-entry table
     std::function<void()> threedraw24;       // drawing of a 24 x 24 map
+
+    // Tool buttons.
+    std::function<void()> panelhold;  // "Hold": keep the panel's peaks
+    std::function<void()> panelreset; // "Reset": clear the peaks
+    std::function<void()> panelmode;  // "Mode": the panel's next layout
+    std::function<void()> copyrows;   // "Copy": the row-copy window for this link state
 };
 frmfuel1links &fuel1links();
 

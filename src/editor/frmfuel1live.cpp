@@ -1,0 +1,79 @@
+// The main window's live loop and its online/offline switch.
+#include "core/connection.h"
+#include "core/editorstate.h"
+#include "core/flags.h"
+#include "core/livedata.h"
+#include "core/mainport.h"
+#include "core/messages.h"
+#include "editor/colourmapcells.h"
+#include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
+#include "editor/frmwarn6.h"
+#include "editor/gridscroll.h"
+#include "editor/mapcatalogue.h"
+#include "platform/forms.h"
+#include "platform/mapgrid.h"
+
+#include <QLabel>
+
+namespace korvane {
+
+void frmFuel1::Timer1_Timer()
+{
+    if (online == 0) {
+        editready = flagset;
+        return;
+    }
+    finishpoll(getlivedata());
+    // One display job a tick, for the phase the next poll runs.
+    switch (pollphase % 3) {
+    case 0: Label2->setText(QString::number(enginerpm) + " rpm "); break;
+    case 1:
+        if (fuel1links().paneldraw) fuel1links().paneldraw();
+        korvane::colourmapcells(*mapgrid, 0);
+        break;
+    default: drawmap(); break;
+    }
+}
+
+void frmFuel1::finishpoll(const LivePoll &poll)
+{
+    if (poll.outcome == LivePoll::completed) {
+        // The grid's current cell follows the cursor the poll moved on the axes not held.
+        const int row = mapcatalogue(curmap).kind == mapkind::table16 ? 0 : currpm;
+        if (incell(curmap, row, curload)) mapgrid->setcurrentcell(row, curload);
+        focusgrid(mapgrid);
+        Label42->setText(poll.label);
+    } else if (poll.outcome == LivePoll::failed) {
+        Label42->setText(poll.label);
+    }
+}
+
+void frmFuel1::mnucom1_Click()
+{
+    closemainport();
+    if (online != 0) {
+        Label42->setText("offline");
+        online = 0;
+        showmessage("Any changes made off-line will not take effect at the ecu. You must "
+                    "download after an off-line edit for changes to be made.",
+                    "Information", 50, 0);
+    } else {
+        Label42->setText("online");
+        if (ecudirty == flagset) form<frmWarn6>()->exec();
+        // A port that will not open, or an ECU that does not answer, leaves the program
+        // offline; checkversion has told the user about the silence.
+        if (!openmainport().isEmpty() || checkversion(1) == VersionCheck::noreply) {
+            closemainport();
+            Label42->setText("error");
+            focusgrid(mapgrid);
+            return;
+        }
+        editready = flagset;
+        online = flagset;
+    }
+    ecudirty = 0;
+    focusgrid(mapgrid);
+}
+
+} // namespace korvane

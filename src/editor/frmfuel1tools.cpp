@@ -1,0 +1,179 @@
+// The main window's tool controls and their layout.
+#include "core/colours.h"
+#include "core/pauseonline.h"
+#include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
+#include "editor/panellayout.h"
+#include "platform/colour.h"
+#include "platform/mapgrid.h"
+#include "platform/twips.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace korvane {
+
+uint8_t widegauges = 0;
+
+namespace {
+// Twips. Controls left of the grid keep their place; the right-hand ones follow the right edge.
+constexpr int margin = 120;
+constexpr int rowheight = 375;
+constexpr int rowpitch = 420;
+constexpr int fkeywidth = 1290, fkeypitch = 1305;
+constexpr int panelwidth = 2400;                 // Picture3
+constexpr int graphleft = 2640, graphwidth = 3720; // picGraph
+constexpr int gridleft = 6480;
+constexpr int gridspare = 9385;   // window width the grid leaves to the rest
+constexpr int workbottom = 7620;  // grid and pictures end here
+constexpr int bottomrow = 7680;   // panel, hint and step controls
+constexpr int gaugetop = 8100;    // gauge strip
+constexpr int pairwidth = 1140;
+constexpr int smallwidth = 330;
+constexpr int minimisedwidth = 3000; // below this the window shows nothing worth a poll
+constexpr int widewidth = 15000;
+
+void place(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(tw(left), tw(top), tw(width), tw(height));
+}
+} // namespace
+
+void frmFuel1::buildtools()
+{
+    auto button = [this](const QString &text, auto handler) {
+        auto *b = new QPushButton(text, this);
+        b->setFont(QFont(QStringLiteral("Arial"), 8));
+        // The keys belong to the grid: a button acts when pressed and never keeps the focus.
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::pressed, this, handler);
+        return b;
+    };
+    const char *fkeys[9] = {"F1 track/hold toggle", "F2 save", "F3 fuel", "F4 spark ",
+                            "F5 interp load/Y ", "F6 interp rpm/X", "F7 mass entry ", "F8 seek",
+                            "F9 float on"};
+    for (int i = 0; i < 9; ++i) {
+        Command13[i] = button(fkeys[i], [this, i] { Command13_MouseDown(i); });
+        Command13[i]->setFont(QFont(QStringLiteral("Arial"), 7));
+    }
+    Command8 = button("Rpm hold", &frmFuel1::Command8_MouseDown);
+    Command7 = button("Rpm track", &frmFuel1::Command7_MouseDown);
+    Command10 = button("-", &frmFuel1::Command10_MouseDown);
+    Command9 = button("+", &frmFuel1::Command9_MouseDown);
+    Command1 = button("Load hold", &frmFuel1::Command1_MouseDown);
+    Command2 = button("Load track", &frmFuel1::Command2_MouseDown);
+    Command11 = button("Load center", &frmFuel1::Command11_MouseDown);
+    Command12 = button("Arrow center", &frmFuel1::Command12_MouseDown);
+    Command15 = button("Roam map", &frmFuel1::Command15_MouseDown);
+    Command14 = button("Roam grid", &frmFuel1::Command14_MouseDown);
+    cmdSlow = button("-", &frmFuel1::cmdSlow_MouseDown);
+    cmdFast = button("+", &frmFuel1::cmdFast_MouseDown);
+    Command3 = button("Copy", &frmFuel1::Command3_MouseDown);
+    const frmfuel1links &links = fuel1links();
+    Command4 = button("Hold", [] { if (fuel1links().panelhold) fuel1links().panelhold(); });
+    Command5 = button("Reset", [] { if (fuel1links().panelreset) fuel1links().panelreset(); });
+    Command6 = button("Mode", [] { if (fuel1links().panelmode) fuel1links().panelmode(); });
+    Command4->setEnabled(bool(links.panelhold));
+    Command5->setEnabled(bool(links.panelreset));
+    Command6->setEnabled(bool(links.panelmode));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    auto picture = [this] {
+        auto *frame = new QFrame(this);
+        frame->setFrameShape(QFrame::Panel);
+        frame->setFrameShadow(QFrame::Sunken);
+        frame->setAutoFillBackground(true);
+        return frame;
+    };
+    Picture3 = picture();
+    picGraph = picture();
+    picgauges = picture();
+}
+
+void frmFuel1::placeright(QWidget *control, int W, int offset, bool onlywhenwider)
+{
+    // The left edge follows the right edge of the window; the top and size stay.
+    if (!onlywhenwider || W > offset) control->move(tw(W - offset), control->y());
+}
+
+void frmFuel1::Form_Resize()
+{
+    const int W = isMinimized() ? 0 : totwips(frameGeometry().width());
+    const int H = isMinimized() ? 0 : totwips(frameGeometry().height());
+    const int menuheight = menubar->sizeHint().height();
+    menubar->setGeometry(0, 0, width(), menuheight);
+    const int top = totwips(menuheight) + 15;
+    const int work = top + rowpitch;
+
+    // Controls at fixed places: tops and sizes, and the left edges that never move.
+    for (int i = 0; i < 9; ++i)
+        place(Command13[i], margin + i * fkeypitch, top, fkeywidth, rowheight);
+    place(Picture3, margin, work, panelwidth, workbottom - work);
+    place(picGraph, graphleft, work, graphwidth, workbottom - work);
+    lblMap->setGeometry(tw(gridleft), tw(work), mapgrid->width(), tw(rowheight));
+    mapgrid->setGeometry(tw(gridleft), tw(work + rowpitch), mapgrid->width(),
+                         tw(workbottom - work - rowpitch));
+    place(Command4, margin, bottomrow, 780, rowheight);
+    place(Command5, margin + 840, bottomrow, 780, rowheight);
+    place(Command6, margin + 1680, bottomrow, 780, rowheight);
+    place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
+    Label42->setGeometry(tw(std::max(margin, W - 2200)), tw(top), tw(2080), tw(rowheight));
+
+    // The right-hand column and the step controls: sizes and tops, then the edges.
+    struct Right {
+        QWidget *control;
+        int offset, row, width;
+        bool onlywhenwider;
+    };
+    const Right right[] = {
+        {Command2, 1480, 2, pairwidth, true},   {Command12, 1480, 3, pairwidth, true},
+        {Command14, 1480, 4, pairwidth, true},  {Command7, 1480, 0, pairwidth, true},
+        {Command1, 2680, 2, pairwidth, true},   {Command11, 2680, 3, pairwidth, true},
+        {Command8, 2680, 0, pairwidth, true},   {Command10, 2680, 1, smallwidth, true},
+        {Command15, 2680, 4, pairwidth, true},  {Command3, 1140, -1, 900, true},
+        {Command9, 640, 1, smallwidth, true},   {cmdSlow, 2940, -1, smallwidth, false},
+        {cmdFast, 1620, -1, smallwidth, false}, {Label1, 2320, 1, 1620, false},
+        {lblTrim, 2580, -1, 900, false},        {Label2, 3840, -2, 1560, false},
+    };
+    for (const Right &r : right) {
+        const int rowtop = r.row == -2 ? top : r.row == -1 ? bottomrow : work + r.row * rowpitch;
+        r.control->resize(tw(r.width), tw(rowheight));
+        r.control->move(r.control->x(), tw(rowtop));
+        placeright(r.control, W, r.offset, r.onlywhenwider);
+    }
+
+    if (W > gridspare) {
+        mapgrid->resize(tw(W - gridspare), mapgrid->height());
+        lblMap->resize(mapgrid->width(), lblMap->height());
+    }
+    picgauges->move(tw(margin), tw(gaugetop));
+    if (W > 1790) picgauges->resize(tw(W - 1785), picgauges->height());
+    if (H > 8870) picgauges->resize(picgauges->width(), tw(H - 8865));
+    widegauges = W > widewidth ? 255 : 0;
+    if (fuel1links().panelpicreset) fuel1links().panelpicreset();
+
+    if (W < minimisedwidth)
+        Timer1->stop();
+    else if (!livepaused() && !Timer1->isActive())
+        Timer1->start();
+}
+
+void frmFuel1::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmFuel1::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Minimising keeps the size; the layout still hears of it so the live loop stops.
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+} // namespace korvane

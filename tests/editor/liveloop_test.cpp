@@ -1,0 +1,258 @@
+#include "core/livedata.h"
+#include "core/mainport.h"
+#include "core/pauseonline.h"
+#include "editor/axislabels.h"
+#include "editor/frmwarn6.h"
+#include "editor/panellayout.h"
+#include "mainwindowfixture.h"
+#include "platform/mapgrid.h"
+#include "platform/serialport.h"
+#include "simecu.h"
+
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+// The main window with a simulated ECU linked as COM1. Timer1 is stopped so that only the
+// ticks a test calls run.
+class LiveLoop : public MainWindow {
+  protected:
+    SimEcu ecu{1};
+    int panels = 0, drawings = 0, copies = 0;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(ecu.ok()) << ecu.error().toStdString();
+        frmfuel1links &links = fuel1links();
+        links.paneldraw = [this] { ++panels; };
+        links.threedraw32 = [this] { ++drawings; };
+        links.copyrows = [this] { ++copies; };
+        ecudirty = 0;
+        MainWindow::SetUp();
+        window->Timer1->stop();
+        comport = 1;
+        panels = drawings = copies = 0;
+        // Some engine: 3200 rpm on load cell 12, rpm cell 8.
+        ecu.setquery('T', {120, 0, 12, 128});
+        ecu.setbyte(0x60, 12);
+        ecu.setbyte(104 + 1, 8);
+        ecu.setbyte('a', 20);
+    }
+    void TearDown() override
+    {
+        MainWindow::TearDown();
+        closemainport();
+    }
+    void goonline()
+    {
+        window->mnucom1_Click();
+        ASSERT_EQ(online, flagset);
+        window->Timer1->stop();
+        ecu.clearreceived();
+    }
+    QByteArray tick()
+    {
+        ecu.clearreceived();
+        window->Timer1_Timer();
+        return ecu.received();
+    }
+};
+} // namespace
+
+TEST_F(LiveLoop, ComOnChecksTheFirmwareAndComOffClosesThePort)
+{
+    ecu.setfirmware(27);
+    editready = 0;
+    window->mnucom1_Click();
+    EXPECT_EQ(ecu.received(), QByteArray("c"));
+    EXPECT_EQ(online, flagset);
+    EXPECT_EQ(editready, flagset);
+    EXPECT_EQ(window->Label42->text(), "online");
+    // A wrong firmware byte warns but does not refuse.
+    EXPECT_EQ(notices("This is not the correct PC software for the ECU"), 1);
+
+    window->mnucom1_Click();
+    EXPECT_EQ(online, 0);
+    EXPECT_FALSE(mainport().PortOpen());
+    EXPECT_EQ(window->Label42->text(), "offline");
+
+    ecu.setfirmware(28);
+    window->mnucom1_Click();
+    EXPECT_EQ(online, flagset);
+    EXPECT_EQ(notices("This is not the correct PC software for the ECU"), 1);
+}
+
+TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
+{
+    ecudirty = flagset;
+    ecu.setsilent(true);
+    // The synchronisation warning comes first; Ok closes it.
+    QTimer okwarning;
+    QObject::connect(&okwarning, &QTimer::timeout, [] {
+        if (auto *warning = qobject_cast<frmWarn6 *>(QApplication::activeModalWidget()))
+            QTest::keyClick(warning->Command1, Qt::Key_Space);
+    });
+    okwarning.start(10);
+    window->mnucom1_Click();
+    EXPECT_EQ(online, 0);
+    EXPECT_FALSE(mainport().PortOpen());
+    EXPECT_EQ(window->Label42->text(), "error");
+    EXPECT_EQ(notices("Version information check failed"), 1);
+    // The ECU still differs from the image: the next attempt warns again.
+    EXPECT_EQ(ecudirty, flagset);
+
+    comport = 9; // nothing linked and no such device
+    window->mnucom1_Click();
+    EXPECT_EQ(online, 0);
+    EXPECT_EQ(window->Label42->text(), "error");
+}
+
+TEST_F(LiveLoop, ThreeTicksPollEachPhaseAndRefreshOneDisplayEach)
+{
+    goonline();
+    ASSERT_EQ(pollphase, 0);
+    EXPECT_EQ(tick(), QByteArray("dPRT"));
+    EXPECT_EQ(panels, 1); // the panel and the grid colours
+    EXPECT_EQ(drawings, 0);
+    EXPECT_EQ(window->Label2->text(), "");
+    EXPECT_EQ(tick(), QByteArray("eQSU"));
+    EXPECT_EQ(drawings, 1);
+    EXPECT_EQ(tick(), QByteArray("\x60i"));
+    EXPECT_EQ(window->Label2->text(), "3200 rpm ");
+    EXPECT_EQ(panels, 1);
+    EXPECT_EQ(drawings, 1);
+    EXPECT_EQ(window->Label42->text(), "online");
+
+    // A tick right after a write skips its poll but not its display job.
+    pollready = 0;
+    EXPECT_EQ(tick(), QByteArray());
+    EXPECT_EQ(panels, 2);
+    EXPECT_EQ(pollready, flagset);
+    EXPECT_EQ(tick(), QByteArray("eQSU"));
+
+    // A silent ECU shows the error and the loop goes on with the next phase.
+    ecu.setsilent(true);
+    tick();
+    EXPECT_TRUE(window->Label42->text().startsWith("error: 2, 1")) << window->Label42->text().toStdString();
+    EXPECT_EQ(pollphase, 0);
+    EXPECT_EQ(online, flagset);
+}
+
+TEST_F(LiveLoop, TheCursorFollowsTheLiveCellOnlyOnAxesNotHeld)
+{
+    goonline();
+    pollphase = 2;
+    tick();
+    EXPECT_EQ(currpm, 8);
+    EXPECT_EQ(curload, 12);
+    EXPECT_EQ(window->mapgrid->currentrow(), 8);
+    EXPECT_EQ(window->mapgrid->currentcolumn(), 12);
+
+    // "Rpm hold" tells the ECU the held column; the rpm side then stays put.
+    ecu.clearreceived();
+    window->Command8_MouseDown();
+    EXPECT_EQ(ecu.received(), QByteArray("i\x08\x30"));
+    EXPECT_NE(rpmhold, 0);
+    EXPECT_TRUE(window->Command8->font().bold());
+    ecu.setbyte(0x60, 5);
+    pollphase = 2;
+    EXPECT_EQ(tick(), QByteArray("\x60"
+                                 "a"));
+    EXPECT_EQ(liverpm, 20);
+    EXPECT_EQ(currpm, 8);
+    EXPECT_EQ(curload, 5);
+    EXPECT_EQ(window->mapgrid->currentrow(), 8);
+    EXPECT_EQ(window->mapgrid->currentcolumn(), 5);
+
+    // "+" moves the held column, tells the ECU and skips the next poll.
+    window->Command9_MouseDown();
+    EXPECT_EQ(currpm, 9);
+    EXPECT_EQ(pollready, 0);
+    EXPECT_EQ(window->Label1->text(), rpmlabels[9]);
+    // F8 brings the held column to the engine's.
+    window->Command13_MouseDown(7);
+    EXPECT_EQ(currpm, 20);
+    EXPECT_TRUE(window->mapgrid->hasFocus());
+
+    // Back to tracking: "-" and "+" do nothing.
+    window->Command7_MouseDown();
+    EXPECT_EQ(rpmhold, 0);
+    window->Command9_MouseDown();
+    EXPECT_EQ(currpm, 20);
+}
+
+TEST_F(LiveLoop, OfflineATickOnlyLetsEditsThrough)
+{
+    editready = 0;
+    pollphase = 1;
+    EXPECT_EQ(tick(), QByteArray());
+    EXPECT_EQ(editready, flagset);
+    EXPECT_EQ(pollphase, 1);
+    EXPECT_EQ(panels + drawings, 0);
+    EXPECT_EQ(window->Label42->text(), "offline");
+
+    // Offline the hold buttons leave the axes as they are.
+    window->Command8_MouseDown();
+    window->Command1_MouseDown();
+    EXPECT_EQ(rpmhold, 0);
+    EXPECT_EQ(loadhold, 0);
+}
+
+TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
+{
+    window->showNormal();
+    // Widths are the window's outer width, frame included.
+    auto resizeouter = [this](int twips, int height) {
+        const int frame = window->frameGeometry().width() - window->width();
+        window->resize(twips / 15 - frame, height);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(totwips(window->frameGeometry().width()), twips);
+    };
+    window->resize(150, 400); // 2250 twips: minimised
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->Timer1->isActive());
+    resizeouter(15000, 700);
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(widegauges, 0);
+    resizeouter(15015, 700); // the next width a pixel allows
+    EXPECT_EQ(widegauges, 255);
+    // The grid takes the width the rest leaves; the column of buttons keeps to the right edge.
+    EXPECT_EQ(window->mapgrid->width(), (15015 - 9385) / 15);
+    EXPECT_EQ(window->Command7->x(), (15015 - 1480) / 15);
+
+    pauseonline();
+    EXPECT_FALSE(window->Timer1->isActive());
+    window->resize(900, 650);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->Timer1->isActive());
+    resumeonline();
+    EXPECT_TRUE(window->Timer1->isActive());
+    window->Timer1->stop();
+}
+
+TEST_F(LiveLoop, StepAndCopyButtons)
+{
+    window->cmdFast_MouseDown();
+    EXPECT_EQ(trimstep, 10);
+    window->cmdSlow_MouseDown();
+    EXPECT_EQ(trimstep, 1);
+    window->mnuRamMapGroup_Click(3);
+    window->cmdFast_MouseDown();
+    EXPECT_EQ(trimstep, 2);
+    EXPECT_TRUE(window->mapgrid->hasFocus());
+
+    window->Command3_MouseDown();
+    EXPECT_EQ(copies, 1);
+    window->mnuCont1_Click(7); // map 15
+    EXPECT_FALSE(window->Command8->isEnabled());
+    window->Command3_MouseDown();
+    EXPECT_EQ(notices("Copy function not available for 2D maps"), 1);
+    EXPECT_EQ(copies, 1);
+}
