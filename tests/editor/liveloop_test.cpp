@@ -57,6 +57,13 @@ class LiveLoop : public MainWindow {
         window->Timer1->stop();
         ecu.clearreceived();
     }
+    QByteArray takereceived(int count)
+    {
+        ecu.waitreceived(count, 1000);
+        const QByteArray bytes = ecu.received();
+        ecu.clearreceived();
+        return bytes;
+    }
     QByteArray tick()
     {
         ecu.clearreceived();
@@ -255,4 +262,55 @@ TEST_F(LiveLoop, StepAndCopyButtons)
     window->Command3_MouseDown();
     EXPECT_EQ(notices("Copy function not available for 2D maps"), 1);
     EXPECT_EQ(copies, 1);
+}
+
+TEST_F(LiveLoop, HoldTrackToggleSeekAndColumnBounds)
+{
+    // F1 with neither toggle allowed says so, load side first, and changes nothing.
+    window->Command13_MouseDown(0);
+    ASSERT_GE(responder.asked.size(), 2u);
+    EXPECT_EQ(responder.asked[responder.asked.size() - 2].text,
+              "Y-axis/load track<->hold toggle not allowed by current user preferences");
+    EXPECT_EQ(responder.asked.back().text,
+              "X-axis/rpm track<->hold toggle not allowed by current user preferences");
+    EXPECT_EQ(rpmhold, 0);
+    EXPECT_EQ(loadhold, 0);
+
+    // Offline F8 with the rpm side held leaves the column; a table takes the live entry.
+    rpmhold = prefon;
+    liverpm = 9;
+    liveload = 14;
+    currpm = 2;
+    window->Command13_MouseDown(7);
+    EXPECT_EQ(currpm, 2);
+    window->mnuCont1_Click(0); // map 8
+    window->Command13_MouseDown(7);
+    EXPECT_EQ(curload, 14);
+    window->mnuPwm3D_Click(0); // map 40
+    currpm = 3;
+    showxlabel(*window);
+    EXPECT_EQ(window->Label1->text(), "13% X");
+    EXPECT_EQ(window->Command8->text(), "X hold");
+    currpm = 23;
+    window->Command9_MouseDown();
+    EXPECT_EQ(currpm, 23);
+
+    // Online on map 2 F1 holds both sides and tells the ECU the held column.
+    rpmhold = prefoff;
+    prefs[8] = prefs[9] = prefon;
+    goonline();
+    window->mnuRamMapGroup_Click(1);
+    currpm = 6;
+    window->Command13_MouseDown(0);
+    EXPECT_NE(rpmhold, 0);
+    EXPECT_NE(loadhold, 0);
+    EXPECT_EQ(takereceived(3), QByteArray("j\x06\x31"));
+    EXPECT_TRUE(window->Command1->font().bold());
+    // At the last column "+" stays and still sends the map select.
+    window->mnuRamMapGroup_Click(2);
+    currpm = 31;
+    ecu.clearreceived();
+    window->Command9_MouseDown();
+    EXPECT_EQ(currpm, 31);
+    EXPECT_EQ(takereceived(3), QByteArray("k\x1f\x32"));
 }

@@ -42,7 +42,7 @@ int main(int argc, char **argv) {
     out << "Simulated ECU (firmware byte 28) on " << ecu.slavepath() << "\n"
         << "linked as COM1: " << ecu.linkpath() << "\n"
         << "To go online: start korvane with the same program folder (" << folder << "),\n"
-        << "set COM PORT 1 in the preferences, open MAPS and choose Communications > COM On/Off.\n"
+        << "COM port 1 is the default; open MAPS and choose Communications > COM On/Off.\n"
         << "Ctrl-C stops the ECU.\n";
     out.flush();
 
