@@ -445,13 +445,17 @@ void frmFuel1::mnuStepAfr_Click()
 
 void frmFuel1::mnuTimertest_Click()
 {
-    // The test window polls on its own and switches the live loop on again when it closes.
+    // The test window polls on its own and switches the live loop on again when it closes;
+    // a resize meanwhile must not start it under the test's exchanges.
+    timerheld = true;
     Timer1->stop();
     run(fuel1links().cranktest);
+    timerheld = false;
 }
 
 void frmFuel1::mnuMainSave_Click()
 {
+    timerheld = true;
     Timer1->stop();
     const QString path = savefiledialog("s20 files|*.s20", "s20");
     // The dialog can hand back its own pattern untouched: that is no file name.
@@ -462,6 +466,7 @@ void frmFuel1::mnuMainSave_Click()
         else
             showmessage("The map file was not saved: " + error, "System error", 30, forced);
     }
+    timerheld = false;
     Timer1->start();
 }
 

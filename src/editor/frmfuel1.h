@@ -147,6 +147,7 @@ class frmFuel1 : public QDialog, public mapview, public holdwindow {
     void buildmenus();
     void finishpoll(const LivePoll &poll);
     void choosepreference(QPushButton *selected, QPushButton *other, int slot, int16_t value);
+    bool timerheld = false; // Save or the crank test has stopped the live loop
     void placeright(QWidget *control, int W, int offset, bool onlywhenwider);
     void hookup();
     bool entrypendinggate();

@@ -159,7 +159,7 @@ void frmFuel1::Form_Resize()
 
     if (W < minimisedwidth)
         Timer1->stop();
-    else if (!livepaused() && !Timer1->isActive())
+    else if (!livepaused() && !timerheld && !Timer1->isActive())
         Timer1->start();
 }
 

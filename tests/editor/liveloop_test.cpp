@@ -241,6 +241,16 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
     EXPECT_FALSE(window->Timer1->isActive());
     resumeonline();
     EXPECT_TRUE(window->Timer1->isActive());
+
+    // Nor under the crank test, which polls on its own.
+    bool randuringtest = true;
+    fuel1links().cranktest = [&] {
+        window->resize(950, 650);
+        QCoreApplication::processEvents();
+        randuringtest = window->Timer1->isActive();
+    };
+    window->mnuTimertest_Click();
+    EXPECT_FALSE(randuringtest);
     window->Timer1->stop();
 }
 
