@@ -5,6 +5,8 @@
 #include "core/livedata.h"
 #include "core/mainport.h"
 #include "core/messages.h"
+#include "core/onlineops.h"
+#include "core/prefs.h"
 #include "editor/colourmapcells.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
@@ -71,6 +73,9 @@ void frmFuel1::mnucom1_Click()
         }
         editready = flagset;
         online = flagset;
+        // A trim acts on the column the ECU last received: an axis held while offline must be
+        // told to the ECU before the first online edit.
+        if (rpmhold != 0) sendmapselect();
     }
     ecudirty = 0;
     focusgrid(mapgrid);

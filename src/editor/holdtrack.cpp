@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
-#include <cmath>
 
 namespace korvane {
 
@@ -104,7 +103,8 @@ void showxlabel(holdwindow &window)
     switch (mapcatalogue(curmap).kind) {
     case mapkind::sites32: window.Label1->setText(rpmlabels[std::min<int>(currpm, 31)]); break;
     case mapkind::pwm24:
-        window.Label1->setText(QString::number(int(std::nearbyint(currpm * 4.3))) + "% X");
+        // The same text as the row header, so the held row is recognisable.
+        window.Label1->setText(headertext(headerkind::percent, currpm, 'X'));
         break;
     case mapkind::table16: break;
     }

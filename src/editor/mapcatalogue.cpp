@@ -153,6 +153,8 @@ int singlewriteaddress(int map, int r, int l)
 {
     const mapinfo *m = findmap(map);
     if (!m || m->store == S::fuelmap || m->store == S::rammaps) return -1;
+    // A table has one row: the rpm-side cursor plays no part in its address.
+    if (m->kind == K::table16) r = 0;
     return celladdress(map, r, l);
 }
 

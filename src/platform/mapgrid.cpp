@@ -148,7 +148,9 @@ void MapGrid::setmark(int row, int column, bool marked)
 {
     QTableWidgetItem *item = cell(row, column);
     if (!item || item->font().bold() == marked) return;
-    QFont font = item->font();
+    // Start from the grid's own font: an item without a font of its own reports the
+    // application default, and a cell once marked would keep that typeface.
+    QFont font = this->font();
     font.setBold(marked);
     item->setFont(font);
 }

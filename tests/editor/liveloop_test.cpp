@@ -94,6 +94,16 @@ TEST_F(LiveLoop, ComOnChecksTheFirmwareAndComOffClosesThePort)
     window->mnucom1_Click();
     EXPECT_EQ(online, flagset);
     EXPECT_EQ(notices("This is not the correct PC software for the ECU"), 1);
+
+    // An rpm axis held while offline is told to the ECU on the way online, so the first trim
+    // lands on the held column of the right map.
+    window->mnucom1_Click();
+    rpmhold = prefon;
+    currpm = 5;
+    ecu.clearreceived();
+    window->mnucom1_Click();
+    EXPECT_EQ(online, flagset);
+    EXPECT_EQ(takereceived(4), QByteArray("c") + char(104 + 1) + char(5) + char(47 + 1));
 }
 
 TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
@@ -300,6 +310,9 @@ TEST_F(LiveLoop, HoldTrackToggleSeekAndColumnBounds)
     currpm = 3;
     showxlabel(*window);
     EXPECT_EQ(window->Label1->text(), "13% X");
+    currpm = 15; // 64.5: the label must round like the row header it names
+    showxlabel(*window);
+    EXPECT_EQ(window->Label1->text(), window->mapgrid->text(15, -1));
     EXPECT_EQ(window->Command8->text(), "X hold");
     currpm = 23;
     window->Command9_MouseDown();

@@ -52,8 +52,11 @@ TEST(MapCatalogue, EveryCellSitsAtItsEcuAddressAndNoTwoCellsShareOne)
 TEST(MapCatalogue, SingleWritesGoWhereTheEcuExpectsThem)
 {
     for (int map = 8; map <= 39; ++map)
-        for (int l = 0; l < 16; ++l)
+        for (int l = 0; l < 16; ++l) {
             EXPECT_EQ(singlewriteaddress(map, 0, l), 0x1100 + 16 * (map - 8) + l);
+            // A table ignores the rpm-side cursor, wherever an earlier map left it.
+            EXPECT_EQ(singlewriteaddress(map, 9, l), 0x1100 + 16 * (map - 8) + l);
+        }
     for (int map = 40; map <= 42; ++map)
         for (int r = 0; r < 24; ++r)
             for (int l = 0; l < 24; ++l)
