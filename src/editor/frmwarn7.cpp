@@ -7,11 +7,9 @@
 #include "platform/twips.h"
 
 #include <QBoxLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
 
@@ -49,11 +47,7 @@ void frmWarn7::Form_Load()
 {
     beep();
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    centreonscreen(*this);
 }
 
 void frmWarn7::Command1_Click()
