@@ -26,6 +26,7 @@
 #include "platform/colour.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
+#include "platform/picturebox.h"
 #include "platform/programfolder.h"
 #include "platform/virtualkeys.h"
 #include "platform/prompts.h"
@@ -275,11 +276,7 @@ void frmFuel1::fuelcolor()
     menubar->setPalette(style()->standardPalette());
     Label42->setStyleSheet("color: yellow");
     // The drawings sit on the user's background colour until they paint.
-    for (QFrame *picture : {Picture3, picGraph}) {
-        QPalette back = picture->palette();
-        back.setColor(QPalette::Window, tocolor(colours[0]));
-        picture->setPalette(back);
-    }
+    for (PictureBox *picture : {Picture3, picGraph}) picture->setbackcolour(colours[0]);
 }
 
 // The grid steps of selectmap, on this window's grid and step label.
