@@ -1,9 +1,15 @@
 #include "core/frmdec1.h"
+#include "core/frmimportmap.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
+#include "editor/frminjtrim.h"
+#include "editor/frmwarn4.h"
+#include "editor/frmwizard.h"
 #include "editor/selectmap.h"
+#include "editor/switchaxes.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -16,6 +22,19 @@ namespace {
 // library never depends on them. The upload and download buttons and the preferences entry
 // stay disabled until their windows exist.
 void linkstartupwindow() { dec1links().maps = [] { form<frmFuel1>()->exec(); }; }
+
+// The main window's tools that live in other files or libraries.
+void linkmaintools()
+{
+    frmfuel1links &links = fuel1links();
+    links.importmap = [] { form<frmImportMap>()->exec(); };
+    importmaplinks().selectmap = selectmap;
+    links.injectortrim = [] { form<frmInjtrim>()->exec(); };
+    links.loadinjector = [] { form<frmwizard>()->exec(); };
+    links.switchaxes = switchaxes;
+    links.askvctispread = askvctispread;
+    links.resettraces = [] { form<frmWarn4>()->exec(); };
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -27,6 +46,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkmaintools();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();
