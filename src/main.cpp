@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"
+#include "editor/frmfloat.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/frminjtrim.h"
@@ -34,6 +35,7 @@ void linkmaintools()
     links.switchaxes = switchaxes;
     links.askvctispread = askvctispread;
     links.resettraces = [] { form<frmWarn4>()->exec(); };
+    links.floatgrid = [] { form<frmFloat>()->exec(); };
 }
 } // namespace
 
