@@ -1,3 +1,4 @@
+#include "config/frmsettings1.h"
 #include "core/frmdec1.h"
 #include "core/frmimportmap.h"
 #include "core/messages.h"
@@ -36,6 +37,7 @@ void linkmaintools()
     links.askvctispread = askvctispread;
     links.resettraces = [] { form<frmWarn4>()->exec(); };
     links.floatgrid = [] { form<frmFloat>()->exec(); };
+    links.settings = [] { form<frmSettings1>()->exec(); };
 }
 } // namespace
 
