@@ -3,7 +3,12 @@
 #include "core/prefs.h"
 #include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
 #include "editor/selectmap.h"
+#include "graphics/frmangle.h"
+#include "graphics/frmcolors.h"
+#include "graphics/frmltt.h"
+#include "graphics/frmpreferences.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -13,9 +18,23 @@ using namespace korvane;
 
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
-// library never depends on them. The upload and download buttons and the preferences entry
-// stay disabled until their windows exist.
-void linkstartupwindow() { dec1links().maps = [] { form<frmFuel1>()->exec(); }; }
+// library never depends on them. The upload and download buttons stay disabled until their
+// windows exist.
+void linkstartupwindow()
+{
+    dec1links().maps = [] { form<frmFuel1>()->exec(); };
+    dec1links().preferences = [] { form<frmPreferences>()->exec(); };
+}
+
+// The tool and display windows the main window's menus open.
+void linkmainwindow()
+{
+    frmfuel1links &links = fuel1links();
+    links.angle = [] { form<frmAngle>()->exec(); };
+    links.ltt = [] { form<frmLtt>()->exec(); };
+    links.colours = [] { form<frmColors>()->exec(); };
+    links.preferences = [] { form<frmPreferences>()->exec(); };
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -27,6 +46,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkmainwindow();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();
