@@ -1,10 +1,15 @@
 #include "core/frmdec1.h"
+#include "core/frmimportmap.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
+#include "editor/frminjtrim.h"
+#include "editor/frmwarn4.h"
+#include "editor/frmwizard.h"
 #include "editor/selectmap.h"
+#include "editor/switchaxes.h"
 #include "graphics/frmangle.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
@@ -26,10 +31,17 @@ void linkstartupwindow()
     dec1links().preferences = [] { form<frmPreferences>()->exec(); };
 }
 
-// The tool and display windows the main window's menus open.
-void linkmainwindow()
+// The main window's tools that live in other files or libraries.
+void linkmaintools()
 {
     frmfuel1links &links = fuel1links();
+    links.importmap = [] { form<frmImportMap>()->exec(); };
+    importmaplinks().selectmap = selectmap;
+    links.injectortrim = [] { form<frmInjtrim>()->exec(); };
+    links.loadinjector = [] { form<frmwizard>()->exec(); };
+    links.switchaxes = switchaxes;
+    links.askvctispread = askvctispread;
+    links.resettraces = [] { form<frmWarn4>()->exec(); };
     links.angle = [] { form<frmAngle>()->exec(); };
     links.ltt = [] { form<frmLtt>()->exec(); };
     links.colours = [] { form<frmColors>()->exec(); };
@@ -46,7 +58,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
-    linkmainwindow();
+    linkmaintools();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();

@@ -6,10 +6,8 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace korvane {
 
@@ -49,8 +47,7 @@ frmColors::frmColors()
 
 void frmColors::Form_Load()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreonscreen(*this);
     List1->addItems({"Background colour", "Wire graph colour", "RPM band colour",
                      "MAP band colour", "Keyboard trim band colour", "Highlight colour"});
 }
