@@ -1,3 +1,4 @@
+#include "config/frmsettings1.h"
 #include "core/frmdec1.h"
 #include "core/frmimportmap.h"
 #include "core/messages.h"
@@ -46,6 +47,7 @@ void linkmaintools()
     links.ltt = [] { form<frmLtt>()->exec(); };
     links.colours = [] { form<frmColors>()->exec(); };
     links.preferences = [] { form<frmPreferences>()->exec(); };
+    links.settings = [] { form<frmSettings1>()->exec(); };
 }
 } // namespace
 
