@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"
+#include "editor/frmfloat.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/frminjtrim.h"
@@ -36,6 +37,10 @@ void linkstartupwindow()
 void linkmaintools()
 {
     frmfuel1links &links = fuel1links();
+    links.angle = [] { form<frmAngle>()->exec(); };
+    links.ltt = [] { form<frmLtt>()->exec(); };
+    links.colours = [] { form<frmColors>()->exec(); };
+    links.preferences = [] { form<frmPreferences>()->exec(); };
     links.importmap = [] { form<frmImportMap>()->exec(); };
     importmaplinks().selectmap = selectmap;
     links.injectortrim = [] { form<frmInjtrim>()->exec(); };
@@ -43,10 +48,7 @@ void linkmaintools()
     links.switchaxes = switchaxes;
     links.askvctispread = askvctispread;
     links.resettraces = [] { form<frmWarn4>()->exec(); };
-    links.angle = [] { form<frmAngle>()->exec(); };
-    links.ltt = [] { form<frmLtt>()->exec(); };
-    links.colours = [] { form<frmColors>()->exec(); };
-    links.preferences = [] { form<frmPreferences>()->exec(); };
+    links.floatgrid = [] { form<frmFloat>()->exec(); };
     links.settings = [] { form<frmSettings1>()->exec(); };
 }
 } // namespace
