@@ -1,8 +1,10 @@
+#include "config/frmoutputs.h"
 #include "core/frmdec1.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
 #include "editor/selectmap.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
@@ -16,6 +18,13 @@ namespace {
 // library never depends on them. The upload and download buttons and the preferences entry
 // stay disabled until their windows exist.
 void linkstartupwindow() { dec1links().maps = [] { form<frmFuel1>()->exec(); }; }
+
+// The tool windows of the main window's menus.
+void linkmainwindow()
+{
+    frmfuel1links &links = fuel1links();
+    links.outputs = [] { form<frmOutputs>()->exec(); };
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -27,6 +36,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkmainwindow();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();

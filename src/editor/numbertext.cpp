@@ -1,6 +1,7 @@
 #include "editor/numbertext.h"
 
 #include <QLocale>
+#include <cmath>
 
 namespace korvane {
 
@@ -8,6 +9,14 @@ QString fixedtext(double value, int decimals)
 {
     // QLocale() is the system's format unless a test sets another default.
     return QLocale().toString(value, 'f', decimals);
+}
+
+std::optional<double> entrynumber(const QString &text)
+{
+    bool ok = false;
+    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 } // namespace korvane

@@ -1,9 +1,23 @@
 #pragma once
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace korvane {
 
 // value rounded to decimals places in the user's number format (separator, grouping).
 QString fixedtext(double value, int decimals);
+
+// The number the user typed in an entry box, read in the user's number format; surrounding
+// blanks are allowed. Nothing for an empty text, a text that is not a number, NaN, infinity
+// or a number too large for a double.
+std::optional<double> entrynumber(const QString &text);
+
+// The outcome of an entry into a byte: the byte to store and the box's new text, or a refusal.
+struct entryresult {
+    bool ok = false;
+    uint8_t byte = 0;
+    QString text;
+};
 
 } // namespace korvane
