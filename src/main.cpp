@@ -1,4 +1,5 @@
 #include "config/frmoutputs.h"
+#include "config/frmtrig1.h"
 #include "core/frmdec1.h"
 #include "core/messages.h"
 #include "core/prefs.h"
@@ -24,6 +25,7 @@ void linkmainwindow()
 {
     frmfuel1links &links = fuel1links();
     links.outputs = [] { form<frmOutputs>()->exec(); };
+    links.triggers = [] { form<frmTrig1>()->exec(); };
 }
 } // namespace
 

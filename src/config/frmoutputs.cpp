@@ -15,12 +15,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -208,11 +206,7 @@ void frmOutputs::buildatxframe()
 
 void frmOutputs::Form_Load()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    centreonscreen(*this);
     setoptions();
     initialise();
     pauseonline();
