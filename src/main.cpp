@@ -1,12 +1,17 @@
 #include "config/frmoutputs.h"
 #include "config/frmtrig1.h"
 #include "core/frmdec1.h"
+#include "core/frmimportmap.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
+#include "editor/frminjtrim.h"
+#include "editor/frmwarn4.h"
+#include "editor/frmwizard.h"
 #include "editor/selectmap.h"
+#include "editor/switchaxes.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -20,10 +25,17 @@ namespace {
 // stay disabled until their windows exist.
 void linkstartupwindow() { dec1links().maps = [] { form<frmFuel1>()->exec(); }; }
 
-// The tool windows of the main window's menus.
-void linkmainwindow()
+// The main window's tools that live in other files or libraries.
+void linkmaintools()
 {
     frmfuel1links &links = fuel1links();
+    links.importmap = [] { form<frmImportMap>()->exec(); };
+    importmaplinks().selectmap = selectmap;
+    links.injectortrim = [] { form<frmInjtrim>()->exec(); };
+    links.loadinjector = [] { form<frmwizard>()->exec(); };
+    links.switchaxes = switchaxes;
+    links.askvctispread = askvctispread;
+    links.resettraces = [] { form<frmWarn4>()->exec(); };
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
 }
@@ -38,7 +50,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
-    linkmainwindow();
+    linkmaintools();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <cmath>
 
+#include <cmath>
+
 namespace korvane {
 
 QString fixedtext(double value, int decimals)
@@ -11,7 +13,11 @@ QString fixedtext(double value, int decimals)
     return QLocale().toString(value, 'f', decimals);
 }
 
+<<<<<<< HEAD
 std::optional<double> entrynumber(const QString &text)
+=======
+std::optional<double> typednumber(const QString &text)
+>>>>>>> main
 {
     bool ok = false;
     const double value = QLocale().toDouble(text.trimmed(), &ok);

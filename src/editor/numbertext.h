@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <optional>
 
+#include <optional>
+
 namespace korvane {
 
 // value rounded to decimals places in the user's number format (separator, grouping).
 QString fixedtext(double value, int decimals);
 
+<<<<<<< HEAD
 // The number the user typed in an entry box, read in the user's number format; surrounding
 // blanks are allowed. Nothing for an empty text, a text that is not a number, NaN, infinity
 // or a number too large for a double.
@@ -19,5 +22,10 @@ struct entryresult {
     uint8_t byte = 0;
     QString text;
 };
+=======
+// A number the user typed, read in the user's number format; nothing for text that is no
+// finite number (letters, empty, NaN, infinity, overflow).
+std::optional<double> typednumber(const QString &text);
+>>>>>>> main
 
 } // namespace korvane
