@@ -297,7 +297,7 @@ void frmOutputs::Combo5_Click(int slot)
 
 void frmOutputs::threshold_Click(int slot)
 {
-    const std::optional<double> typed = entrynumber(thresholdbox[slot]->text());
+    const std::optional<double> typed = typednumber(thresholdbox[slot]->text());
     const std::optional<uint8_t> byte =
         typed ? thresholdofentry(conditionbyte(slot), *typed) : std::nullopt;
     if (!byte) {

@@ -293,7 +293,7 @@ void frmTrig1::Command24_Click()
 void frmTrig1::Command6_Click()
 {
     const entryresult entry = refangleentry(Text10->text());
-    if (!entry.ok && entrynumber(Text10->text()))
+    if (!entry.ok && typednumber(Text10->text()))
         showmessage("The timing reference angle should be 0 - 10 btdc, or 55 - 120 btdc",
                     "Warning", 30, forced);
     takeentry(entry, Text10, QString::number(triggerbyte(refanglebyte)));

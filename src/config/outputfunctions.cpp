@@ -98,10 +98,10 @@ int16_t &scalarbyte(const scalarsetting &s) { return curimage.settings[s.row][s.
 
 entryresult scalarentry(const scalarsetting &s, const QString &typed)
 {
-    std::optional<double> number = entrynumber(typed);
+    std::optional<double> number = typednumber(typed);
     if (!number) return {};
     // The cap is a text: it goes through the same rounding as a typed entry.
-    if (*number / s.scale > 254) number = entrynumber(QString::fromLatin1(s.cap));
+    if (*number / s.scale > 254) number = typednumber(QString::fromLatin1(s.cap));
     const double byte = std::nearbyint(*number / s.scale);
     if (!(byte >= 0 && byte <= 255)) return {};
     return {true, uint8_t(byte), scalartext(s, int(byte))};
@@ -113,7 +113,7 @@ int16_t &thermofanbyte() { return curimage.settings[8][2]; }
 
 entryresult thermofanentry(const QString &typed)
 {
-    const std::optional<double> number = entrynumber(typed);
+    const std::optional<double> number = typednumber(typed);
     if (!number) return {};
     const double degrees = std::clamp(*number, -20.0, 235.0);
     const int byte = int(std::nearbyint(degrees + 20));

@@ -21,7 +21,7 @@ uint8_t withsyncedge(uint8_t byte, int edge) { return (byte & synckeep[edge]) | 
 
 entryresult cylsentry(const QString &typed)
 {
-    const std::optional<double> number = entrynumber(typed);
+    const std::optional<double> number = typednumber(typed);
     if (!number) return {};
     const int cylinders = int(std::nearbyint(std::clamp(*number, 4.0, 8.0)));
     return whole(cylinders / 2 * 2);
@@ -29,7 +29,7 @@ entryresult cylsentry(const QString &typed)
 
 entryresult refangleentry(const QString &typed)
 {
-    const std::optional<double> number = entrynumber(typed);
+    const std::optional<double> number = typednumber(typed);
     if (!number) return {};
     const double angle = *number > 254 ? 255 : std::max(*number, 0.0);
     if (!((angle <= 10 || angle >= 55) && angle <= 120)) return {};
@@ -38,7 +38,7 @@ entryresult refangleentry(const QString &typed)
 
 entryresult byteentry(const QString &typed)
 {
-    const std::optional<double> number = entrynumber(typed);
+    const std::optional<double> number = typednumber(typed);
     if (!number) return {};
     const double value = std::nearbyint(*number);
     if (!(value >= 0 && value <= 255)) return {};
@@ -47,7 +47,7 @@ entryresult byteentry(const QString &typed)
 
 entryresult fieldentry(const QString &typed, uint8_t byte, int shift)
 {
-    const std::optional<double> number = entrynumber(typed);
+    const std::optional<double> number = typednumber(typed);
     if (!number) return {};
     const int n = int(std::nearbyint(std::clamp(*number, 0.0, 7.0)));
     return {true, uint8_t((byte & ~(7 << shift)) | (n << shift)), QString::number(n)};

@@ -1,7 +1,6 @@
 #include "editor/numbertext.h"
 
 #include <QLocale>
-#include <cmath>
 
 #include <cmath>
 
@@ -13,11 +12,7 @@ QString fixedtext(double value, int decimals)
     return QLocale().toString(value, 'f', decimals);
 }
 
-<<<<<<< HEAD
-std::optional<double> entrynumber(const QString &text)
-=======
 std::optional<double> typednumber(const QString &text)
->>>>>>> main
 {
     bool ok = false;
     const double value = QLocale().toDouble(text.trimmed(), &ok);

@@ -1,8 +1,7 @@
 #pragma once
 #include <QString>
-#include <cstdint>
-#include <optional>
 
+#include <cstdint>
 #include <optional>
 
 namespace korvane {
@@ -10,11 +9,9 @@ namespace korvane {
 // value rounded to decimals places in the user's number format (separator, grouping).
 QString fixedtext(double value, int decimals);
 
-<<<<<<< HEAD
-// The number the user typed in an entry box, read in the user's number format; surrounding
-// blanks are allowed. Nothing for an empty text, a text that is not a number, NaN, infinity
-// or a number too large for a double.
-std::optional<double> entrynumber(const QString &text);
+// A number the user typed, read in the user's number format; nothing for text that is no
+// finite number (letters, empty, NaN, infinity, overflow).
+std::optional<double> typednumber(const QString &text);
 
 // The outcome of an entry into a byte: the byte to store and the box's new text, or a refusal.
 struct entryresult {
@@ -22,10 +19,5 @@ struct entryresult {
     uint8_t byte = 0;
     QString text;
 };
-=======
-// A number the user typed, read in the user's number format; nothing for text that is no
-// finite number (letters, empty, NaN, infinity, overflow).
-std::optional<double> typednumber(const QString &text);
->>>>>>> main
 
 } // namespace korvane
