@@ -15,9 +15,11 @@
 #include "editor/selectmap.h"
 #include "editor/switchaxes.h"
 #include "graphics/frmangle.h"
+#include "graphics/frmatx.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
+#include "graphics/frmzero.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -41,6 +43,8 @@ void linkmaintools()
     frmfuel1links &links = fuel1links();
     links.angle = [] { form<frmAngle>()->exec(); };
     links.ltt = [] { form<frmLtt>()->exec(); };
+    links.panel = [] { form<frmAtx>()->exec(); };
+    links.monitor = [] { form<frmZero>()->exec(); };
     links.colours = [] { form<frmColors>()->exec(); };
     links.preferences = [] { form<frmPreferences>()->exec(); };
     links.importmap = [] { form<frmImportMap>()->exec(); };
