@@ -1,4 +1,6 @@
+#include "config/frmoutputs.h"
 #include "config/frmsettings1.h"
+#include "config/frmtrig1.h"
 #include "core/frmdec1.h"
 #include "core/frmimportmap.h"
 #include "core/messages.h"
@@ -54,6 +56,8 @@ void linkmaintools()
     links.resettraces = [] { form<frmWarn4>()->exec(); };
     links.floatgrid = [] { form<frmFloat>()->exec(); };
     links.settings = [] { form<frmSettings1>()->exec(); };
+    links.outputs = [] { form<frmOutputs>()->exec(); };
+    links.triggers = [] { form<frmTrig1>()->exec(); };
 }
 } // namespace
 
