@@ -1,6 +1,9 @@
 #include "core/frmdec1.h"
+#include "core/frmdown1.h"
+#include "core/frmup1.h"
 #include "core/messages.h"
 #include "core/prefs.h"
+#include "core/upload.h"
 #include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
 #include "editor/selectmap.h"
@@ -13,9 +16,15 @@ using namespace korvane;
 
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
-// library never depends on them. The upload and download buttons and the preferences entry
-// stay disabled until their windows exist.
-void linkstartupwindow() { dec1links().maps = [] { form<frmFuel1>()->exec(); }; }
+// library never depends on them. The preferences entry stays disabled until its window exists.
+void linkstartupwindow() {
+    dec1links().maps = [] { form<frmFuel1>()->exec(); };
+    dec1links().upload = [] {
+        uploadmode = 1;
+        form<frmUp1>()->exec();
+    };
+    dec1links().download = [] { form<frmDown1>()->exec(); };
+}
 } // namespace
 
 int main(int argc, char **argv) {
