@@ -1,12 +1,20 @@
+#include "config/frmsettings1.h"
 #include "core/frmdec1.h"
 #include "core/frmdown1.h"
+#include "core/frmimportmap.h"
 #include "core/frmup1.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "core/upload.h"
 #include "editor/axislabels.h"
+#include "editor/frmfloat.h"
 #include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
+#include "editor/frminjtrim.h"
+#include "editor/frmwarn4.h"
+#include "editor/frmwizard.h"
 #include "editor/selectmap.h"
+#include "editor/switchaxes.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -25,6 +33,21 @@ void linkstartupwindow() {
     };
     dec1links().download = [] { form<frmDown1>()->exec(); };
 }
+
+// The main window's tools that live in other files or libraries.
+void linkmaintools()
+{
+    frmfuel1links &links = fuel1links();
+    links.importmap = [] { form<frmImportMap>()->exec(); };
+    importmaplinks().selectmap = selectmap;
+    links.injectortrim = [] { form<frmInjtrim>()->exec(); };
+    links.loadinjector = [] { form<frmwizard>()->exec(); };
+    links.switchaxes = switchaxes;
+    links.askvctispread = askvctispread;
+    links.resettraces = [] { form<frmWarn4>()->exec(); };
+    links.floatgrid = [] { form<frmFloat>()->exec(); };
+    links.settings = [] { form<frmSettings1>()->exec(); };
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -36,6 +59,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkmaintools();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();

@@ -20,12 +20,15 @@
 #include "editor/gridaxes.h"
 #include "editor/gridscroll.h"
 #include "editor/mapcatalogue.h"
+#include "editor/mapkeydown.h"
 #include "editor/showmapvalues.h"
 #include "editor/viewangles.h"
 #include "platform/colour.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
+#include "platform/picturebox.h"
 #include "platform/programfolder.h"
+#include "platform/virtualkeys.h"
 #include "platform/prompts.h"
 
 #include <QFrame>
@@ -46,9 +49,6 @@ frmfuel1links &fuel1links()
 
 namespace {
 const QString onlinehint = " Press enter after editing to make permanent changes";
-const QString pressenter =
-    "You should press enter to complete each cell entry or group cell entry. Please press "
-    "enter after this message is unloaded to complete the cell entry of group cell entry.";
 
 void run(const std::function<void()> &link)
 {
@@ -79,6 +79,9 @@ void frmFuel1::buildcontrols()
     setWindowFlag(Qt::WindowMinimizeButtonHint);
 
     mapgrid = new MapGrid(this);
+    mapgrid->setkeyhandler([this](QKeyEvent &event) {
+        mapkeydown(*this, *mapgrid, virtualkey(event), shiftmask(event));
+    });
     lblMap = newlabel(this, QString(), 14, true);
     Label1 = newlabel(this, "0 rpm", 10, false);
     Label42 = newlabel(this, "offline", 10, true);
@@ -273,11 +276,7 @@ void frmFuel1::fuelcolor()
     menubar->setPalette(style()->standardPalette());
     Label42->setStyleSheet("color: yellow");
     // The drawings sit on the user's background colour until they paint.
-    for (QFrame *picture : {Picture3, picGraph}) {
-        QPalette back = picture->palette();
-        back.setColor(QPalette::Window, tocolor(colours[0]));
-        picture->setPalette(back);
-    }
+    for (PictureBox *picture : {Picture3, picGraph}) picture->setbackcolour(colours[0]);
 }
 
 // The grid steps of selectmap, on this window's grid and step label.
@@ -311,7 +310,7 @@ void frmFuel1::notonline() { showmessage("Tool not available online", "Informati
 bool frmFuel1::entrypendinggate()
 {
     if (!(entrypending && online == flagset)) return false;
-    showmessage(pressenter, "Information", 30, forced);
+    pressentermessage();
     return true;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/holdtrack.h"
+#include "editor/mapwindow.h"
 #include "editor/selectmap.h"
 
 #include <QDialog>
@@ -18,11 +18,12 @@ class QTimer;
 namespace korvane {
 
 class MapGrid;
+class PictureBox;
 struct LivePoll;
 
 // The main tuning window ("Maps"): the map grid of the current map, the map and tool menus,
 // the tool buttons, the live loop timer. Opened modally from the start-up window, maximised.
-class frmFuel1 : public QDialog, public mapview, public holdwindow {
+class frmFuel1 : public QDialog, public mapview, public mapwindow {
     Q_OBJECT
   public:
     frmFuel1();
@@ -50,9 +51,14 @@ class frmFuel1 : public QDialog, public mapview, public holdwindow {
     // The window's colours from the build profile.
     void fuelcolor();
 
+    // What the grid's key handler calls back.
+    void formfunctions(int keycode, MapGrid &grid) override;
+    QTimer *looptimer() override { return Timer1; }
+    bool ismainwindow() const override { return true; }
+
     // Tool buttons; each acts when pressed and gives the focus back to the grid.
-    void cmdSlow_MouseDown();
-    void cmdFast_MouseDown();
+    void cmdSlow_MouseDown() override;
+    void cmdFast_MouseDown() override;
     void Command1_MouseDown();
     void Command2_MouseDown();
     void Command3_MouseDown();
@@ -110,9 +116,9 @@ class frmFuel1 : public QDialog, public mapview, public holdwindow {
     QPushButton *Command3;     // "Copy"
     QPushButton *Command4, *Command5, *Command6; // instrument panel: "Hold", "Reset", "Mode"
     QPushButton *cmdSlow, *cmdFast;              // trim step "-" and "+"
-    QFrame *Picture3;  // instrument panel
-    QFrame *picGraph;  // map drawing
-    QFrame *picgauges; // gauge strip
+    PictureBox *Picture3;  // instrument panel
+    PictureBox *picGraph;  // map drawing
+    PictureBox *picgauges; // gauge strip
 
     QMenuBar *menubar;
     QMenu *mnuFile, *mnuSelect, *mnuComm, *mnuView, *mnuTools;

@@ -11,6 +11,7 @@
 #include "editor/mapcatalogue.h"
 #include "editor/showmapvalues.h"
 #include "platform/mapgrid.h"
+#include "platform/virtualkeys.h"
 
 #include <QPushButton>
 
@@ -119,6 +120,19 @@ void frmFuel1::Command13_MouseDown(int index)
     default: break; // interpolation and mass entry come with their tools
     }
     focusgrid(mapgrid);
+}
+
+void frmFuel1::formfunctions(int keycode, MapGrid &grid)
+{
+    const int index = keycode - vk::f1;
+    if (index >= 0 && index <= 5) {
+        Command13_MouseDown(index);
+    } else if (keycode == vk::f1 + 7) {
+        seekcell(*this, grid);
+    } else if (keycode == vk::f9) {
+        if (mapcatalogue(curmap).kind != mapkind::table16 && fuel1links().floatgrid)
+            fuel1links().floatgrid();
+    }
 }
 
 void frmFuel1::setpreferences()

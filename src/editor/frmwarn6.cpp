@@ -5,10 +5,8 @@
 #include "platform/twips.h"
 
 #include <QBoxLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace korvane {
 
@@ -42,10 +40,7 @@ void frmWarn6::Form_Load()
 {
     beep();
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    centreonscreen(*this);
 }
 
 void frmWarn6::Command1_Click() { done(Accepted); }

@@ -12,6 +12,11 @@ mapview *openview = nullptr;
 
 void setmapview(mapview *view) { openview = view; }
 
+void drawmainmap()
+{
+    if (openview) openview->drawmap();
+}
+
 void selectmap()
 {
     groupactive = false;

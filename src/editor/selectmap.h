@@ -19,6 +19,9 @@ public:
 // Registers the open main window (nullptr when it closes).
 void setmapview(mapview *view);
 
+// Redraws the open main window's graph; nothing when no main window is open.
+void drawmainmap();
+
 // Switches the editor to curmap: ends any group selection, resets the cam-timing view, the
 // trim step and the poll rotation, blocks edits online until the next cell query, then
 // redraws the main window. With no main window open only the state is reset.

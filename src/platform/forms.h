@@ -19,6 +19,9 @@ template <class T> T *form()
     return instance.data();
 }
 
+// Places a window in the middle of the primary screen.
+void centreonscreen(QWidget &window);
+
 template <class T> bool loaded() { return !forminstance<T>().isNull(); }
 
 template <class T> void unload()

@@ -1,0 +1,17 @@
+#include "platform/forms.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace korvane {
+
+void centreonscreen(QWidget &window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    window.move(area.left() + (area.width() - window.width()) / 2,
+                area.top() + (area.height() - window.height()) / 2);
+}
+
+} // namespace korvane

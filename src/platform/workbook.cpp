@@ -1,0 +1,84 @@
+#include "platform/workbook.h"
+
+#include "platform/programfolder.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+#include <xlsxwriter.h>
+
+namespace korvane {
+
+namespace {
+
+WorkbookOpener opener;
+
+bool openwithdesktop(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// A name no earlier export holds, so a workbook the user still has open is never overwritten.
+QString freshname(const QString &stem)
+{
+    const QString base = programfolder() + stem + ' ' +
+                         QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss.zzz");
+    QString name = base + ".xlsx";
+    for (int n = 2; QFile::exists(name); ++n)
+        name = base + QString(" (%1).xlsx").arg(n);
+    return name;
+}
+
+lxw_error writecell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const WorkbookCell &cell)
+{
+    if (const double *number = std::get_if<double>(&cell))
+        return worksheet_write_number(sheet, row, col, *number, nullptr);
+    return worksheet_write_string(sheet, row, col, std::get<QString>(cell).toUtf8().constData(),
+                                  nullptr);
+}
+
+// Fills the sheet row by row; the first failure is returned.
+lxw_error fillsheet(lxw_worksheet *sheet, const QStringList &header,
+                    const std::vector<WorkbookRow> &rows)
+{
+    for (int c = 0; c < header.size(); ++c)
+        if (const lxw_error e = writecell(sheet, 0, lxw_col_t(c), header[c]))
+            return e;
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            if (const lxw_error e = writecell(sheet, lxw_row_t(r + 1), lxw_col_t(c), rows[r][c]))
+                return e;
+    return LXW_NO_ERROR;
+}
+
+} // namespace
+
+void setworkbookopener(WorkbookOpener newopener) { opener = std::move(newopener); }
+
+QString writeworkbook(const QString &stem, const QStringList &header,
+                      const std::vector<WorkbookRow> &rows, QString *path)
+{
+    const QString name = freshname(stem);
+    if (path)
+        *path = name;
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE; // rows go out in order; a log table stays off the heap
+    lxw_workbook *book = workbook_new_opt(QFile::encodeName(name).constData(), &options);
+    if (!book)
+        return QString("Could not create the workbook %1").arg(name);
+    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
+    const lxw_error filled = sheet ? fillsheet(sheet, header, rows) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    const lxw_error closed = workbook_close(book);
+    if (filled || closed) {
+        QFile::remove(name);
+        return QString("Could not write the workbook %1: %2")
+            .arg(name, QString::fromUtf8(lxw_strerror(filled ? filled : closed)));
+    }
+    const bool opened = opener ? opener(name) : openwithdesktop(name);
+    if (!opened)
+        return QString("The workbook %1 was written but could not be opened").arg(name);
+    return QString();
+}
+
+} // namespace korvane

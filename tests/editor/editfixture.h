@@ -1,0 +1,83 @@
+#pragma once
+#include "core/commio.h"
+#include "core/livedata.h"
+#include "core/onlineops.h"
+#include "core/mainport.h"
+#include "mainwindowfixture.h"
+#include "platform/beep.h"
+#include "platform/mapgrid.h"
+#include "simecu.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+namespace korvane::test {
+
+// The main window on the template with a simulated ECU linked as COM1; the live loop stopped
+// so that no poll runs between the keys a test sends to the grid.
+class Editing : public MainWindow {
+  protected:
+    SimEcu ecu{1};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(ecu.ok()) << ecu.error().toStdString();
+        ecudirty = 0;
+        MainWindow::SetUp();
+        window->Timer1->stop();
+        comport = 1;
+        ecu.loadimage(curimage);
+        calcmapsums();
+    }
+    void TearDown() override
+    {
+        MainWindow::TearDown();
+        closemainport();
+    }
+    void goonline()
+    {
+        window->mnucom1_Click();
+        ASSERT_EQ(online, flagset);
+        window->Timer1->stop();
+        editready = flagset;
+        ecu.clearreceived();
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1)
+    {
+        for (int i = 0; i < times; ++i) QTest::keyClick(window->mapgrid, k, modifiers);
+    }
+    QByteArray takereceived(int count)
+    {
+        ecu.waitreceived(count, 1000);
+        const QByteArray bytes = ecu.received();
+        ecu.clearreceived();
+        return bytes;
+    }
+    // Runs action while a modal window of type T opening meanwhile is handed to answer.
+    template <class T> int whilemodal(const std::function<void()> &action, const std::function<void(T &)> &answer)
+    {
+        int seen = 0;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (auto *modal = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                ++seen;
+                answer(*modal);
+            }
+        });
+        watch.start(5);
+        action();
+        return seen;
+    }
+};
+
+// The bytes of one single-setting write as the ECU must see them.
+inline QByteArray writebytes(std::initializer_list<uint8_t> addressandvalue)
+{
+    QByteArray bytes("ccH");
+    for (uint8_t b : addressandvalue) bytes += char(b);
+    bytes += QByteArray(reinterpret_cast<const char *>(writeseqvalues + 128), 64);
+    return bytes;
+}
+
+} // namespace korvane::test

@@ -1,0 +1,257 @@
+#include "editfixture.h"
+#include "editor/delval.h"
+#include "editor/frmwarn5.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class GridKeys : public Editing {
+  protected:
+    // Presses a key whose trim may open the checksum window; returns its two numbers, or
+    // nothing when it stayed shut.
+    QStringList trimwithwindow(Qt::Key k)
+    {
+        QStringList numbers;
+        whilemodal<frmWarn5>([&] { key(k); }, [&](frmWarn5 &w) {
+            numbers = {w.Label5->text(), w.Label7->text()};
+            w.cmdOk->click();
+        });
+        return numbers;
+    }
+    int fuelcellatecu(int r, int l) const
+    {
+        const int a = 0x4000 + 64 * r + 2 * l;
+        return ecu.memory(a) << 8 | ecu.memory(a + 1);
+    }
+};
+} // namespace
+
+TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
+{
+    goonline();
+    rpmhold = loadhold = prefon;
+    currpm = 4;
+    curload = 5;
+    sendmapselect();
+    ecu.clearreceived();
+    window->cmdFast_MouseDown();
+    ASSERT_EQ(trimstep, 10);
+    const int before = curimage.fuelmap[4][5];
+    const int32_t sum = mapsums[0];
+
+    EXPECT_TRUE(trimwithwindow(Qt::Key_PageUp).isEmpty());
+    EXPECT_EQ(takereceived(1), QByteArray("\xA5")); // 128 + 32 (coarse up) + load 5
+    EXPECT_EQ(curimage.fuelmap[4][5], before + 10);
+    EXPECT_EQ(fuelcellatecu(4, 5), before + 10);
+    EXPECT_EQ(mapsums[0], sum + 10);
+    EXPECT_EQ(cellchanged[0][4][5], 255);
+    EXPECT_EQ(modified, flagset);
+    EXPECT_EQ(ecudirty, flagset);
+    EXPECT_EQ(pollready, 0);
+    EXPECT_FALSE(entrypending);
+
+    // Fine step down: 128 + 64 + 5.
+    window->cmdSlow_MouseDown();
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(takereceived(1), QByteArray("\xC5"));
+    EXPECT_EQ(fuelcellatecu(4, 5), before + 9);
+
+    // A reply other than the PC's sum opens the checksum window with both numbers.
+    const int expected = (sum + 10) & 255;
+    ecu.setwrongreply(0xC5, uint8_t(expected + 7));
+    EXPECT_EQ(trimwithwindow(Qt::Key_PageDown),
+              QStringList({QString::number((sum + 8) & 255), QString::number((expected + 7) & 255)}));
+    ecu.setwrongreply(-1, 0);
+
+    // A silent ECU is a failure even when the byte the link still holds is the expected one.
+    ecu.setsilent(true);
+    commrx = uint8_t((sum + 9) & 255);
+    EXPECT_EQ(trimwithwindow(Qt::Key_PageUp),
+              QStringList({QString::number((sum + 9) & 255), "no reply"}));
+}
+
+TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
+{
+    goonline();
+    window->mnuRamMapGroup_Click(3); // spark map, 0..50
+    editready = flagset;
+    rpmhold = loadhold = prefon;
+    currpm = 2;
+    curload = 3;
+    curimage.rammaps[64 + 2][3] = 50;
+    const int32_t sum = mapsums[3];
+    const int beeps = beepcount();
+    ecu.clearreceived();
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(curimage.rammaps[64 + 2][3], 50);
+    EXPECT_EQ(beepcount(), beeps + 1);
+    EXPECT_EQ(mapsums[3], sum);
+    EXPECT_EQ(cellchanged[3][2][3], 255);
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+
+    // Right after a map switch online nothing is stepped until the live poll allows it.
+    editready = 0;
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(curimage.rammaps[64 + 2][3], 50);
+}
+
+TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
+{
+    goonline();
+    window->mnuCont2_Click(4); // map 20, settings row 28
+    editready = flagset;
+    key(Qt::Key_Right, Qt::NoModifier, 3);
+    ASSERT_EQ(curload, 3);
+    const int value = curimage.settings[28][3] + 1;
+    key(Qt::Key_PageUp);
+    EXPECT_TRUE(entrypending);
+    EXPECT_FALSE(ecu.waitreceived(1, 30));
+    // Moving away is refused until Enter.
+    key(Qt::Key_Right);
+    EXPECT_EQ(curload, 3);
+    EXPECT_EQ(notices("You should press enter to complete each cell entry or group cell entry. "
+                      "Please press enter after this message is unloaded to complete the cell "
+                      "entry of group cell entry."),
+              1);
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(70), writebytes({0x91, 0xC3, uint8_t(value)}));
+    EXPECT_EQ(ecu.memory(0x11C3), value);
+    EXPECT_FALSE(entrypending);
+
+    // Map 41: the cell edited goes out, though the live poll moved the cursor meanwhile.
+    window->mnuPwm3D_Click(1);
+    editready = flagset;
+    rpmhold = loadhold = prefon;
+    currpm = 1;
+    curload = 3;
+    curimage.pwmmaps[24 + 1][3] = 9;
+    key(Qt::Key_PageUp);
+    currpm = 5;
+    key(Qt::Key_Enter);
+    EXPECT_EQ(takereceived(70), writebytes({0x95, 0x5B, 10}));
+
+    // Map 43; an ECU that answers 0 refused the write.
+    window->mnuAFR_Click();
+    editready = flagset;
+    currpm = 2;
+    curload = 5;
+    curimage.afrmap[2][5] = 147;
+    ecu.setrefusewrites(true);
+    key(Qt::Key_PageDown);
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(70), writebytes({0x9A, 0x05, 146}));
+    EXPECT_TRUE(responder.wasasked("refused"));
+
+    // Maps 1..7 have no single write: Enter sends nothing.
+    window->mnuRamMapGroup_Click(2);
+    ecu.clearreceived();
+    key(Qt::Key_Return);
+    EXPECT_FALSE(ecu.waitreceived(1, 30));
+}
+
+TEST_F(GridKeys, ArrowsClampAtTheEdgesInEveryLayout)
+{
+    // Roam map on a 3D map: Right/Left step the rpm side, Up/Down the load side.
+    currpm = curload = 0;
+    key(Qt::Key_Left);
+    key(Qt::Key_Down);
+    EXPECT_EQ(currpm, 0);
+    EXPECT_EQ(curload, 0);
+    key(Qt::Key_Right, Qt::ShiftModifier, 33); // Shift+arrow is a plain arrow
+    key(Qt::Key_Up, Qt::NoModifier, 33);
+    EXPECT_EQ(currpm, 31);
+    EXPECT_EQ(curload, 31);
+    EXPECT_EQ(window->mapgrid->currentrow(), 31);
+
+    // Roam grid: the grid's rows are the rpm side.
+    window->Command14_MouseDown();
+    window->mnuPwm3D_Click(1); // 24 x 24
+    key(Qt::Key_Right, Qt::NoModifier, 30);
+    key(Qt::Key_Down, Qt::NoModifier, 30);
+    EXPECT_EQ(curload, 23);
+    EXPECT_EQ(currpm, 23);
+    key(Qt::Key_Up);
+    EXPECT_EQ(currpm, 22);
+
+    // A table ignores Up and Down, whatever the roam mode.
+    window->Command15_MouseDown();
+    window->mnuCont2_Click(4);
+    key(Qt::Key_Right, Qt::NoModifier, 20);
+    key(Qt::Key_Up);
+    key(Qt::Key_Down);
+    EXPECT_EQ(curload, 15);
+    EXPECT_EQ(currpm, 0);
+
+    // Keypad digits are no step buttons; Tab leaves the focus on the grid.
+    const int beeps = beepcount();
+    window->cmdFast_MouseDown();
+    key(Qt::Key_9, Qt::KeypadModifier);
+    EXPECT_EQ(trimstep, 2);
+    EXPECT_EQ(beepcount(), beeps);
+    key(Qt::Key_9);
+    EXPECT_EQ(trimstep, 1);
+    EXPECT_EQ(beepcount(), beeps + 1);
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(window->mapgrid->hasFocus());
+}
+
+TEST_F(GridKeys, KeysOnTrackingAxesHoldThemAndTellTheEcu)
+{
+    prefs[6] = prefs[7] = prefs[8] = prefs[9] = prefon;
+    goonline();
+    currpm = 7;
+    curload = 4;
+    // Roam map, map 1: Right meets the tracking rpm side and only holds it.
+    key(Qt::Key_Right);
+    EXPECT_NE(rpmhold, 0);
+    EXPECT_EQ(currpm, 7);
+    EXPECT_EQ(takereceived(3), QByteArray("i\x07\x30"));
+    key(Qt::Key_Up);
+    EXPECT_NE(loadhold, 0);
+    EXPECT_EQ(curload, 4);
+    // Held now: the next arrows move, and the rpm side tells the ECU even at its edge.
+    currpm = 31;
+    key(Qt::Key_Right);
+    EXPECT_EQ(currpm, 31);
+    EXPECT_EQ(takereceived(3), QByteArray("i\x1f\x30"));
+    key(Qt::Key_Up);
+    EXPECT_EQ(curload, 5);
+    EXPECT_FALSE(ecu.waitreceived(1, 30)); // load moves never reach the ECU
+
+    // F1 on map 2 toggles both back to tracking, then F1 again holds and selects.
+    window->mnuRamMapGroup_Click(1);
+    ecu.clearreceived();
+    key(Qt::Key_F1);
+    EXPECT_EQ(rpmhold, 0);
+    currpm = 13;
+    key(Qt::Key_F1);
+    EXPECT_NE(rpmhold, 0);
+    EXPECT_EQ(takereceived(3), QByteArray("j\x0d\x31"));
+}
+
+TEST_F(GridKeys, CtrlArrowsGrowAGroupThatPlainKeysEnd)
+{
+    currpm = 3;
+    curload = 4;
+    key(Qt::Key_Right, Qt::ControlModifier, 2);
+    key(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_TRUE(groupactive);
+    EXPECT_EQ(grouprect[0], 4);
+    EXPECT_EQ(grouprect[1], 3);
+    EXPECT_EQ(grouprect[2], 5);
+    EXPECT_EQ(grouprect[3], 5);
+    EXPECT_EQ(currpm, 3);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(groupactive);
+    EXPECT_TRUE(window->isVisible()); // Esc belongs to the grid, not to the dialog
+
+    // Ctrl+arrow on a table changes nothing.
+    window->mnuCont1_Click(0);
+    key(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_FALSE(groupactive);
+    EXPECT_EQ(curload, 0);
+}
