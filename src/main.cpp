@@ -15,6 +15,10 @@
 #include "editor/frmwizard.h"
 #include "editor/selectmap.h"
 #include "editor/switchaxes.h"
+#include "graphics/frmangle.h"
+#include "graphics/frmcolors.h"
+#include "graphics/frmltt.h"
+#include "graphics/frmpreferences.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -24,9 +28,11 @@ using namespace korvane;
 
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
-// library never depends on them. The preferences entry stays disabled until its window exists.
-void linkstartupwindow() {
+// library never depends on them.
+void linkstartupwindow()
+{
     dec1links().maps = [] { form<frmFuel1>()->exec(); };
+    dec1links().preferences = [] { form<frmPreferences>()->exec(); };
     dec1links().upload = [] {
         uploadmode = 1;
         form<frmUp1>()->exec();
@@ -38,6 +44,10 @@ void linkstartupwindow() {
 void linkmaintools()
 {
     frmfuel1links &links = fuel1links();
+    links.angle = [] { form<frmAngle>()->exec(); };
+    links.ltt = [] { form<frmLtt>()->exec(); };
+    links.colours = [] { form<frmColors>()->exec(); };
+    links.preferences = [] { form<frmPreferences>()->exec(); };
     links.importmap = [] { form<frmImportMap>()->exec(); };
     importmaplinks().selectmap = selectmap;
     links.injectortrim = [] { form<frmInjtrim>()->exec(); };
