@@ -1,4 +1,6 @@
+#include "config/frmoutputs.h"
 #include "config/frmsettings1.h"
+#include "config/frmtrig1.h"
 #include "core/frmdec1.h"
 #include "core/frmimportmap.h"
 #include "core/messages.h"
@@ -13,9 +15,11 @@
 #include "editor/selectmap.h"
 #include "editor/switchaxes.h"
 #include "graphics/frmangle.h"
+#include "graphics/frmatx.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
+#include "graphics/frmzero.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -39,6 +43,8 @@ void linkmaintools()
     frmfuel1links &links = fuel1links();
     links.angle = [] { form<frmAngle>()->exec(); };
     links.ltt = [] { form<frmLtt>()->exec(); };
+    links.panel = [] { form<frmAtx>()->exec(); };
+    links.monitor = [] { form<frmZero>()->exec(); };
     links.colours = [] { form<frmColors>()->exec(); };
     links.preferences = [] { form<frmPreferences>()->exec(); };
     links.importmap = [] { form<frmImportMap>()->exec(); };
@@ -50,6 +56,8 @@ void linkmaintools()
     links.resettraces = [] { form<frmWarn4>()->exec(); };
     links.floatgrid = [] { form<frmFloat>()->exec(); };
     links.settings = [] { form<frmSettings1>()->exec(); };
+    links.outputs = [] { form<frmOutputs>()->exec(); };
+    links.triggers = [] { form<frmTrig1>()->exec(); };
 }
 } // namespace
 
