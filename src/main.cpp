@@ -4,6 +4,7 @@
 #include "editor/axislabels.h"
 #include "editor/frmfuel1.h"
 #include "editor/selectmap.h"
+#include "graphics/drawinglinks.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkdrawings();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();
