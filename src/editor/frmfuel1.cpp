@@ -291,10 +291,14 @@ void frmFuel1::setholdcaptions() { korvane::setholdcaptions(*this); }
 
 void frmFuel1::onlineshowform(const std::function<void()> &show)
 {
-    if (online == flagset)
+    if (online == flagset) {
+        // The tool window polls the ECU itself: nothing restarts the live loop meanwhile.
+        timerheld = true;
         run(show);
-    else
+        timerheld = false;
+    } else {
         notoffline();
+    }
 }
 
 void frmFuel1::offlineshowform(const std::function<void()> &show)
