@@ -1,9 +1,23 @@
+#include "config/frmsettings1.h"
 #include "core/frmdec1.h"
+#include "core/frmimportmap.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"
+#include "editor/frmfloat.h"
 #include "editor/frmfuel1.h"
+#include "editor/frmfuel1links.h"
+#include "editor/frminjtrim.h"
+#include "editor/frmwarn4.h"
+#include "editor/frmwizard.h"
 #include "editor/selectmap.h"
+#include "editor/switchaxes.h"
+#include "graphics/frmangle.h"
+#include "graphics/frmatx.h"
+#include "graphics/frmcolors.h"
+#include "graphics/frmltt.h"
+#include "graphics/frmpreferences.h"
+#include "graphics/frmzero.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -13,9 +27,34 @@ using namespace korvane;
 
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
-// library never depends on them. The upload and download buttons and the preferences entry
-// stay disabled until their windows exist.
-void linkstartupwindow() { dec1links().maps = [] { form<frmFuel1>()->exec(); }; }
+// library never depends on them. The upload and download buttons stay disabled until their
+// windows exist.
+void linkstartupwindow()
+{
+    dec1links().maps = [] { form<frmFuel1>()->exec(); };
+    dec1links().preferences = [] { form<frmPreferences>()->exec(); };
+}
+
+// The main window's tools that live in other files or libraries.
+void linkmaintools()
+{
+    frmfuel1links &links = fuel1links();
+    links.angle = [] { form<frmAngle>()->exec(); };
+    links.ltt = [] { form<frmLtt>()->exec(); };
+    links.panel = [] { form<frmAtx>()->exec(); };
+    links.monitor = [] { form<frmZero>()->exec(); };
+    links.colours = [] { form<frmColors>()->exec(); };
+    links.preferences = [] { form<frmPreferences>()->exec(); };
+    links.importmap = [] { form<frmImportMap>()->exec(); };
+    importmaplinks().selectmap = selectmap;
+    links.injectortrim = [] { form<frmInjtrim>()->exec(); };
+    links.loadinjector = [] { form<frmwizard>()->exec(); };
+    links.switchaxes = switchaxes;
+    links.askvctispread = askvctispread;
+    links.resettraces = [] { form<frmWarn4>()->exec(); };
+    links.floatgrid = [] { form<frmFloat>()->exec(); };
+    links.settings = [] { form<frmSettings1>()->exec(); };
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -27,6 +66,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkmaintools();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {
         makeaxislabels();

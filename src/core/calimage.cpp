@@ -1,5 +1,7 @@
 #include "core/calimage.h"
 
+#include "core/editorstate.h"
+
 #include <cstring>
 
 namespace korvane {
@@ -19,7 +21,11 @@ void calcmapsums()
             for (int16_t v : curimage.rammaps[c]) mapsums[m - 1] += v;
 }
 
-void clearchanged() { std::memset(cellchanged, 0, sizeof cellchanged); }
+void clearchanged()
+{
+    std::memset(cellchanged, 0, sizeof cellchanged);
+    vctspread = 0;
+}
 
 int imagebyte(const calimage &image, int a)
 {

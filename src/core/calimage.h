@@ -26,7 +26,8 @@ extern uint8_t cellchanged[11][32][32];
 
 // Recomputes all seven mapsums from curimage.
 void calcmapsums();
-// Clears every cellchanged flag.
+// Clears every cellchanged flag and forgets the VCTi spread: both describe the image last
+// loaded as current or uploaded, so a new image never shows map 40 with an older spread.
 void clearchanged();
 
 constexpr int block1start = 0x1000, block1end = 0x1FFF;

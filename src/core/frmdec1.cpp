@@ -11,6 +11,7 @@
 #include "core/names.h"
 #include "core/prefs.h"
 #include "platform/colour.h"
+#include "platform/picturebox.h"
 #include "platform/programfolder.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -63,9 +65,12 @@ frmdec1::frmdec1() {
     auto *client = new QWidget(this);
     setCentralWidget(client);
 
-    Picture1 = new QWidget(client);
+    Picture1 = new PictureBox(client);
     Picture1->setGeometry(0, 0, tw(10365), tw(7000));
     Picture1->setAutoFillBackground(true);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &frmdec1::Timer1_Timer);
 
     const frmdec1links &links = dec1links();
     Command1 = button(client, "&UPLOAD FROM ECU", 120, links.upload);
@@ -93,7 +98,10 @@ frmdec1::frmdec1() {
 
     setFixedSize(tw(10440), tw(8520) + menuBar()->sizeHint().height());
     Form_Load();
+    Timer1->start();
 }
+
+void frmdec1::Timer1_Timer() { splash.tick(Picture1->canvas()); }
 
 void frmdec1::Form_Load() {
     setbuildprofile();
@@ -128,8 +136,9 @@ void frmdec1::setcolours() {
         paint(control, profilecolours[1], QPalette::Button);
     paint(Label2, profilecolours[1], QPalette::Window);
     paint(this, profilecolours[0], QPalette::Window);
-    paint(Picture1, profilecolours[0], QPalette::Window);
     paint(Picture1, profilecolours[2], QPalette::WindowText);
+    Picture1->setbackcolour(profilecolours[0]);
+    Picture1->canvas().ForeColor = profilecolours[2];
 }
 
 void frmdec1::showcomments() {

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/splash.h"
+
 #include <QMainWindow>
 #include <functional>
 
@@ -6,8 +8,11 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace korvane {
+
+class PictureBox;
 
 // The windows the start-up window opens live in later subsystems; main.cpp registers them
 // here. A button whose window is not registered stays disabled.
@@ -44,7 +49,12 @@ class frmdec1 : public QMainWindow {
     // Label2 := the comments of curimage.
     void showcomments();
 
-    QWidget *Picture1;
+    // One splash step a tick while the window is open.
+    void Timer1_Timer();
+
+    PictureBox *Picture1;
+    QTimer *Timer1;
+    Splash splash;
     QPushButton *Command1;
     QPushButton *Command2;
     QPushButton *Command3;

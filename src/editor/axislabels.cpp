@@ -25,7 +25,8 @@ int16_t increment(int firstrow, int k)
     return int16_t(curimage.settings[firstrow + i / 16][i % 16] & 0xFF);
 }
 
-// Header text of a load site whose value is sum (0..7905).
+} // namespace
+
 QString loadlabel(int sum, bool metric)
 {
     if (sum < atmospheric)
@@ -35,8 +36,6 @@ QString loadlabel(int sum, bool metric)
     return metric ? fixedtext((sum - atmospheric) * 0.136 + 101, 0) + " kPa"
                   : fixedtext((sum - atmospheric) * 0.02, 1) + " psi";
 }
-
-} // namespace
 
 void makeaxislabels()
 {

@@ -16,6 +16,9 @@ extern QString rpmlabels[32];  // header of rpm site k (grid row k)
 // The load axis counts 1 mmHg of vacuum up to atmospheric, then 0.02 psi of boost.
 constexpr int atmospheric = 760;
 
+// Header text of a load site at sum mmHg of absolute pressure (0..7905), in kPa when metric.
+QString loadlabel(int sum, bool metric);
+
 // Recomputes the six axis results from the increments in settings rows 4..7 of curimage,
 // with the load labels in kPa when preference slot 0 (metric) is on. Cannot fail.
 void makeaxislabels();

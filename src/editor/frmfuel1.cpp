@@ -26,6 +26,7 @@
 #include "platform/colour.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
+#include "platform/picturebox.h"
 #include "platform/programfolder.h"
 #include "platform/virtualkeys.h"
 #include "platform/prompts.h"
@@ -275,11 +276,7 @@ void frmFuel1::fuelcolor()
     menubar->setPalette(style()->standardPalette());
     Label42->setStyleSheet("color: yellow");
     // The drawings sit on the user's background colour until they paint.
-    for (QFrame *picture : {Picture3, picGraph}) {
-        QPalette back = picture->palette();
-        back.setColor(QPalette::Window, tocolor(colours[0]));
-        picture->setPalette(back);
-    }
+    for (PictureBox *picture : {Picture3, picGraph}) picture->setbackcolour(colours[0]);
 }
 
 // The grid steps of selectmap, on this window's grid and step label.
@@ -292,10 +289,14 @@ void frmFuel1::setholdcaptions() { korvane::setholdcaptions(*this); }
 
 void frmFuel1::onlineshowform(const std::function<void()> &show)
 {
-    if (online == flagset)
+    if (online == flagset) {
+        // The tool window polls the ECU itself: nothing restarts the live loop meanwhile.
+        timerheld = true;
         run(show);
-    else
+        timerheld = false;
+    } else {
         notoffline();
+    }
 }
 
 void frmFuel1::offlineshowform(const std::function<void()> &show)

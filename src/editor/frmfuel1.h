@@ -18,6 +18,7 @@ class QTimer;
 namespace korvane {
 
 class MapGrid;
+class PictureBox;
 struct LivePoll;
 
 // The main tuning window ("Maps"): the map grid of the current map, the map and tool menus,
@@ -115,9 +116,9 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     QPushButton *Command3;     // "Copy"
     QPushButton *Command4, *Command5, *Command6; // instrument panel: "Hold", "Reset", "Mode"
     QPushButton *cmdSlow, *cmdFast;              // trim step "-" and "+"
-    QFrame *Picture3;  // instrument panel
-    QFrame *picGraph;  // map drawing
-    QFrame *picgauges; // gauge strip
+    PictureBox *Picture3;  // instrument panel
+    PictureBox *picGraph;  // map drawing
+    PictureBox *picgauges; // gauge strip
 
     QMenuBar *menubar;
     QMenu *mnuFile, *mnuSelect, *mnuComm, *mnuView, *mnuTools;

@@ -6,6 +6,7 @@
 #include "editor/panellayout.h"
 #include "platform/colour.h"
 #include "platform/mapgrid.h"
+#include "platform/picturebox.h"
 #include "platform/twips.h"
 
 #include <QEvent>
@@ -84,9 +85,7 @@ void frmFuel1::buildtools()
     Label1->setAlignment(Qt::AlignCenter);
 
     auto picture = [this] {
-        auto *frame = new QFrame(this);
-        frame->setFrameShape(QFrame::Panel);
-        frame->setFrameShadow(QFrame::Sunken);
+        auto *frame = new PictureBox(this);
         frame->setAutoFillBackground(true);
         return frame;
     };

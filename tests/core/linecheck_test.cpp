@@ -2,6 +2,7 @@
 #include "core/linecheck.h"
 #include "core/maptext.h"
 #include "maptestkit.h"
+#include "responder.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -119,4 +120,15 @@ TEST(WaitWindow, ShownOnlyWhenMoreThanOneLineFails) {
     sumlines(text);
     EXPECT_EQ(checklinesigs(), 2);
     EXPECT_EQ(closer.waits, 1);
+}
+
+TEST(WaitWindow, ThePromptResponderEndsItAtOnce) {
+    inittables();
+    QByteArray text = test::maptextof(test::randomimage(6));
+    for (int line : {2, 9})
+        text[line * maplinelength + 20] = text[line * maplinelength + 20] == '0' ? '1' : '0';
+    sumlines(text);
+    test::Responder responder;
+    EXPECT_EQ(checklinesigs(), 2);
+    EXPECT_EQ(responder.invalidwaits, 1);
 }

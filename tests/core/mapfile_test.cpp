@@ -1,4 +1,5 @@
 #include "core/calimage.h"
+#include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/linecheck.h"
 #include "core/mapfile.h"
@@ -61,8 +62,10 @@ TEST_F(MapFile, LoadAsCurrentReplacesImageNameSumsAndFlags) {
     const QByteArray text = test::maptextof(image);
     test::writefile(folder.file("new.s20"), text);
     ecudirty = 255;
+    vctspread = 60; // asked for an earlier image: the new one brings its own
     const calimage source = srcimage;
     ASSERT_EQ(loadmapfile(folder.file("new.s20"), true), "");
+    EXPECT_EQ(vctspread, 0);
     calimage cleaned = image; // the comment display zeroes characters outside 32..127
     for (int i = 42; i < 50; ++i)
         for (auto &c : cleaned.afrmap[i])

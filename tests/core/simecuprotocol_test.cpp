@@ -59,7 +59,7 @@ TEST(SimEcuProtocol, TrimsFollowTheMapSelectAndAnswerTheChecksum) {
     SimProtocol ecu;
     ecu.mem[SimProtocol::rowaddress(2, 10) + 5] = 100;
     ecu.recomputesums();
-    EXPECT_EQ(feed(ecu, {'j', 10, '1'}), (std::vector<uint8_t>{0, 10, 0x49 + 5}));
+    EXPECT_EQ(feed(ecu, {'j', 10, '1'}), (std::vector<uint8_t>{0, 95, 0x49 + 5}));
     EXPECT_EQ(feed(ecu, {128 + 32 + 5}), std::vector<uint8_t>{102}); // coarse up: 2 on map 2
     EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 10) + 5], 102);
 
@@ -71,6 +71,28 @@ TEST(SimEcuProtocol, TrimsFollowTheMapSelectAndAnswerTheChecksum) {
     // A lone live-row query followed by another command is no map select.
     EXPECT_EQ(feed(ecu, {'i', 'c'}), (std::vector<uint8_t>{0, 28}));
     EXPECT_EQ(ecu.selmap, 2);
+}
+
+// The live rpm query and the map select share a byte, and a select's row looks like a row copy's
+// source: the byte after the row tells them apart.
+TEST(SimEcuProtocol, RowCopyAfterALiveQueryAndASelectAfterARowCopy) {
+    SimProtocol ecu;
+    ecu.bytes[0x6A] = 17; // live rpm row of map 2
+    ecu.mem[SimProtocol::rowaddress(2, 4) + 3] = 66;
+    EXPECT_EQ(feed(ecu, {0x6A, 0x04, 0x21}), (std::vector<uint8_t>{17, 0x59, 0x48}));
+    EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 31) + 3], 66);
+    EXPECT_EQ(ecu.selmap, 1); // no select happened
+    EXPECT_EQ(feed(ecu, {0x04, 0x29, 0x6B, 0x0C, 0x32}),
+              (std::vector<uint8_t>{0x59, 0x48, 0, 0x61, 0x4D + 5}));
+    EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 0) + 3], 66); // copied down from row 4
+    EXPECT_EQ(ecu.selmap, 3);
+    EXPECT_EQ(ecu.selrow, 12);
+    // A write's address and value bytes are never read as commands: 'H' at 0x1004.
+    std::vector<uint8_t> out = feed(ecu, {'H', 0x90, 0x04, 0x0A});
+    for (int i = 0; i < 64; ++i)
+        ecu.receive(writeseqvalues[128 + i], out);
+    EXPECT_EQ(out, (std::vector<uint8_t>{'x', 0x0E}));
+    EXPECT_EQ(ecu.mem[0x1004], 0x0A);
 }
 
 TEST(SimEcuProtocol, MonitorAndAfrStep) {

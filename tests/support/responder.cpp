@@ -1,8 +1,39 @@
 #include "responder.h"
 
+#include "core/frmwarn10.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QTimer>
+
 namespace korvane::test {
 
-Responder::Responder()
+namespace {
+// Watches every window that opens; ends each invalid-file wait from inside its own modal loop.
+class WaitCloser : public QObject {
+  public:
+    explicit WaitCloser(Responder &owner) : owner(owner) { qApp->installEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *wait = qobject_cast<frmWarn10 *>(watched);
+        if (wait && event->type() == QEvent::Show && !owner.keepinvalidwait) {
+            ++owner.invalidwaits;
+            QTimer::singleShot(0, wait, [wait] {
+                wait->Text1->setText("brantopewelk");
+                while (wait->isVisible())
+                    wait->Timer1_Timer();
+            });
+        }
+        return false;
+    }
+
+  private:
+    Responder &owner;
+};
+} // namespace
+
+Responder::Responder() : waitcloser(std::make_unique<WaitCloser>(*this))
 {
     setpromptresponder([this](const PromptRequest &request) {
         asked.push_back(request);

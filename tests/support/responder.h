@@ -2,12 +2,17 @@
 #include "platform/prompts.h"
 
 #include <deque>
+#include <memory>
 #include <vector>
+
+class QObject;
 
 namespace korvane::test {
 
 // Answers every prompt without blocking and records what was asked. Queued replies are used
-// in order; once they run out every prompt is answered OK with an empty text.
+// in order; once they run out every prompt is answered OK with an empty text. It also ends the
+// "Working invalid file" wait as soon as it opens (a user typing the skip code), so a bad line
+// check costs no 101 seconds; a test that wants the wait itself sets keepinvalidwait.
 class Responder {
   public:
     Responder();
@@ -22,8 +27,12 @@ class Responder {
     bool wasasked(const QString &fragment) const;
     int count(PromptRequest::Kind kind) const;
 
+    bool keepinvalidwait = false;
+    int invalidwaits = 0; // invalid-file waits ended so far
+
   private:
     std::deque<PromptReply> replies;
+    std::unique_ptr<QObject> waitcloser;
 };
 
 } // namespace korvane::test

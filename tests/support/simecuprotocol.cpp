@@ -49,107 +49,91 @@ void SimProtocol::reply(uint8_t command, uint8_t byte, std::vector<uint8_t> &out
 }
 
 void SimProtocol::receive(uint8_t byte, std::vector<uint8_t> &out) {
-    switch (await) {
-    case Await::command:
-        wronged = false;
-        command(byte, out);
-        if (wronged) { // an ECU that answered wrongly did not start the command either
-            await = Await::command;
-            downloading = false;
-        }
+    if (following == 0) {
+        start(byte, out);
         return;
-    case Await::writeaddresshigh:
-        address = (byte - cmd::writeaddressflag) << 8;
-        await = Await::writeaddresslow;
-        return;
-    case Await::writeaddresslow:
-        address |= byte;
-        await = Await::writevalue;
-        return;
-    case Await::writevalue:
-        value = byte;
-        collected.clear();
-        await = Await::writetail;
-        return;
-    case Await::writetail:
-        collected.push_back(byte);
-        if (int(collected.size()) == tailbytes) finishwrite(out);
-        return;
-    case Await::downloadhead:
-        collected.push_back(byte);
-        if (int(collected.size()) == headbytes) {
+    }
+    --following;
+    collected.push_back(byte);
+    follow(byte, out);
+}
+
+int SimProtocol::length(uint8_t c) const {
+    if (c == cmd::writeopen) return 3 + tailbytes; // address high, low, value, tail
+    if (c == cmd::downloadstart) return headbytes;
+    if (c == cmd::downloadline && downloading) return 2 + linebytes;
+    if (c == cmd::monitoraddress) return 2;
+    if (c < 32) return 1; // a row: then a copy direction, or the confirm of a map select
+    return 0;             // the select byte 104 + m stands alone: it is the live rpm query too
+}
+
+void SimProtocol::start(uint8_t byte, std::vector<uint8_t> &out) {
+    previous = current;
+    current = byte;
+    collected.clear();
+    wronged = false;
+    command(byte, out);
+    following = wronged ? 0 : length(byte); // an ECU that answered wrongly did not start it
+    if (wronged) downloading = false;
+}
+
+void SimProtocol::follow(uint8_t byte, std::vector<uint8_t> &out) {
+    const int n = int(collected.size());
+    if (current < 32) {
+        followrow(byte, out);
+    } else if (current == cmd::writeopen) {
+        if (following == 0) finishwrite(out);
+    } else if (current == cmd::downloadstart) {
+        if (following == 0) {
             headok = std::equal(collected.begin(), collected.end(), writeseqvalues);
             downloading = true;
-            await = Await::command;
         }
-        return;
-    case Await::lineaddresshigh:
-        address = byte << 8;
-        await = Await::lineaddresslow;
-        return;
-    case Await::lineaddresslow:
-        address |= byte;
-        collected.clear();
-        // The closing 'f' of a download is followed by zeros: address 0 ends the download.
-        await = address == 0 ? Await::trailingzero : Await::linedata;
-        if (address == 0) downloading = false;
-        return;
-    case Await::linedata:
-        collected.push_back(byte);
-        if (int(collected.size()) == linebytes) {
-            if (headok)
-                for (int i = 0; i < linebytes; ++i)
-                    if (valid(address + i)) mem[address + i] = collected[i];
-            out.push_back(cmd::lineprompt);
-            await = Await::command;
-            if (address == 0x5FF0) recomputesums();
-        }
-        return;
-    case Await::trailingzero:
-        await = Await::command;
-        if (byte != 0) command(byte, out);
-        return;
-    case Await::selectrow:
-        if (byte >= 32) {
-            await = Await::command;
-            command(byte, out);
-            return;
-        }
-        pendingrow = byte;
-        out.push_back(byte);
-        await = Await::selectconfirm;
-        return;
-    case Await::selectconfirm:
-        await = Await::command;
-        if (byte != cmd::confirmmap(pendingmap)) {
-            command(byte, out);
-            return;
-        }
-        selmap = pendingmap;
+    } else if (current == cmd::downloadline) {
+        followline(byte, out);
+    } else if (current == cmd::monitoraddress) {
+        out.push_back(n == 1 ? cmd::monitorack2 : cmd::monitorack3);
+        if (n == 2) monitor = collected[0] << 8 | collected[1];
+    }
+}
+
+// The byte after a row decides what the row was: the confirm of the map select it followed,
+// or a copy direction. Anything else is the next command.
+void SimProtocol::followrow(uint8_t byte, std::vector<uint8_t> &out) {
+    if (selecting && byte == cmd::confirmmap(selecting)) {
+        selmap = selecting;
         selrow = pendingrow;
         lastcommand = byte;
         reply(byte, uint8_t((rowaddress(selmap, selrow) >> 8) + 5), out);
         return;
-    case Await::copydirection:
-        await = Await::command;
-        for (int m = 1; m <= 7; ++m)
-            if (byte == cmd::rowcopyup(m) || byte == cmd::rowcopydown(m)) {
-                lastcommand = byte;
-                copyrow(m, byte == cmd::rowcopyup(m), out);
-                return;
-            }
-        command(byte, out);
-        return;
-    case Await::monitorhigh:
-        monitor = byte << 8;
-        out.push_back(cmd::monitorack2);
-        await = Await::monitorlow;
-        return;
-    case Await::monitorlow:
-        monitor |= byte;
-        out.push_back(cmd::monitorack3);
-        await = Await::command;
-        return;
+    }
+    for (int m = 1; m <= 7; ++m)
+        if (byte == cmd::rowcopyup(m) || byte == cmd::rowcopydown(m)) {
+            lastcommand = byte;
+            copyrow(m, byte == cmd::rowcopyup(m), out);
+            return;
+        }
+    start(byte, out);
+}
+
+void SimProtocol::followline(uint8_t byte, std::vector<uint8_t> &out) {
+    const int n = int(collected.size());
+    if (n < 2) return;
+    if (n == 2) {
+        address = collected[0] << 8 | collected[1];
+        // The closing 'f' of a download is followed by zeros: address 0 ends the download,
+        // and one more zero follows.
+        if (address == 0) {
+            downloading = false;
+            following = 1;
+        }
+    } else if (address == 0) {
+        if (byte != 0) start(byte, out);
+    } else if (following == 0) {
+        if (headok)
+            for (int i = 0; i < linebytes; ++i)
+                if (valid(address + i)) mem[address + i] = collected[2 + i];
+        out.push_back(cmd::lineprompt);
+        if (address == 0x5FF0) recomputesums();
     }
 }
 
@@ -160,22 +144,18 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out) {
 
     if (byte >= cmd::trim) {
         trimcell(byte, out);
-    } else if (byte < 32) { // a row copy starts with the source row
+    } else if (byte < 32) { // a row copy starts with the source row; a map select sends one too
         pendingrow = byte;
+        selecting = ismainmapselect(previous) ? previous - cmd::selectmap(0) : 0;
         reply(byte, uint8_t(byte + cmd::rowecho), out);
-        await = Await::copydirection;
     } else if (byte == cmd::writeopen) {
         reply(byte, cmd::writeopened, out);
-        await = Await::writeaddresshigh;
     } else if (byte == cmd::downloadstart) {
         reply(byte, cmd::downloadstart, out);
-        collected.clear();
-        await = Await::downloadhead;
     } else if (byte == cmd::downloadprompt && downloading) {
         reply(byte, headok ? cmd::downloadready : 0, out);
     } else if (byte == cmd::downloadline && downloading) {
         reply(byte, cmd::lineprompt, out);
-        await = Await::lineaddresshigh;
     } else if (byte == cmd::upload || byte == cmd::bootupload) {
         sendupload(out);
     } else if (byte == cmd::storedlog) {
@@ -193,14 +173,11 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out) {
             queries[cmd::queryltt(c)] = {128, 128, 128, 128};
     } else if (byte == cmd::monitoraddress) {
         reply(byte, cmd::monitorack1, out);
-        await = Await::monitorhigh;
     } else if (byte == cmd::monitorread) {
         reply(byte, valid(monitor) ? mem[monitor] : 0, out);
     } else if (ismainmapselect(byte)) {
-        // Alone it asks for the live rpm row; followed by a row it starts a map select.
+        // The live rpm row of the map; when a row follows, the first step of a map select.
         reply(byte, bytes[byte], out);
-        pendingmap = byte - cmd::selectmap(0);
-        await = Await::selectrow;
     } else if (byte == cmd::version || byte == cmd::knockplot || byte == cmd::knockspark ||
                byte == cmd::liveloadrow || byte == cmd::liverpmheld) {
         reply(byte, bytes[byte], out);
@@ -223,15 +200,16 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out) {
 }
 
 void SimProtocol::finishwrite(std::vector<uint8_t> &out) {
-    await = Await::command;
-    const bool tailok = std::equal(collected.begin(), collected.end(), writeseqvalues + headbytes);
-    if (!tailok || refusewrites || !valid(address)) {
+    const int at = (collected[0] - cmd::writeaddressflag) << 8 | collected[1];
+    const int value = collected[2];
+    const bool tailok = std::equal(collected.begin() + 3, collected.end(), writeseqvalues + headbytes);
+    if (!tailok || refusewrites || !valid(at)) {
         out.push_back(0);
         return;
     }
-    mem[address] = uint8_t(value);
-    if (address >= 0x4000) recomputesums();
-    const uint8_t expected = uint8_t((address + value) & 255);
+    mem[at] = uint8_t(value);
+    if (at >= 0x4000) recomputesums();
+    const uint8_t expected = uint8_t((at + value) & 255);
     out.push_back(expected == 0 ? 1 : expected);
 }
 

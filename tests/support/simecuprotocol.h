@@ -33,23 +33,12 @@ class SimProtocol {
     bool headok = false;        // the last download head matched the write sequence
 
   private:
-    enum class Await {
-        command,
-        writeaddresshigh,
-        writeaddresslow,
-        writevalue,
-        writetail,
-        downloadhead,
-        lineaddresshigh,
-        lineaddresslow,
-        linedata,
-        trailingzero,
-        selectrow,
-        selectconfirm,
-        copydirection,
-        monitorhigh,
-        monitorlow
-    };
+    // Grammar: how many bytes follow command byte c before the next command starts.
+    int length(uint8_t c) const;
+    void start(uint8_t byte, std::vector<uint8_t> &out);
+    void follow(uint8_t byte, std::vector<uint8_t> &out);
+    void followrow(uint8_t byte, std::vector<uint8_t> &out);
+    void followline(uint8_t byte, std::vector<uint8_t> &out);
     void command(uint8_t byte, std::vector<uint8_t> &out);
     void reply(uint8_t command, uint8_t value, std::vector<uint8_t> &out);
     void finishwrite(std::vector<uint8_t> &out);
@@ -57,12 +46,15 @@ class SimProtocol {
     void copyrow(int map, bool up, std::vector<uint8_t> &out);
     void sendupload(std::vector<uint8_t> &out);
 
-    Await await = Await::command;
+    int following = 0;        // bytes of the current command still to come
+    uint8_t current = 0;      // the command whose bytes are coming
+    uint8_t previous = 0;     // the command before it
+    int selecting = 0;        // a row that came right after select byte 104 + m: m, else 0
     bool downloading = false; // between an accepted 'B' head and a command other than 'V'/'f'
     bool afrhalf = false;     // the first 'h' of the AFR step came
     bool wronged = false;     // the last command got the wrong reply
     uint8_t lastcommand = 0;
-    int address = 0, value = 0, pendingmap = 0, pendingrow = 0, monitor = 0;
+    int address = 0, pendingrow = 0, monitor = 0;
     std::vector<uint8_t> collected;
 };
 

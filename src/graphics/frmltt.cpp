@@ -1,0 +1,109 @@
+#include "graphics/frmltt.h"
+
+#include "core/commands.h"
+#include "core/commio.h"
+#include "editor/celltext.h"
+#include "platform/mapgrid.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
+
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace korvane {
+
+namespace {
+constexpr uint32_t headergrey = 0xD0D0D0;
+constexpr uint32_t paleyellow = 0xE0FFFF;
+constexpr uint32_t yellow = 0xFFFF;
+} // namespace
+
+QString ltttext(uint8_t byte) { return decimaltext((byte - 128) * 0.5); }
+
+lttcell lttcurrentcell(uint8_t byte)
+{
+    return {std::min(byte & 15, 3), std::min(byte >> 4, 7)};
+}
+
+frmLtt::frmLtt()
+{
+    setWindowTitle("Long term fuel trim table");
+    setModal(true);
+    setFixedSize(tw(9000), tw(3300));
+
+    SCGrid1 = new MapGrid(this);
+    SCGrid1->setGeometry(tw(120), tw(120), tw(8760), tw(2280));
+    SCGrid1->setgridsize(4, 8);
+    SCGrid1->setcellsize(tw(375), tw(900));
+    SCGrid1->settext(-1, -1, "load");
+    for (int c = 0; c < 8; ++c) {
+        SCGrid1->settext(-1, c, QString("%1 rpm").arg(800 * c));
+        SCGrid1->setbackcolour(-1, c, headergrey);
+    }
+    for (int r = 0; r < 4; ++r) {
+        SCGrid1->settext(r, -1, QString("%1 mmHg").arg(500 - 100 * r));
+        SCGrid1->setbackcolour(r, -1, headergrey);
+    }
+
+    Command2 = new QPushButton("Clear &LTT table", this);
+    Command2->setGeometry(tw(120), tw(2580), tw(2000), tw(450));
+    connect(Command2, &QPushButton::clicked, this, &frmLtt::Command2_Click);
+    cmdCancel = new QPushButton("E&xit", this);
+    cmdCancel->setGeometry(tw(6880), tw(2580), tw(2000), tw(450));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmLtt::cmdCancel_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &frmLtt::Timer1_Timer);
+    Form_Load();
+}
+
+void frmLtt::Form_Load()
+{
+    setmaintimer(false);
+    Timer1->start();
+}
+
+void frmLtt::Form_Unload()
+{
+    Timer1->stop();
+    setmaintimer(true);
+}
+
+void frmLtt::Timer1_Timer()
+{
+    SCGrid1->setredraw(false);
+    polltable();
+    // Also after a failed exchange, or the grid would stay frozen.
+    SCGrid1->setredraw(true);
+}
+
+bool frmLtt::polltable()
+{
+    uint8_t reply[4];
+    for (int c = 0; c < 8; ++c) {
+        // A column is shown only whole: a half-answered query shows nothing of it.
+        if (queryecu(cmd::queryltt(c), reply) < 4) return false;
+        for (int r = 0; r < 4; ++r) {
+            SCGrid1->settext(r, c, ltttext(reply[r]));
+            SCGrid1->setbackcolour(r, c, paleyellow);
+        }
+    }
+    // Byte 2 of the closed-loop query is the cell being trimmed.
+    if (queryecu(cmd::queryclosedloop, reply) < 4) return false;
+    const lttcell cell = lttcurrentcell(reply[1]);
+    SCGrid1->setbackcolour(cell.row, cell.column, yellow);
+    return true;
+}
+
+void frmLtt::Command2_Click()
+{
+    if (!msgboxokcancel("This will clear the non-volatile LTT table")) return;
+    commtx = cmd::clearltt;
+    commio(1);
+}
+
+void frmLtt::cmdCancel_Click() { done(Accepted); }
+
+} // namespace korvane

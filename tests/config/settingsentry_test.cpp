@@ -1,0 +1,276 @@
+#include "config/settingscatalogue.h"
+#include "core/commio.h"
+#include "platform/beep.h"
+#include "settingsfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+// The first bytes of a single-setting write: 'c', 'c', 'H', address with its flag bit, value.
+QByteArray writehead(std::initializer_list<uint8_t> bytes) {
+    QByteArray head;
+    for (uint8_t b : bytes)
+        head += char(b);
+    return head;
+}
+} // namespace
+
+TEST_F(SettingsWindow, ValueEntriesStoreTheirByteAndShowIt) {
+    liveloop = false;
+    open(false);
+    struct Case {
+        int field, button, address;
+        QString typed;
+        int byte;
+        QString shown;
+    };
+    const Case cases[] = {
+        {12, 14, 0x1088, "2000", 40, "2000"}, // UPPER RPM LIMIT
+        {12, 14, 0x1088, "12025", 240, "12000"},
+        {27, 28, 0x1083, "16400", 255, "16320"}, // RPM LIMIT SOFT
+        {16, 31, 0x10BA, "761", 253, "759"},     // MAX VACUUM
+        {43, 47, 0x1096, "254", 254, "254"},     // a raw byte
+        {43, 47, 0x1096, "254.5", 255, "255"},
+        {43, 47, 0x1096, "12.5", 12, "12"},
+        {20, 20, 0x10C9, "101.7", 255, "102"}, // AC STEPS UP
+        {26, 27, 0x10CC, "2.6", 255, "2.55"},  // BATCH MIN PULSE
+        {32, 35, 0x107F, "0.5", 8, "0.5"},     // KNOCK RETARD STEP
+        {32, 35, 0x107F, "6", 80, "5.0"},
+        {13, 11, 0x10CB, "10", 20, "20"}, // TPS SENSITIVITY
+        {13, 11, 0x10CB, "60", 50, "50"},
+        {25, 25, 0x108B, "0", 1, "1"}, // MAP SENSITIVITY
+        {25, 25, 0x108B, "30", 20, "20"},
+    };
+    for (const Case &c : cases) {
+        modified = ecudirty = 0;
+        enter(c.field, c.button, c.typed);
+        EXPECT_EQ(setting(c.address), c.byte) << c.typed.toStdString();
+        EXPECT_EQ(window->Text.at(c.field)->text(), c.shown) << c.typed.toStdString();
+        EXPECT_EQ(modified, flagset);
+        EXPECT_EQ(ecudirty, flagset);
+    }
+}
+
+TEST_F(SettingsWindow, RefusedEntriesBeepAndKeepTheStoredValue) {
+    liveloop = false;
+    open(false);
+    enter(12, 14, "2000");
+    modified = ecudirty = 0;
+    for (const char *typed : {"abc", "", "-60", "1e400", "nan"}) {
+        const int beeps = beepcount();
+        enter(12, 14, typed);
+        EXPECT_EQ(beepcount(), beeps + 1) << typed;
+        EXPECT_EQ(setting(0x1088), 40) << typed;
+        EXPECT_EQ(window->Text.at(12)->text(), "2000") << typed;
+    }
+    const int threshold = setting(0x108B), trim = setting(0x10B0);
+    enter(25, 25, "-3"); // MAP SENSITIVITY refuses a negative threshold
+    EXPECT_EQ(setting(0x108B), threshold);
+    window->Text15[0]->setText("x");
+    window->Command13[0]->click();
+    EXPECT_EQ(setting(0x10B0), trim);
+    EXPECT_EQ(window->Text15[0]->text(), "-12.8");
+    EXPECT_EQ(modified, 0);
+    EXPECT_EQ(ecudirty, 0);
+}
+
+TEST_F(SettingsWindow, OnlineEditsGoToTheEcuAtOnce) {
+    open(true);
+    EXPECT_FALSE(liveloop); // the main poll stands still while the window is open
+    EXPECT_EQ(livewrite, flagset);
+    ecu.clearreceived();
+    enter(12, 14, "2000");
+    QByteArray wire = takereceived(70);
+    EXPECT_EQ(wire.size(), 70);
+    EXPECT_EQ(wire.left(6), writehead({0x63, 0x63, 0x48, 0x90, 0x88, 0x28}));
+    EXPECT_EQ(commrx, 0xB0);
+    EXPECT_EQ(ecu.memory(0x1088), 40);
+
+    window->Check.at(6)->click(); // ENABLE CLOSED LOOP
+    wire = takereceived(70);
+    EXPECT_EQ(wire.left(6), writehead({0x63, 0x63, 0x48, 0x90, 0x85, 0x0F}));
+    EXPECT_EQ(ecu.memory(0x1085), 15);
+
+    // Gear road speeds go out as three writes in address order.
+    const char *vss[] = {"3", "2", "2", "1", "1", "0"};
+    for (int i = 0; i < 6; ++i)
+        window->Text24[i]->setText(vss[i]);
+    window->Command.at(56)->click();
+    wire = takereceived(210);
+    ASSERT_EQ(wire.size(), 210);
+    EXPECT_EQ(wire.mid(0, 6), writehead({0x63, 0x63, 0x48, 0x90, 0xE0, 0x32}));
+    EXPECT_EQ(wire.mid(70, 6), writehead({0x63, 0x63, 0x48, 0x90, 0xE1, 0x21}));
+    EXPECT_EQ(wire.mid(140, 6), writehead({0x63, 0x63, 0x48, 0x90, 0xE2, 0x10}));
+    for (int a = 0x1080; a < 0x1100; ++a)
+        EXPECT_EQ(ecu.memory(a), setting(a)) << a;
+
+    window->reject();
+    EXPECT_TRUE(liveloop);
+    EXPECT_EQ(livewrite, flagset);        // the main window's edits still go out
+    EXPECT_TRUE(responder.asked.empty()); // no download reminder, no write failure
+}
+
+TEST_F(SettingsWindow, OpeningAndRefillingChangeNothingAndSendNothing) {
+    curimage.settings[8][0] = 7;   // KNOCK 1 AMPLIFIER ENABLE: any non-zero byte
+    curimage.settings[10][1] = 3;  // CTS TYPE naming no button
+    curimage.settings[9][13] = 20; // AUX1 beyond the list
+    ecu.loadimage(curimage);
+    const calimage before = curimage;
+    ecu.clearreceived();
+    open(true);
+    EXPECT_TRUE(window->Check.at(1)->isChecked());
+    for (QRadioButton *b : window->Option.at(1))
+        EXPECT_FALSE(b->isChecked());
+    EXPECT_EQ(window->Combo.at(1)->currentIndex(), 16);
+
+    // The image changes behind the window; a refill shows it both ways.
+    curimage.settings[8][0] = 0;
+    curimage.settings[10][1] = 1;
+    window->initialise();
+    window->initialise();
+    EXPECT_FALSE(window->Check.at(1)->isChecked());
+    EXPECT_TRUE(window->Option.at(1)[1]->isChecked());
+    EXPECT_EQ(window->Combo.at(1)->count(), 17);
+    curimage.settings[8][0] = 7;
+    curimage.settings[10][1] = 3;
+
+    window->reject();
+    EXPECT_EQ(std::memcmp(&before, &curimage, sizeof before), 0);
+    EXPECT_EQ(modified, 0);
+    EXPECT_EQ(ecudirty, 0);
+    EXPECT_TRUE(ecu.received().isEmpty());
+}
+
+TEST_F(SettingsWindow, FillShowsEveryFormOfStoredByte) {
+    curimage.settings[11][0] = 100;   // injector 1 trim
+    curimage.settings[12][12] = 255;  // BATCH MIN PULSE
+    curimage.settings[7][15] = 8;     // KNOCK RETARD STEP
+    curimage.settings[14][0] = 0x3A;  // gear VSS
+    curimage.settings[15][14] = 0xF0; // gear boost trims 1 and 2
+    curimage.settings[11][12] = 0x81; // injector modules
+    curimage.settings[12][13] = 0x01; // PWM1 low frequency
+    curimage.settings[9][4] = 50;     // range multiplier, shown as stored
+    liveloop = false;
+    open(false);
+    EXPECT_EQ(window->Text15[0]->text(), "-2.8");
+    EXPECT_EQ(window->Text.at(26)->text(), "2.55");
+    EXPECT_EQ(window->Text.at(32)->text(), "0.5");
+    EXPECT_EQ(window->Text24[0]->text(), "3");
+    EXPECT_EQ(window->Text24[1]->text(), "10");
+    EXPECT_EQ(window->Label61[1]->text(), "13 VSS / 1000 RPM");
+    EXPECT_EQ(window->Text.at(53)->text(), "-1");
+    EXPECT_EQ(window->Text.at(54)->text(), "0");
+    EXPECT_EQ(window->Text.at(14)->text(), "50");
+    for (int i = 0; i < 8; ++i) {
+        const bool right = i == 0 || i == 7;
+        EXPECT_EQ(window->Option.at(10 + i)[1]->isChecked(), right) << i;
+        EXPECT_EQ(window->Option.at(10 + i)[0]->isChecked(), !right) << i;
+        EXPECT_EQ(window->Check18[i]->isChecked(), i == 7) << i;
+    }
+}
+
+TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
+    liveloop = false;
+    open(false);
+    window->Text15[2]->setText("0.25");
+    window->Command13[2]->click();
+    EXPECT_EQ(setting(0x10B2), 130);
+    EXPECT_EQ(window->Text15[2]->text(), "0.2");
+    window->Text15[2]->setText("-7");
+    window->Command13[2]->click();
+    EXPECT_EQ(setting(0x10B2), 78);
+    EXPECT_EQ(window->Text15[2]->text(), "-5");
+
+    const char *vss[] = {"3", "2.4", "2", "1", "1", "0"};
+    for (int i = 0; i < 6; ++i)
+        window->Text24[i]->setText(vss[i]);
+    window->Command.at(56)->click();
+    EXPECT_EQ(setting(0x10E0), 0x32);
+    EXPECT_EQ(setting(0x10E1), 0x21);
+    EXPECT_EQ(setting(0x10E2), 0x10);
+    const char *totals[] = {"3", "5", "7", "8", "9", "9"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(window->Label61[i]->text(), QString(totals[i]) + " VSS / 1000 RPM");
+
+    const char *boost[] = {"-3", "0", "-15", "-1"};
+    for (int n = 0; n < 4; ++n)
+        window->Text.at(53 + n)->setText(boost[n]);
+    window->Command.at(58)->click();
+    EXPECT_EQ(setting(0x10FE), 0xD0);
+    EXPECT_EQ(setting(0x10FF), 0x1F);
+    window->Text.at(55)->setText("x"); // a failed group stores nothing, resets the bad field
+    window->Text.at(53)->setText("-4");
+    window->Command.at(58)->click();
+    EXPECT_EQ(setting(0x10FE), 0xD0);
+    EXPECT_EQ(window->Text.at(55)->text(), "0");
+
+    window->Option.at(10)[1]->click();
+    window->Option.at(17)[1]->click();
+    window->Command.at(10)->click();
+    EXPECT_EQ(setting(0x10BC), 0x81);
+
+    curimage.settings[8][10] = 0x08;
+    window->Check21[3]->setChecked(false);
+    window->Check21[3]->click(); // ticks it: the bit was set already
+    EXPECT_EQ(setting(0x108A), 0x08);
+    window->Check21[3]->click();
+    EXPECT_EQ(setting(0x108A), 0x00);
+
+    curimage.settings[12][13] = 0;
+    modified = ecudirty = 0;
+    window->Check18[7]->setChecked(true); // PWM1
+    window->Check18[0]->setChecked(true); // PWM8
+    window->Command.at(51)->click();
+    EXPECT_EQ(setting(0x10CD), 0x81);
+    EXPECT_EQ(modified, flagset);
+    EXPECT_EQ(ecudirty, flagset);
+
+    window->Combo.at(4)->setCurrentIndex(9);
+    emit window->Combo.at(4)->activated(9);
+    EXPECT_EQ(setting(0x1022), 9);
+    window->Option.at(6)[2]->click();
+    EXPECT_EQ(setting(0x1090), 2);
+}
+
+TEST_F(SettingsWindow, ThrottlePollAndCalibration) {
+    open(true);
+    EXPECT_TRUE(window->Command.at(45)->isEnabled());
+    ecu.setquery(0x59, {9, 8, 254, 7});
+    ecu.clearreceived();
+    window->Timer1_Timer();
+    EXPECT_EQ(ecu.received(), QByteArray("\x59"));
+    EXPECT_EQ(livetps, 254);
+    EXPECT_EQ(window->Text42->text(), "254");
+
+    window->Command.at(45)->click(); // two counts above 254 is still one byte
+    EXPECT_EQ(setting(0x108E), 255);
+    EXPECT_EQ(window->Text.at(1)->text(), "255");
+    EXPECT_EQ(ecu.memory(0x108E), 255);
+    ecu.setquery(0x59, {9, 8, 30, 7});
+    window->Timer1_Timer();
+    window->Command.at(45)->click();
+    EXPECT_EQ(setting(0x108E), 32);
+    window->Command.at(46)->click();
+    EXPECT_EQ(setting(0x109A), 30);
+}
+
+TEST_F(SettingsWindow, OfflineTheCalibrateButtonsAndThePollRest) {
+    liveloop = false;
+    open(false);
+    EXPECT_FALSE(window->Command.at(45)->isEnabled());
+    EXPECT_FALSE(window->Command.at(46)->isEnabled());
+    ecu.clearreceived();
+    window->Timer1_Timer();
+    window->Command45_Click();
+    EXPECT_TRUE(ecu.received().isEmpty());
+    EXPECT_EQ(modified, 0);
+    window->reject();
+    EXPECT_TRUE(responder.wasasked("These output settings must be downloaded"));
+    EXPECT_EQ(livewrite, flagset);
+}

@@ -1,0 +1,117 @@
+#include "core/calimage.h"
+#include "core/flags.h"
+#include "core/frmimportmap.h"
+#include "core/mapfile.h"
+#include "maptestkit.h"
+#include "platform/forms.h"
+#include "responder.h"
+#include "tempfolder.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace korvane;
+
+namespace {
+class ImportWindow : public ::testing::Test {
+  protected:
+    test::TempProgramFolder folder;
+    test::Responder responder;
+    calimage current = test::randomimage(1);
+    calimage source = test::randomimage(2);
+    int redraws = 0;
+
+    void SetUp() override
+    {
+        // Same sites but for the two bytes after them (0x105F, 0x107F), which are no sites.
+        for (int row = 4; row <= 7; ++row)
+            for (int k = 0; k < 16; ++k)
+                if (k < 15 || row % 2 == 0) source.settings[row][k] = current.settings[row][k];
+        curimage = current;
+        modified = ecudirty = 0;
+        importmaplinks().selectmap = [this] { ++redraws; };
+    }
+    void TearDown() override
+    {
+        importmaplinks() = {};
+        unload<frmImportMap>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QString file(const QString &name, const QByteArray &text)
+    {
+        test::writefile(folder.file(name), text);
+        return folder.file(name);
+    }
+    void opensource(const QString &path)
+    {
+        responder.answerok(path);
+        form<frmImportMap>()->mnuOpen_Click();
+    }
+};
+} // namespace
+
+TEST_F(ImportWindow, CopiesEachKindOfTableAndNothingElse)
+{
+    const QString path = file("source.s20", test::maptextof(source));
+    opensource(path);
+    frmImportMap *window = form<frmImportMap>();
+    ASSERT_TRUE(window->Command1->isEnabled());
+    EXPECT_EQ(window->windowTitle(), path);
+
+    struct Case { int sel, first, last; };
+    const Case cases[] = {{1, 0x4000, 0x47FF},  {4, 0x5000, 0x53FF}, {9, 0x1110, 0x111F},
+                          {41, 0x1540, 0x177F}, {43, 0x19C0, 0x1DBF}, {44, 0x1000, 0x10FF}};
+    for (const Case &c : cases) {
+        curimage = current;
+        modified = ecudirty = 0;
+        window->mnuImport[c.sel]->trigger();
+        responder.answerok();
+        window->Command1_Click();
+        for (int i = 0; i < imagebytes; ++i) {
+            const int a = ecuorderaddress(i);
+            const bool copied = a >= c.first && a <= c.last;
+            ASSERT_EQ(imagebyte(curimage, a), imagebyte(copied ? source : current, a))
+                << "selection " << c.sel << " address " << a;
+        }
+        EXPECT_EQ(modified, 255);
+        EXPECT_EQ(ecudirty, 255);
+        if (c.sel == 1) {
+            // The next online trim compares against the sum of the imported map.
+            int fuelsum = 0;
+            for (int a = 0x4000; a <= 0x47FF; ++a) fuelsum += imagebyte(source, a);
+            EXPECT_EQ(mapsums[0], fuelsum);
+        }
+    }
+    EXPECT_EQ(redraws, 6);
+    EXPECT_TRUE(responder.wasasked("Fuel map >> imported"));
+
+    window->mnuImport[11]->trigger();
+    responder.answercancel();
+    curimage = current;
+    window->Command1_Click();
+    EXPECT_TRUE(responder.wasasked("Are you sure you wish to Zero TPS vacuum map >> import?"));
+    EXPECT_TRUE(test::sameimage(curimage, current));
+}
+
+TEST_F(ImportWindow, RefusesASourceWithOtherSitesAndKeepsAGoodSourceOverABadOne)
+{
+    const QString good = file("good.s20", test::maptextof(source));
+    opensource(good);
+    QByteArray text = test::maptextof(test::randomimage(3));
+    text[76 * 5 + 20] = 'G';
+    opensource(file("bad.s20", text));
+    frmImportMap *window = form<frmImportMap>();
+    EXPECT_EQ(window->windowTitle(), good);
+    EXPECT_TRUE(window->Command1->isEnabled());
+    EXPECT_TRUE(test::sameimage(srcimage, source));
+
+    calimage otherspread = source;
+    otherspread.settings[6][3] ^= 1; // one rpm-site increment, ECU 0x1063
+    opensource(file("other.s20", test::maptextof(otherspread)));
+    EXPECT_TRUE(responder.wasasked("different load or rpm spread"));
+    EXPECT_FALSE(loaded<frmImportMap>());
+    EXPECT_FALSE(form<frmImportMap>()->Command1->isEnabled());
+    EXPECT_TRUE(test::sameimage(curimage, current));
+}

@@ -1,0 +1,110 @@
+#include "core/colours.h"
+#include "editfixture.h"
+#include "editor/frmfloat.h"
+
+#include <QMenu>
+#include <QPushButton>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+// The floating grid over a running main window; its own loop stopped so that only the ticks
+// a test calls run.
+class FloatingGrid : public Editing {
+  protected:
+    frmFloat *openfloat()
+    {
+        window->Timer1->start();
+        frmFloat *f = form<frmFloat>();
+        EXPECT_FALSE(window->Timer1->isActive());
+        EXPECT_TRUE(f->Timer1->isActive());
+        EXPECT_EQ(floatopen, 255);
+        f->Timer1->stop();
+        f->show();
+        f->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f));
+        return f;
+    }
+    void TearDown() override
+    {
+        if (loaded<frmFloat>()) form<frmFloat>()->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Editing::TearDown();
+    }
+};
+} // namespace
+
+TEST_F(FloatingGrid, OnePgUpSendsOneTrimByteAndOnlyOneWindowPolls)
+{
+    goonline();
+    rpmhold = loadhold = prefon;
+    currpm = 4;
+    curload = 5;
+    sendmapselect();
+    frmFloat *f = openfloat();
+    f->cmdFast_MouseDown();
+    ecu.clearreceived();
+    QTest::keyClick(f->mapgridfloat, Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(1), QByteArray("\xA5")); // 128 + 32 (coarse up) + load 5
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+    // A key that reaches the window, not the grid, is handled once as well.
+    QTest::keyClick(f, Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(1), QByteArray("\xA5"));
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+
+    // Copy: the copy window may switch the main loop on as it closes; it stays off here.
+    fuel1links().copyrows = [this] { window->Timer1->start(); };
+    f->Timer1->start();
+    f->Command3_MouseDown();
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_TRUE(f->Timer1->isActive());
+    f->Timer1->stop();
+
+    ecu.clearreceived();
+    f->Timer1_Timer(); // skipped once after the trim
+    f->Timer1_Timer();
+    EXPECT_TRUE(ecu.waitreceived(1, 200));
+    EXPECT_FALSE(window->Timer1->isActive());
+    QTest::keyClick(f->mapgridfloat, Qt::Key_F9);
+    EXPECT_FALSE(loaded<frmFloat>());
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(floatopen, 0);
+}
+
+TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
+{
+    window->mnuAFR_Click();
+    colours[1] = 0x00C08040;
+    for (auto *trace : {&fueltrace, &sparktrace})
+        for (auto &row : *trace) std::fill(std::begin(row), std::end(row), 0x123456u);
+    frmFloat *f = openfloat();
+    EXPECT_EQ(f->windowTitle(), "AFR target map");
+
+    ecu.clearreceived();
+    f->Timer1_Timer();
+    EXPECT_FALSE(ecu.waitreceived(1, 30));
+
+    const int beeps = beepcount();
+    QTest::keyClick(f->mapgridfloat, Qt::Key_F3);
+    EXPECT_EQ(beepcount(), beeps + 1);
+    EXPECT_EQ(curmap, 43);
+
+    // The held column moves although the rpm axis tracks.
+    ASSERT_EQ(rpmhold, 0);
+    currpm = 3;
+    f->Command9_MouseDown();
+    EXPECT_EQ(currpm, 4);
+    f->Command10_MouseDown();
+    f->Command10_MouseDown();
+    EXPECT_EQ(currpm, 2);
+    EXPECT_TRUE(f->mapgridfloat->hasFocus());
+
+    f->Command5_MouseDown();
+    EXPECT_EQ(fueltrace[31][31], colours[1]);
+    EXPECT_EQ(sparktrace[0][0], 0x123456u);
+
+    f->mnuExit->trigger();
+    EXPECT_FALSE(loaded<frmFloat>());
+    EXPECT_TRUE(window->Timer1->isActive());
+}

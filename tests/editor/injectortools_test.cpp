@@ -1,0 +1,117 @@
+#include "core/calimage.h"
+#include "core/flags.h"
+#include "editor/frminjtrim.h"
+#include "editor/frmwizard.h"
+#include "platform/forms.h"
+#include "responder.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+using namespace korvane;
+
+namespace {
+class InjectorTools : public ::testing::Test {
+  protected:
+    test::Responder responder;
+
+    void SetUp() override
+    {
+        curimage = calimage{};
+        clearchanged();
+        modified = ecudirty = 0;
+    }
+    void TearDown() override
+    {
+        unload<frmInjtrim>();
+        unload<frmwizard>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Old and new flow rates typed and entered, the question answered OK.
+    void enterflow(const QString &oldrate, const QString &newrate)
+    {
+        frmInjtrim *window = form<frmInjtrim>();
+        window->Text33->setText(oldrate);
+        window->Text1->setText(newrate);
+        responder.answerok();
+        window->Command1_Click();
+    }
+};
+} // namespace
+
+TEST_F(InjectorTools, FlowRatesScaleTheFuelMapWithinItsLimits)
+{
+    struct Case { const char *oldrate, *newrate; int before, after; };
+    const Case cases[] = {{"440", "550", 1000, 800},  {"440", "550", 3, 2},
+                          {"550", "440", 9000, 10000}, {"1000", "1", 10, 10000},
+                          {"1000", "1", 5, 5000}};
+    for (const Case &c : cases) {
+        curimage.fuelmap[7][9] = c.before;
+        enterflow(c.oldrate, c.newrate);
+        EXPECT_EQ(curimage.fuelmap[7][9], c.after) << c.oldrate << "/" << c.newrate;
+        EXPECT_FALSE(loaded<frmInjtrim>());
+    }
+    EXPECT_EQ(modified, 255);
+    EXPECT_EQ(ecudirty, 255);
+    EXPECT_EQ(cellchanged[0][31][31], 255); // unchanged cells are marked too
+    EXPECT_EQ(mapsums[0], 0x13 + 0x88);     // 5000 = 0x1388, the trim checksum's bytes
+}
+
+TEST_F(InjectorTools, BadFlowRatesAreRefusedAndTheWindowStays)
+{
+    curimage.fuelmap[2][2] = 700;
+    for (const char *typed : {"letters", "0", "-440", "", "1e999"}) {
+        enterflow("440", typed);
+        enterflow(typed, "440");
+    }
+    EXPECT_EQ(responder.count(PromptRequest::Notice), 10);
+    EXPECT_TRUE(responder.wasasked("Invalid flow rate entered"));
+    EXPECT_TRUE(loaded<frmInjtrim>());
+    EXPECT_EQ(curimage.fuelmap[2][2], 700);
+    EXPECT_EQ(modified, 0);
+}
+
+TEST_F(InjectorTools, SliderScalesByItsPercentageAndCancelKeepsTheMap)
+{
+    curimage.fuelmap[0][31] = 1000;
+    frmInjtrim *window = form<frmInjtrim>();
+    window->Slider1->setValue(150);
+    EXPECT_EQ(window->Label3->text(), "50");
+    responder.answercancel();
+    window->Command2_Click();
+    EXPECT_EQ(curimage.fuelmap[0][31], 1000);
+    EXPECT_FALSE(loaded<frmInjtrim>());
+    EXPECT_EQ(modified, 0);
+
+    form<frmInjtrim>()->Slider1->setValue(150);
+    responder.answerok();
+    form<frmInjtrim>()->Command2_Click();
+    EXPECT_EQ(curimage.fuelmap[0][31], 1500);
+}
+
+TEST_F(InjectorTools, PresetsArePreselectedByTheirBandAndLoadedAsMap9)
+{
+    const std::pair<int, int> bands[] = {{599, 3}, {600, 2}, {1266, 1}, {1399, 1}, {1400, 0}};
+    for (auto [sum, option] : bands) {
+        for (int k = 0; k < 16; ++k) curimage.settings[17][k] = int16_t(sum / 16 + (k < sum % 16));
+        frmwizard *window = form<frmwizard>();
+        EXPECT_TRUE(window->Option1[option]->isChecked()) << sum;
+        window->Command1_Click();
+        EXPECT_FALSE(loaded<frmwizard>());
+    }
+    EXPECT_EQ(modified, 0);
+
+    form<frmwizard>()->Option1[1]->setChecked(true); // 8 ohm
+    form<frmwizard>()->Command2_Click();
+    int sum = 0;
+    for (int a = 0x1110; a <= 0x111F; ++a) sum += imagebyte(curimage, a);
+    EXPECT_EQ(imagebyte(curimage, 0x1110), 139);
+    EXPECT_EQ(sum, 1266);
+    EXPECT_EQ(imagebyte(curimage, 0x1120), 0);
+    EXPECT_EQ(modified, 255);
+    EXPECT_EQ(ecudirty, 255);
+}

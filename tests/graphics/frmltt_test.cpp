@@ -1,0 +1,95 @@
+#include "graphics/frmltt.h"
+
+#include "../editor/mainwindowfixture.h"
+#include "platform/mapgrid.h"
+#include "toolwindowfixture.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class Ltt : public ToolWindowTest {};
+} // namespace
+
+TEST_F(Ltt, TickReadsEveryColumnThenTheCurrentCell)
+{
+    ecu.setquery('A', {128, 0, 255, 129});
+    ecu.setquery('O', {127, 128, 128, 128});
+    ecu.setquery('Q', {0, 0x9F, 0, 0});
+    frmLtt *window = form<frmLtt>();
+    EXPECT_FALSE(maintimer);
+    window->Timer1->stop(); // ticks are driven by hand
+    ecu.clearreceived();
+    window->Timer1_Timer();
+
+    EXPECT_EQ(takereceived(9), QByteArray("\x41\x43\x45\x47\x49\x4B\x4D\x4F\x51"));
+    const MapGrid &grid = *window->SCGrid1;
+    EXPECT_EQ(grid.text(0, 0), "0");
+    EXPECT_EQ(grid.text(1, 0), "-64");
+    EXPECT_EQ(grid.text(2, 0), "63.5");
+    EXPECT_EQ(grid.text(3, 0), "0.5");
+    EXPECT_EQ(grid.text(0, 7), "-0.5");
+    // 0x9F: load row 15 clamps to 3, rpm column 9 to 7.
+    EXPECT_EQ(grid.backcolour(3, 7), 0xFFFFu);
+    EXPECT_EQ(grid.backcolour(2, 7), 0xE0FFFFu);
+    EXPECT_EQ(grid.backcolour(3, 6), 0xE0FFFFu);
+    EXPECT_TRUE(grid.redraw());
+    close<frmLtt>();
+}
+
+TEST_F(Ltt, FailedExchangeStopsTheTickAndShowsNoHalfColumn)
+{
+    frmLtt *window = form<frmLtt>();
+    window->Timer1->stop();
+    ecu.setquery('C', {0, 0, 0, 0});
+    ecu.stallafter(6); // column 'A' whole, 'C' cut after two bytes
+    ecu.clearreceived();
+    window->Timer1_Timer();
+
+    EXPECT_EQ(takereceived(2), QByteArray("AC"));
+    EXPECT_EQ(window->SCGrid1->text(0, 0), "0");
+    EXPECT_EQ(window->SCGrid1->text(0, 1), "");
+    EXPECT_TRUE(window->SCGrid1->redraw()); // never left frozen
+    close<frmLtt>();
+}
+
+TEST_F(Ltt, ClearAsksFirstAndTheMainLoopRunsAfterClosing)
+{
+    maintimer = false; // the main loop runs after the window whatever it did before
+    frmLtt *window = form<frmLtt>();
+    window->Timer1->stop();
+    ecu.clearreceived();
+    responder.answercancel();
+    window->Command2->click();
+    responder.answerok();
+    window->Command2->click();
+    EXPECT_EQ(takereceived(1), QByteArray("D"));
+    EXPECT_TRUE(responder.wasasked("This will clear the non-volatile LTT table"));
+
+    close<frmLtt>();
+    EXPECT_TRUE(maintimer);
+    EXPECT_FALSE(loaded<frmLtt>());
+}
+
+namespace {
+class LttFromMainWindow : public MainWindow {};
+} // namespace
+
+TEST_F(LttFromMainWindow, AResizeWhileOpenLeavesTheLiveLoopStopped)
+{
+    bool loopran = true;
+    fuel1links().ltt = [&] {
+        form<frmLtt>()->Timer1->stop();
+        window->Form_Resize();
+        loopran = window->Timer1->isActive();
+        form<frmLtt>()->reject();
+    };
+    reopen();
+    online = flagset;
+    window->mnuLtt->trigger();
+    EXPECT_FALSE(loopran);
+    EXPECT_TRUE(window->Timer1->isActive()); // started again when the table closed
+}
