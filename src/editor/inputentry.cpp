@@ -6,8 +6,8 @@
 #include "editor/celltext.h"
 #include "editor/delval.h"
 #include "editor/mapcatalogue.h"
+#include "editor/numbertext.h"
 
-#include <QLocale>
 #include <cmath>
 
 namespace korvane {
@@ -42,14 +42,6 @@ std::optional<Conversion> conversion(int map, double v, bool vct, int spread)
     }
 }
 } // namespace
-
-std::optional<double> typednumber(const QString &text)
-{
-    bool ok = false;
-    const double v = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
 
 std::optional<int> inputraw(int map, double v, bool vct, int spread)
 {

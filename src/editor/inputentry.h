@@ -4,10 +4,6 @@
 
 namespace korvane {
 
-// A number typed in the user's locale (QLocale()); nothing for text that is not a whole
-// number text, or for NaN, infinity and overflow.
-std::optional<double> typednumber(const QString &text);
-
 // The raw value a typed value v in display units stands for on map 1..7 or 40..43 (map 40 in
 // cam degrees when vct is set, over the VCTi spread); nothing when v lies outside the map's
 // accepted range, when the raw value would not fit the cell, or for other maps.

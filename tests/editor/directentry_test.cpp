@@ -1,6 +1,7 @@
 #include "editfixture.h"
 #include "editor/frminput.h"
 #include "editor/inputentry.h"
+#include "editor/numbertext.h"
 
 #include <QLabel>
 #include <QLineEdit>
