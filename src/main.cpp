@@ -2,9 +2,12 @@
 #include "config/frmsettings1.h"
 #include "config/frmtrig1.h"
 #include "core/frmdec1.h"
+#include "core/frmdown1.h"
 #include "core/frmimportmap.h"
+#include "core/frmup1.h"
 #include "core/messages.h"
 #include "core/prefs.h"
+#include "core/upload.h"
 #include "editor/axislabels.h"
 #include "editor/frmfloat.h"
 #include "editor/frmfuel1.h"
@@ -31,12 +34,16 @@ using namespace korvane;
 
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
-// library never depends on them. The upload and download buttons stay disabled until their
-// windows exist.
+// library never depends on them.
 void linkstartupwindow()
 {
     dec1links().maps = [] { form<frmFuel1>()->exec(); };
     dec1links().preferences = [] { form<frmPreferences>()->exec(); };
+    dec1links().upload = [] {
+        uploadmode = 1;
+        form<frmUp1>()->exec();
+    };
+    dec1links().download = [] { form<frmDown1>()->exec(); };
 }
 
 // The main window's tools that live in other files or libraries.

@@ -162,6 +162,33 @@ TEST_F(LiveLoop, ThreeTicksPollEachPhaseAndRefreshOneDisplayEach)
     EXPECT_EQ(online, flagset);
 }
 
+// A pulled cable online: every poll waits out its reply time, so the loop backs off and a
+// 10 ms timer still fires at least half as often as with a live ECU; one good reply restores it.
+TEST_F(LiveLoop, ASilentEcuOnlineLeavesTheWindowResponsive)
+{
+    goonline();
+    auto probe = [this] {
+        int fired = 0;
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&fired] { ++fired; });
+        probe.start(10);
+        window->Timer1->start();
+        QTest::qWait(2000);
+        window->Timer1->stop();
+        return fired;
+    };
+    const int live = probe();
+    ecu.setsilent(true);
+    const int silent = probe();
+    EXPECT_GE(silent, live / 2) << "live " << live;
+    EXPECT_TRUE(window->Label42->text().startsWith("error: "));
+    EXPECT_EQ(online, flagset);
+    ecu.setsilent(false);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Label42->text(), "online");
+    EXPECT_EQ(window->Timer1->interval(), 100);
+}
+
 TEST_F(LiveLoop, TheCursorFollowsTheLiveCellOnlyOnAxesNotHeld)
 {
     goonline();
