@@ -65,6 +65,8 @@ QLabel *newlabel(QWidget *parent, const QString &text, int points, bool bold)
 
 frmFuel1::frmFuel1()
 {
+    // What Form_Load calls (the drawings) reaches this window as the one instance.
+    forminstance<frmFuel1>() = this;
     buildcontrols();
     buildmenus();
     Form_Load();
@@ -192,8 +194,9 @@ void frmFuel1::Form_Load()
     floatopen = 0;
     makeaxislabels();
     initmapgrid(*mapgrid);
-    // The layout works at any size; the window opens filling the screen.
-    setWindowState(windowState() | Qt::WindowMaximized);
+    // The layout works at any size; the window opens filling the screen (the live loop stops
+    // in a window below 3000 twips).
+    fillscreen(*this);
     curload = 1;
     editready = 0;
     curmap = 1;
