@@ -17,6 +17,8 @@
 #include "editor/frmwizard.h"
 #include "editor/selectmap.h"
 #include "editor/switchaxes.h"
+#include "logging/frmdiag.h"
+#include "logging/frmtrigtest.h"
 #include "graphics/frmangle.h"
 #include "graphics/frmatx.h"
 #include "graphics/frmcolors.h"
@@ -65,6 +67,8 @@ void linkmaintools()
     links.settings = [] { form<frmSettings1>()->exec(); };
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
+    links.inputdiag = [] { form<frmDiag>()->exec(); };
+    links.cranktest = [] { form<frmTrigtest>()->exec(); };
 }
 } // namespace
 
