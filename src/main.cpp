@@ -10,6 +10,7 @@
 #include "core/upload.h"
 #include "editor/axislabels.h"
 #include "editor/frmfloat.h"
+#include "editor/copyrange.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/frminjtrim.h"
@@ -65,6 +66,7 @@ void linkmaintools()
     links.settings = [] { form<frmSettings1>()->exec(); };
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
+    links.copyrows = copyrows;
 }
 } // namespace
 
