@@ -18,6 +18,8 @@
 #include "editor/frmwizard.h"
 #include "editor/selectmap.h"
 #include "editor/switchaxes.h"
+#include "logging/frmdiag.h"
+#include "logging/frmtrigtest.h"
 #include "graphics/frmangle.h"
 #include "graphics/frmatx.h"
 #include "graphics/frmcolors.h"
@@ -67,6 +69,8 @@ void linkmaintools()
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
     links.copyrows = copyrows;
+    links.inputdiag = [] { form<frmDiag>()->exec(); };
+    links.cranktest = [] { form<frmTrigtest>()->exec(); };
 }
 } // namespace
 

@@ -88,12 +88,16 @@ TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
     ecu.setsilent(true);
     // The synchronisation warning comes first; Ok closes it.
     QTimer okwarning;
-    QObject::connect(&okwarning, &QTimer::timeout, [] {
-        if (auto *warning = qobject_cast<frmWarn6 *>(QApplication::activeModalWidget()))
+    int warnings = 0;
+    QObject::connect(&okwarning, &QTimer::timeout, [&warnings] {
+        if (auto *warning = qobject_cast<frmWarn6 *>(QApplication::activeModalWidget())) {
+            ++warnings;
             QTest::keyClick(warning->Command1, Qt::Key_Space);
+        }
     });
     okwarning.start(10);
     window->mnucom1_Click();
+    EXPECT_EQ(warnings, 1);
     EXPECT_EQ(online, 0);
     EXPECT_FALSE(mainport().PortOpen());
     EXPECT_EQ(window->Label42->text(), "error");
@@ -103,6 +107,7 @@ TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
 
     comport = 9; // nothing linked and no such device
     window->mnucom1_Click();
+    EXPECT_EQ(warnings, 2);
     EXPECT_EQ(online, 0);
     EXPECT_EQ(window->Label42->text(), "error");
 }
