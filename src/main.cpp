@@ -26,6 +26,7 @@
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
 #include "graphics/frmzero.h"
+#include "logging/frmlog.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -69,6 +70,7 @@ void linkmaintools()
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
     links.copyrows = copyrows;
+    links.logdata = [] { form<frmLog>()->exec(); };
     links.inputdiag = [] { form<frmDiag>()->exec(); };
     links.cranktest = [] { form<frmTrigtest>()->exec(); };
 }
