@@ -1,8 +1,13 @@
+#include "config/frmoutputs.h"
 #include "config/frmsettings1.h"
+#include "config/frmtrig1.h"
 #include "core/frmdec1.h"
+#include "core/frmdown1.h"
 #include "core/frmimportmap.h"
+#include "core/frmup1.h"
 #include "core/messages.h"
 #include "core/prefs.h"
+#include "core/upload.h"
 #include "editor/axislabels.h"
 #include "editor/frmfloat.h"
 #include "editor/frmfuel1.h"
@@ -12,10 +17,14 @@
 #include "editor/frmwizard.h"
 #include "editor/selectmap.h"
 #include "editor/switchaxes.h"
+#include "logging/frmdiag.h"
+#include "logging/frmtrigtest.h"
 #include "graphics/frmangle.h"
+#include "graphics/frmatx.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
+#include "graphics/frmzero.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -25,12 +34,16 @@ using namespace korvane;
 
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
-// library never depends on them. The upload and download buttons stay disabled until their
-// windows exist.
+// library never depends on them.
 void linkstartupwindow()
 {
     dec1links().maps = [] { form<frmFuel1>()->exec(); };
     dec1links().preferences = [] { form<frmPreferences>()->exec(); };
+    dec1links().upload = [] {
+        uploadmode = 1;
+        form<frmUp1>()->exec();
+    };
+    dec1links().download = [] { form<frmDown1>()->exec(); };
 }
 
 // The main window's tools that live in other files or libraries.
@@ -39,6 +52,8 @@ void linkmaintools()
     frmfuel1links &links = fuel1links();
     links.angle = [] { form<frmAngle>()->exec(); };
     links.ltt = [] { form<frmLtt>()->exec(); };
+    links.panel = [] { form<frmAtx>()->exec(); };
+    links.monitor = [] { form<frmZero>()->exec(); };
     links.colours = [] { form<frmColors>()->exec(); };
     links.preferences = [] { form<frmPreferences>()->exec(); };
     links.importmap = [] { form<frmImportMap>()->exec(); };
@@ -50,6 +65,10 @@ void linkmaintools()
     links.resettraces = [] { form<frmWarn4>()->exec(); };
     links.floatgrid = [] { form<frmFloat>()->exec(); };
     links.settings = [] { form<frmSettings1>()->exec(); };
+    links.outputs = [] { form<frmOutputs>()->exec(); };
+    links.triggers = [] { form<frmTrig1>()->exec(); };
+    links.inputdiag = [] { form<frmDiag>()->exec(); };
+    links.cranktest = [] { form<frmTrigtest>()->exec(); };
 }
 } // namespace
 

@@ -61,6 +61,16 @@ class frmSettings1 : public QDialog {
     void Command45_Click();          // "calibrate closed"
     void Command46_Click();          // "calibrate wide open"
 
+    // The spread pages.
+    void Command5_Click(int index);          // rpm presets, less and more resolution
+    void Command55_Click(int index);         // load presets
+    void Command26_Click();                  // GRID X "&Ok"
+    void Command38_Click();                  // GRID Y "&Ok"
+    void Command37_Click() { initialise(); } // GRID X "&Cancel"
+    void Command54_Click() { initialise(); } // GRID Y "&Cancel"
+    void Command53_Click();                  // GRID X "migrate map"
+    void Command24_Click();                  // GRID Y "migrate map"
+
     QTabWidget *TabStrip1;
     std::array<QGroupBox *, 12> Frame8{};
     // Value fields and their "enter" buttons, flags, option groups and AUX lists, by the
@@ -97,6 +107,8 @@ class frmSettings1 : public QDialog {
     void store(int address, int value);
     void showoption(int group, int value);
     const valuesetting &settingofbutton(int button) const;
+    bool storespread(const std::array<QLineEdit *, 31> &boxes, int firstrow);
+    void migrate(const QString &question);
     bool unloaded = false;
 };
 

@@ -246,12 +246,12 @@ void frmSettings1::buildsitepage(int page) {
         "1000 rpm spreads", "less resolution", "more resolution"};
     static constexpr const char *loadpresets[] = {"LOW BOOST 1", "LOW BOOST 2", "HIGH BOOST 1",
                                                   "HIGH BOOST 2"};
-    if (rpm)
-        for (int i = 0; i < 7; ++i)
-            Command5[i] = preset(i, rpmpresets[i]);
-    else
-        for (int i = 0; i < 4; ++i)
-            Command55[i] = preset(i, loadpresets[i]);
+    for (int i = 0; i < (rpm ? 7 : 4); ++i) {
+        QPushButton *b = preset(i, rpm ? rpmpresets[i] : loadpresets[i]);
+        (rpm ? Command5[i] : Command55[i]) = b;
+        connect(b, &QPushButton::clicked, this,
+                [this, rpm, i] { rpm ? Command5_Click(i) : Command55_Click(i); });
+    }
 
     const int bottom = top(31) + 20;
     auto bottombutton = [&](int x, const QString &caption) {
@@ -265,6 +265,13 @@ void frmSettings1::buildsitepage(int page) {
     (rpm ? Command26 : Command38) = bottombutton(130, "&Ok");
     (rpm ? Command37 : Command54) = bottombutton(252, "&Cancel");
     frame->setMinimumSize(presetx + 140, bottom + 36);
+    using self = frmSettings1;
+    connect(migrate, &QPushButton::clicked, this,
+            rpm ? &self::Command53_Click : &self::Command24_Click);
+    connect(rpm ? Command26 : Command38, &QPushButton::clicked, this,
+            rpm ? &self::Command26_Click : &self::Command38_Click);
+    connect(rpm ? Command37 : Command54, &QPushButton::clicked, this,
+            rpm ? &self::Command37_Click : &self::Command54_Click);
 }
 
 } // namespace korvane

@@ -11,8 +11,12 @@
 namespace korvane {
 
 std::optional<double> entrynumber(const QString &text) {
+    // Nobody groups the digits of a setting: in a locale whose group sign is the comma, "1,5"
+    // is refused rather than read as 15.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    const double value = locale.toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value)) return std::nullopt;
     return value;
 }

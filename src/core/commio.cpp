@@ -26,25 +26,21 @@ void discardinput(SerialPort &port) {
 }
 
 // Waits for one byte for the time of replypolls polls.
-bool waitbyte(SerialPort &port) {
+void waitbyte(SerialPort &port) {
     QByteArray byte;
     if (port.waitforinput(1, QDeadlineTimer(replylimit.count(), Qt::PreciseTimer)))
         byte = port.Input();
-    if (byte.isEmpty()) {
+    if (byte.isEmpty())
         commerror = 255;
-        commerrtext = QStringLiteral(" failcount = %1 ").arg(replypolls + 1);
-        return false;
-    }
-    commrx = uint8_t(byte[0]);
-    return true;
+    else
+        commrx = uint8_t(byte[0]);
 }
 
 } // namespace
 
-void commio(int mode) {
+void portio(SerialPort &port, int mode) {
     commerror = 0;
     commerrtext.clear();
-    SerialPort &port = mainport();
     switch (mode) {
     case 0:
     case 1:
@@ -57,8 +53,14 @@ void commio(int mode) {
         return;
     default:
         commerror = 255;
-        commerrtext = QStringLiteral(" unknown ");
     }
+}
+
+void commio(int mode) {
+    portio(mainport(), mode);
+    if (commerror == 0) return;
+    commerrtext = mode >= 0 && mode <= 2 ? QStringLiteral(" failcount = %1 ").arg(replypolls + 1)
+                                         : QStringLiteral(" unknown ");
 }
 
 int queryecu(uint8_t letter, uint8_t reply[4]) {

@@ -109,11 +109,16 @@ void frmdec1::Form_Load() {
         move(startupposition(display->availableGeometry(), frameGeometry().size()));
     inittables();
 
-    // A missing or damaged template is reported; the program goes on with the image as it is.
+    // A missing or damaged template is reported; the program goes on with the image as it is,
+    // under the template's name, and the label keeps its design text instead of stale comments.
     const QString error = loadmapfile(templatefile(), true);
-    if (!error.isEmpty()) warn(error);
+    if (error.isEmpty()) {
+        showcomments();
+    } else {
+        mapfilename = templatefile();
+        warn(error);
+    }
     setWindowTitle(mapfilename);
-    showcomments();
     modified = 0;
     groupactive = false;
     std::fill(std::begin(grouprect), std::end(grouprect), 0);

@@ -180,11 +180,12 @@ bool phase2() {
         if (got < 4) return false;
     } else if (curmap == 40) {
         if (!phase2pwm(0, cmd::querypwm9and10, 0, b)) return false;
-        if (query(cmd::querycam, 2, 0, b) < 4) return false;
-        vct1target = b[0];
-        vct1feedback = b[1];
-        vct2target = b[2];
-        vct2feedback = b[3];
+        // Four values of their own, not halves of one number: each byte that came is kept.
+        const int got = query(cmd::querycam, 2, 0, b);
+        uint8_t *cam[4] = {&vct1target, &vct1feedback, &vct2target, &vct2feedback};
+        for (int i = 0; i < got; ++i)
+            *cam[i] = b[i];
+        if (got < 4) return false;
         if (query(cmd::queryswitches, 2, 0, b) < 4) return false;
         vctresearch = b[3];
     } else if (curmap == 41) {

@@ -8,7 +8,19 @@
 
 #include <QEventLoop>
 
+#include <deque>
+#include <memory>
+
 namespace korvane {
+
+namespace {
+struct Message {
+    QString text, title;
+    int ticks = 0;
+    bool shown = false;
+};
+std::deque<std::shared_ptr<Message>> waiting; // raised, not yet opened, oldest first
+} // namespace
 
 QString msgtext;
 QString msgtitle;
@@ -27,14 +39,29 @@ void showmessage(const QString &text, const QString &title, int ticks, int force
         askresponder(request);
         return;
     }
-    // Another window's timer may report while a message is still open: this one follows when
-    // that one has closed, with its own beep and its full time.
-    if (loaded<frmWarn9>()) {
-        QEventLoop waiting;
-        QObject::connect(form<frmWarn9>(), &QDialog::finished, &waiting, &QEventLoop::quit);
-        waiting.exec();
+    // Another window's timer may report while a message is open: each waiting message keeps
+    // its own text, title and time, and they open one after another in the order raised. The
+    // innermost waiting call is the one that runs when the window closes, so whichever call
+    // wakes shows the queue from its front until its own message has been shown.
+    auto own = std::make_shared<Message>(Message{text, title, ticks});
+    waiting.push_back(own);
+    while (!own->shown) {
+        if (loaded<frmWarn9>() && form<frmWarn9>()->isVisible()) {
+            QEventLoop closed;
+            QObject::connect(form<frmWarn9>(), &QDialog::finished, &closed, &QEventLoop::quit);
+            QObject::connect(form<frmWarn9>(), &QObject::destroyed, &closed, &QEventLoop::quit);
+            closed.exec();
+            continue;
+        }
+        unload<frmWarn9>(); // a window loaded but never shown holds an older message
+        const std::shared_ptr<Message> next = waiting.front();
+        waiting.pop_front();
+        next->shown = true;
+        msgtext = next->text;
+        msgtitle = next->title;
+        msgticks = next->ticks;
+        form<frmWarn9>()->exec();
     }
-    form<frmWarn9>()->exec();
 }
 
 } // namespace korvane

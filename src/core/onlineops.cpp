@@ -86,15 +86,17 @@ void sendsetting(int address, int value) {
     writefailed();
 }
 
-void sendmapselect() {
-    if (online != flagset || curmap >= 8 || curmap < 1) return;
+bool sendmapselect(bool report) {
+    if (online != flagset || curmap >= 8 || curmap < 1) return true;
     const int row = currpm;
     const int expected = curmap == 1 ? row / 4 + 0x45 : 72 + 4 * (curmap - 2) + row / 8 + 5;
     if (exchange(cmd::selectmap(curmap), 0) && exchange(uint8_t(row), 0) &&
         exchange(cmd::confirmmap(curmap), 0) && commrx == expected)
-        return;
-    showmessage(QStringLiteral("An error occured, try again"), QStringLiteral("System error"), 30,
-                forced);
+        return true;
+    if (report)
+        showmessage(QStringLiteral("An error occured, try again"), QStringLiteral("System error"),
+                    30, forced);
+    return false;
 }
 
 void stepafr() {

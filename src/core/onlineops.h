@@ -10,9 +10,10 @@ namespace korvane {
 // tick is skipped.
 void sendsetting(int address, int value);
 
-// Tells the ECU which main map (1..7) is on screen and the cursor's rpm row; reports a timeout
-// or a wrong confirmation. Nothing is sent offline or for maps 8 and above.
-void sendmapselect();
+// Tells the ECU which main map (1..7) is on screen and the cursor's rpm row. False after a
+// timeout or a wrong confirmation, which is reported unless report is false (a group run
+// reports its own failure). Offline and for maps 8 and above nothing is sent (true).
+bool sendmapselect(bool report = true);
 
 // After the user confirms, steps the ECU's air-fuel ratio down for calibration ('h' twice);
 // a wrong reply or no reply is reported. The live loop is paused around it.

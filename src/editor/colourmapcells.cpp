@@ -65,7 +65,7 @@ void paintgroup(MapGrid &grid, const GridState &s)
         for (int b = left; b <= right; ++b) grid.setbackcolour(a, b, colour);
 }
 
-void paintwholetable(MapGrid &grid, const GridState &s)
+void paintwholetable(MapGrid &grid, const GridState &s, const Tints &tints)
 {
     // Tables 11 and 25 are indexed by gear: entries past the sixth gear are greyed.
     const bool gears = s.map == 11 || s.map == 25;
@@ -76,6 +76,8 @@ void paintwholetable(MapGrid &grid, const GridState &s)
         }
     for (int a = 0; a < 32; ++a)
         for (int b = 0; b < 32; ++b) grid.setbackcolour(a, b, tablebasecolour(a));
+    // The grid draws no focus frame: without its tint a tuner could not see where a key acts.
+    if (incell(s.map, 0, s.curload)) grid.setbackcolour(0, s.curload, tints.cursor);
 }
 
 void paintwholegrid(MapGrid &grid, const GridState &s, const Tints &tints)
@@ -118,7 +120,7 @@ void paintwholemap(MapGrid &grid, const GridState &s)
     prevlive = int16_t(s.liverpm * 32 + s.liveload);
     grid.setredraw(false);
     if (istable(s.map))
-        paintwholetable(grid, s);
+        paintwholetable(grid, s, tints);
     else
         paintwholegrid(grid, s, tints);
     grid.setredraw(true);

@@ -192,8 +192,9 @@ void frmFuel1::Form_Load()
     floatopen = 0;
     makeaxislabels();
     initmapgrid(*mapgrid);
-    // The layout works at any size; the window opens filling the screen.
-    setWindowState(windowState() | Qt::WindowMaximized);
+    // The layout works at any size; the window opens filling the screen (the live loop stops
+    // in a window below 3000 twips).
+    fillscreen(*this);
     curload = 1;
     editready = 0;
     curmap = 1;

@@ -5,9 +5,11 @@
 #include "core/onlineops.h"
 #include "core/prefs.h"
 #include "editor/colourmapcells.h"
+#include "editor/directentry.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/gridscroll.h"
+#include "editor/interpolateselection.h"
 #include "editor/mapcatalogue.h"
 #include "editor/showmapvalues.h"
 #include "platform/mapgrid.h"
@@ -115,9 +117,17 @@ void frmFuel1::Command13_MouseDown(int index)
     case 1: mnuMainSave_Click(); break;
     case 2: mnuRamMapGroup_Click(0); break;
     case 3: mnuRamMapGroup_Click(3); break;
+    case 4:
+    case 5:
+        if (!groupactive) break;
+        interpolateselection(index == 4, *this);
+        korvane::showmapvalues(*mapgrid, 255);
+        drawmap();
+        break;
+    case 6: directentry(*this, *mapgrid); break;
     case 7: seekcell(*this, *mapgrid); break;
     case 8: mnuFloatGrid_Click(); break;
-    default: break; // interpolation and mass entry come with their tools
+    default: break;
     }
     focusgrid(mapgrid);
 }
@@ -127,6 +137,8 @@ void frmFuel1::formfunctions(int keycode, MapGrid &grid)
     const int index = keycode - vk::f1;
     if (index >= 0 && index <= 5) {
         Command13_MouseDown(index);
+    } else if (keycode == vk::f1 + 6) {
+        directentry(*this, grid);
     } else if (keycode == vk::f1 + 7) {
         seekcell(*this, grid);
     } else if (keycode == vk::f9) {

@@ -17,16 +17,33 @@
 #include "platform/mapgrid.h"
 
 #include <QLabel>
+#include <QTimer>
 
 namespace korvane {
+
+namespace {
+// A silent ECU makes every poll wait out its reply time, longer than a tick, so the timer would
+// fire again at once and the window would answer only between waits. While polls fail the loop
+// runs once a second; the first good reply, or going offline, brings the normal rate back.
+constexpr int liveinterval = 100, failinginterval = 1000;
+
+void setrate(QTimer &timer, int interval)
+{
+    if (timer.interval() != interval) timer.setInterval(interval); // restarts it only if active
+}
+} // namespace
 
 void frmFuel1::Timer1_Timer()
 {
     if (online == 0) {
         editready = flagset;
+        setrate(*Timer1, liveinterval);
         return;
     }
-    finishpoll(getlivedata());
+    const LivePoll poll = getlivedata();
+    finishpoll(poll);
+    if (poll.outcome == LivePoll::failed) setrate(*Timer1, failinginterval);
+    if (poll.outcome == LivePoll::completed) setrate(*Timer1, liveinterval);
     // One display job a tick, for the phase the next poll runs.
     switch (pollphase % 3) {
     case 0: Label2->setText(QString::number(enginerpm) + " rpm "); break;

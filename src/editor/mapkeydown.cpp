@@ -8,9 +8,11 @@
 #include "core/prefs.h"
 #include "editor/colourmapcells.h"
 #include "editor/delval.h"
+#include "editor/directentry.h"
 #include "editor/gridscroll.h"
 #include "editor/mapcatalogue.h"
 #include "editor/mapwindow.h"
+#include "editor/multientry.h"
 #include "editor/showmapvalues.h"
 #include "platform/beep.h"
 #include "platform/mapgrid.h"
@@ -110,6 +112,12 @@ void rpmmove(mapwindow &window, MapGrid &grid, int step)
 
 void stepedit(mapwindow &window, MapGrid &grid, int direction)
 {
+    if (groupactive) {
+        multientry(direction, window);
+        showmapvalues(grid, 255);
+        focusgrid(&grid);
+        return;
+    }
     int d = direction;
     delval(d, curload, currpm, window.ismainwindow());
     if (curmap <= 7) sendinc(d, curload);
@@ -139,11 +147,15 @@ void commit(mapwindow &window, MapGrid &grid)
         focusgrid(&grid);
         return;
     }
+    const bool writegroup = online == flagset && groupactive && curmap >= 40;
+    if (writegroup) multientryprogress(window);
     if (groupactive) {
         endgroup(grid);
         showmapvalues(grid, 255);
     }
     window.drawmap();
+    // Written only while single-setting writes go out; else the group still waits.
+    if (writegroup && livewrite != 0) entrypending = false;
     focusgrid(&grid);
 }
 
@@ -213,6 +225,7 @@ void mapkeydown(mapwindow &window, MapGrid &grid, int keycode, int shift)
         beep();
         break;
     case vk::escape: escape(window, grid); return;
+    case vk::space: directentry(window, grid); break;
     case vk::enter: commit(window, grid); return;
     default: break;
     }

@@ -1,5 +1,6 @@
 #include "graphics/frmltt.h"
 
+#include "core/commands.h"
 #include "core/commio.h"
 #include "editor/celltext.h"
 #include "platform/mapgrid.h"
@@ -16,9 +17,6 @@ namespace {
 constexpr uint32_t headergrey = 0xD0D0D0;
 constexpr uint32_t paleyellow = 0xE0FFFF;
 constexpr uint32_t yellow = 0xFFFF;
-constexpr uint8_t lttfirst = 'A';   // column c answers to 'A' + 2c
-constexpr uint8_t lttcurrent = 'Q'; // byte 2: the cell being trimmed
-constexpr uint8_t lttclear = 'D';
 } // namespace
 
 QString ltttext(uint8_t byte) { return decimaltext((byte - 128) * 0.5); }
@@ -86,13 +84,14 @@ bool frmLtt::polltable()
     uint8_t reply[4];
     for (int c = 0; c < 8; ++c) {
         // A column is shown only whole: a half-answered query shows nothing of it.
-        if (queryecu(uint8_t(lttfirst + 2 * c), reply) < 4) return false;
+        if (queryecu(cmd::queryltt(c), reply) < 4) return false;
         for (int r = 0; r < 4; ++r) {
             SCGrid1->settext(r, c, ltttext(reply[r]));
             SCGrid1->setbackcolour(r, c, paleyellow);
         }
     }
-    if (queryecu(lttcurrent, reply) < 4) return false;
+    // Byte 2 of the closed-loop query is the cell being trimmed.
+    if (queryecu(cmd::queryclosedloop, reply) < 4) return false;
     const lttcell cell = lttcurrentcell(reply[1]);
     SCGrid1->setbackcolour(cell.row, cell.column, yellow);
     return true;
@@ -101,7 +100,7 @@ bool frmLtt::polltable()
 void frmLtt::Command2_Click()
 {
     if (!msgboxokcancel("This will clear the non-volatile LTT table")) return;
-    commtx = lttclear;
+    commtx = cmd::clearltt;
     commio(1);
 }
 

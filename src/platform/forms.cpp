@@ -14,4 +14,11 @@ void centreonscreen(QWidget &window)
                 area.top() + (area.height() - window.height()) / 2);
 }
 
+void fillscreen(QWidget &window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
 } // namespace korvane

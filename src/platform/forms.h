@@ -22,6 +22,10 @@ template <class T> T *form()
 // Places a window in the middle of the primary screen.
 void centreonscreen(QWidget &window);
 
+// Asks for a maximised window and first gives it the screen's available area, so that it is
+// full size also where the desktop ignores the request or there is no window manager at all.
+void fillscreen(QWidget &window);
+
 template <class T> bool loaded() { return !forminstance<T>().isNull(); }
 
 template <class T> void unload()

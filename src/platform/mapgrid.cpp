@@ -3,9 +3,11 @@
 #include "platform/colour.h"
 
 #include <QHeaderView>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -33,6 +35,23 @@ QTableWidgetItem *newcell()
     item->setFlags(Qt::ItemIsEnabled);
     item->setTextAlignment(Qt::AlignCenter);
     return item;
+}
+
+// The text in the largest face from the grid's size down to 6 points that fits width pixels;
+// cut at the right with an ellipsis when even 6 points is too wide. The leading digits of a
+// label matter most.
+struct Fitted {
+    QFont font;
+    QString shown;
+};
+Fitted fittext(const QString &text, QFont font, int width)
+{
+    for (double size = std::max(font.pointSizeF(), 6.0);; size -= 1) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(text) <= width) return {font, text};
+        if (size <= 6) return {font, metrics.elidedText(text, Qt::ElideRight, width)};
+    }
 }
 
 void fixheader(QHeaderView *header)
@@ -83,6 +102,27 @@ void MapGrid::setgridsize(int rows, int columns)
     updateGeometries();
 }
 
+// Column labels keep their whole text for the program; the header shows what fits.
+void MapGrid::fitcolumnlabel(int column)
+{
+    QTableWidgetItem *label = horizontalHeaderItem(column);
+    if (!label) return;
+    const QString text = label->data(Qt::UserRole).isValid() ? label->data(Qt::UserRole).toString()
+                                                             : label->text();
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    const Fitted fitted = fittext(text, font(), columnWidth(column) - 2 * margin - 2);
+    label->setData(Qt::UserRole, text);
+    label->setFont(fitted.font);
+    label->setText(fitted.shown);
+}
+
+void MapGrid::fitcorner()
+{
+    const Fitted fitted = fittext(cornertext, font(), corner->width() - 4);
+    corner->setFont(fitted.font);
+    corner->setText(fitted.shown);
+}
+
 void MapGrid::setcellsize(int rowheight, int columnwidth)
 {
     // The style's minimum would otherwise overrule small sizes.
@@ -91,7 +131,10 @@ void MapGrid::setcellsize(int rowheight, int columnwidth)
     verticalHeader()->setDefaultSectionSize(rowheight);
     horizontalHeader()->setDefaultSectionSize(columnwidth);
     for (int r = 0; r < rowCount(); ++r) setRowHeight(r, rowheight);
-    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, columnwidth);
+    for (int c = 0; c < columnCount(); ++c) {
+        setColumnWidth(c, columnwidth);
+        fitcolumnlabel(c);
+    }
     updateGeometries();
 }
 
@@ -107,16 +150,25 @@ QTableWidgetItem *MapGrid::cell(int row, int column) const
 void MapGrid::settext(int row, int column, const QString &text)
 {
     if (row == -1 && column == -1) {
-        corner->setText(text);
+        cornertext = text;
+        fitcorner();
         return;
     }
-    if (QTableWidgetItem *item = cell(row, column)) item->setText(text);
+    QTableWidgetItem *item = cell(row, column);
+    if (!item) return;
+    item->setText(text);
+    if (row == -1) {
+        item->setData(Qt::UserRole, QVariant());
+        fitcolumnlabel(column);
+    }
 }
 
 QString MapGrid::text(int row, int column) const
 {
-    if (row == -1 && column == -1) return corner->text();
+    if (row == -1 && column == -1) return cornertext;
     const QTableWidgetItem *item = cell(row, column);
+    if (item && row == -1 && item->data(Qt::UserRole).isValid())
+        return item->data(Qt::UserRole).toString();
     return item ? item->text() : QString();
 }
 
@@ -256,6 +308,7 @@ void MapGrid::updateGeometries()
     QTableWidget::updateGeometries();
     const int frame = frameWidth();
     corner->setGeometry(frame, frame, verticalHeader()->width(), horizontalHeader()->height());
+    fitcorner();
     corner->setVisible(verticalHeader()->isVisible() && horizontalHeader()->isVisible());
     corner->raise();
 }

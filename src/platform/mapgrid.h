@@ -72,9 +72,12 @@ class MapGrid : public QTableWidget {
     void handkey(QKeyEvent &event);
     int fullyshownrows() const;
     int fullyshowncolumns() const;
+    void fitcolumnlabel(int column);
+    void fitcorner();
 
     KeyHandler keyhandler;
     QLabel *corner;
+    QString cornertext; // the caption in full; the corner shows what fits
     bool redrawon = true;
 };
 

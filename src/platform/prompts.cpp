@@ -96,6 +96,21 @@ QString openfiledialog(const QString &filter, const QString &defaultext, const Q
     return path.isEmpty() || !QFileInfo::exists(path) ? QString() : path;
 }
 
+QString openorcreatefiledialog(const QString &filter, const QString &defaultext,
+                               const QString &presetname)
+{
+    if (responder()) return openfiledialog(filter, defaultext, presetname);
+    QFileDialog dialog(parentwindow(), "Open", presetfolder(presetname), qtfilter(filter));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultext);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().first();
+    if (!QFileInfo::exists(path) &&
+        !msgboxokcancel(path + "\nThis file does not exist.\nCreate the file?", "Open"))
+        return {};
+    return path;
+}
+
 QString savefiledialog(const QString &filter, const QString &defaultext, const QString &presetname)
 {
     if (responder()) {

@@ -46,6 +46,10 @@ std::optional<QString> inputbox(const QString &prompt, const QString &title = QS
 // Open dialog for an existing file; empty on Cancel. filter is "name|*.ext[|name|*.ext]".
 QString openfiledialog(const QString &filter, const QString &defaultext,
                        const QString &presetname = QString());
+// The open dialog that also takes the name of a file not made yet, asking first whether to
+// create it; empty on Cancel. A responder sees it as an OpenFile request.
+QString openorcreatefiledialog(const QString &filter, const QString &defaultext,
+                               const QString &presetname = QString());
 // Save dialog that asks before overwriting; empty on Cancel.
 QString savefiledialog(const QString &filter, const QString &defaultext,
                        const QString &presetname = QString());

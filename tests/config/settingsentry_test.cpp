@@ -62,7 +62,7 @@ TEST_F(SettingsWindow, RefusedEntriesBeepAndKeepTheStoredValue) {
     open(false);
     enter(12, 14, "2000");
     modified = ecudirty = 0;
-    for (const char *typed : {"abc", "", "-60", "1e400", "nan"}) {
+    for (const char *typed : {"abc", "", "-60", "1e400", "nan", "1,500"}) {
         const int beeps = beepcount();
         enter(12, 14, typed);
         EXPECT_EQ(beepcount(), beeps + 1) << typed;
@@ -132,8 +132,8 @@ TEST_F(SettingsWindow, OpeningAndRefillingChangeNothingAndSendNothing) {
     // The image changes behind the window; a refill shows it both ways.
     curimage.settings[8][0] = 0;
     curimage.settings[10][1] = 1;
-    window->initialise();
-    window->initialise();
+    window->Command37->click(); // the spread pages' "&Cancel" refill the whole window
+    window->Command54->click();
     EXPECT_FALSE(window->Check.at(1)->isChecked());
     EXPECT_TRUE(window->Option.at(1)[1]->isChecked());
     EXPECT_EQ(window->Combo.at(1)->count(), 17);
@@ -273,4 +273,15 @@ TEST_F(SettingsWindow, OfflineTheCalibrateButtonsAndThePollRest) {
     window->reject();
     EXPECT_TRUE(responder.wasasked("These output settings must be downloaded"));
     EXPECT_EQ(livewrite, flagset);
+}
+
+TEST_F(SettingsWindow, EntriesFollowTheUsersNumberFormat) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    liveloop = false;
+    open(false);
+    enter(26, 27, "2,6"); // BATCH MIN PULSE: the correction in the same format
+    EXPECT_EQ(setting(0x10CC), 255);
+    EXPECT_EQ(window->Text.at(26)->text(), "2,55");
+    enter(26, 27, "1.5"); // a group sign, never a decimal one: refused
+    EXPECT_EQ(setting(0x10CC), 255);
 }

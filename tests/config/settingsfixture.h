@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <cstring>
 
@@ -24,9 +25,11 @@ class SettingsWindow : public SimLinkTest {
     Responder responder;
     bool liveloop = true; // the main window's Timer1
     frmSettings1 *window = nullptr;
+    QLocale savedlocale;
 
     void SetUp() override {
         SimLinkTest::SetUp();
+        QLocale::setDefault(QLocale::c()); // the texts below are written in it
         std::fill(std::begin(prefs), std::end(prefs), prefoff);
         ASSERT_EQ(loadmapfile(templatefile(), true), QString());
         ecu.loadimage(curimage);
@@ -41,6 +44,7 @@ class SettingsWindow : public SimLinkTest {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         mainwindowhooks() = MainWindowHooks{};
         online = 0;
+        QLocale::setDefault(savedlocale);
         SimLinkTest::TearDown();
     }
     frmSettings1 *open(bool isonline) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace korvane;
 using korvane::test::randomimage;
 
@@ -51,6 +53,7 @@ TEST(CalibrationImage, TravelOrdersCarryEveryByteOnce)
 TEST(CalibrationImage, MapSumsCountBytesNotCells)
 {
     curimage = calimage{};
+    std::fill(std::begin(mapsums), std::end(mapsums), 1); // sums of some earlier image
     calcmapsums();
     for (int32_t sum : mapsums) EXPECT_EQ(sum, 0);
     curimage.fuelmap[3][4] = 0x12FF;

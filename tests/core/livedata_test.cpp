@@ -170,6 +170,17 @@ TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables) {
     ecu.setbyte('e', 255);
     poll(1);
     EXPECT_EQ(sparktrace[23][23], 0xFEFEFEu);
+    curmap = 40;
+    ecu.setquery('V', {24, 5, 0, 0});
+    poll(2);
+    EXPECT_EQ(liverpm, 23);
+    EXPECT_EQ(liveload, 5);
+    curmap = 42;
+    ecu.setquery('W', {6, 200, 0, 0});
+    poll(2);
+    EXPECT_EQ(liverpm, 6);
+    EXPECT_EQ(liveload, 23);
+    EXPECT_EQ(visittrace[2][6][23], 0xFFFFFFu);
 }
 
 TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues) {
@@ -201,6 +212,17 @@ TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues) {
     EXPECT_EQ(result.outcome, LivePoll::failed);
     EXPECT_EQ(currpm, 3);
     EXPECT_EQ(visittrace[2][9][9], 0u);
+
+    // The cam-timing values are bytes of their own: those that came are kept.
+    curmap = 40;
+    vct2target = 77;
+    ecu.setquery('[', {11, 12, 13, 14});
+    ecu.stallafter(4 + 2); // all of 'V', two bytes of '['
+    poll(2, &result);
+    EXPECT_EQ(result.outcome, LivePoll::failed);
+    EXPECT_EQ(vct1target, 11);
+    EXPECT_EQ(vct1feedback, 12);
+    EXPECT_EQ(vct2target, 77);
     ecu.stallafter(-1);
 }
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 
 using namespace korvane;
@@ -97,17 +98,25 @@ TEST_F(Messages, AMessageRaisedWhileAnotherIsOpenFollowsIt)
 {
     hidemessages = prefoff;
     const int beeps = beepcount();
-    QString secondcaption;
-    QTimer::singleShot(50, [&secondcaption] {
-        showmessage("second", "Warning", 1, forced);
-        secondcaption = msgtitle;
+    QStringList opened; // each window as it opened: caption, text, ticks
+    QPointer<frmWarn9> seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!loaded<frmWarn9>() || form<frmWarn9>() == seen.data()) return;
+        seen = form<frmWarn9>();
+        opened << seen->windowTitle() + "|" + seen->Label1->text() + "|" + QString::number(msgticks);
     });
+    watch.start(5);
+    // Two more raised while the first is open each wait with their own text, title and ticks.
+    QTimer::singleShot(50, [] { showmessage("second", "Warning", 1, forced); });
+    QTimer::singleShot(100, [] { showmessage("third", "System error", 3, 0); });
     QElapsedTimer clock;
     clock.start();
     showmessage("first", "Information", 2, 0);
-    EXPECT_EQ(secondcaption, "Warning");
-    EXPECT_GE(clock.elapsed(), 450); // 3 ticks for the first, then 2 for the second
-    EXPECT_EQ(beepcount(), beeps + 2);
+    EXPECT_EQ(opened.join(";").toStdString(),
+              "Information|first|2;Warning|second|1;System error|third|3");
+    EXPECT_GE(clock.elapsed(), 850); // 3 ticks for the first, 2 for the second, 4 for the third
+    EXPECT_EQ(beepcount(), beeps + 3);
     EXPECT_FALSE(loaded<frmWarn9>());
 }
 

@@ -21,6 +21,13 @@ TEST_F(GridTest, TheCursorTintComesFirstInAWholePassAndYellowInTheNext)
     curload = 0;
     korvane::colourmapcells(grid, 255);
     EXPECT_EQ(grid.backcolour(5, 6), halftint(colours[3]));
+
+    // A table shows its cursor entry offline too, where no incremental pass runs.
+    choose(20);
+    curload = 9;
+    korvane::colourmapcells(grid, 255);
+    EXPECT_EQ(grid.backcolour(0, 9), halftint(colours[5]));
+    EXPECT_EQ(grid.backcolour(0, 8), 0xFFFFFFu);
 }
 
 TEST_F(GridTest, AnIncrementalPassRepaintsOnlyTheCellsWhoseRoleMoved)

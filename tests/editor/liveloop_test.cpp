@@ -112,12 +112,16 @@ TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
     ecu.setsilent(true);
     // The synchronisation warning comes first; Ok closes it.
     QTimer okwarning;
-    QObject::connect(&okwarning, &QTimer::timeout, [] {
-        if (auto *warning = qobject_cast<frmWarn6 *>(QApplication::activeModalWidget()))
+    int warnings = 0;
+    QObject::connect(&okwarning, &QTimer::timeout, [&warnings] {
+        if (auto *warning = qobject_cast<frmWarn6 *>(QApplication::activeModalWidget())) {
+            ++warnings;
             QTest::keyClick(warning->Command1, Qt::Key_Space);
+        }
     });
     okwarning.start(10);
     window->mnucom1_Click();
+    EXPECT_EQ(warnings, 1);
     EXPECT_EQ(online, 0);
     EXPECT_FALSE(mainport().PortOpen());
     EXPECT_EQ(window->Label42->text(), "error");
@@ -127,6 +131,7 @@ TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
 
     comport = 9; // nothing linked and no such device
     window->mnucom1_Click();
+    EXPECT_EQ(warnings, 2);
     EXPECT_EQ(online, 0);
     EXPECT_EQ(window->Label42->text(), "error");
 }
@@ -160,6 +165,33 @@ TEST_F(LiveLoop, ThreeTicksPollEachPhaseAndRefreshOneDisplayEach)
     EXPECT_TRUE(window->Label42->text().startsWith("error: 2, 1")) << window->Label42->text().toStdString();
     EXPECT_EQ(pollphase, 0);
     EXPECT_EQ(online, flagset);
+}
+
+// A pulled cable online: every poll waits out its reply time, so the loop backs off and a
+// 10 ms timer still fires at least half as often as with a live ECU; one good reply restores it.
+TEST_F(LiveLoop, ASilentEcuOnlineLeavesTheWindowResponsive)
+{
+    goonline();
+    auto probe = [this] {
+        int fired = 0;
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&fired] { ++fired; });
+        probe.start(10);
+        window->Timer1->start();
+        QTest::qWait(2000);
+        window->Timer1->stop();
+        return fired;
+    };
+    const int live = probe();
+    ecu.setsilent(true);
+    const int silent = probe();
+    EXPECT_GE(silent, live / 2) << "live " << live;
+    EXPECT_TRUE(window->Label42->text().startsWith("error: "));
+    EXPECT_EQ(online, flagset);
+    ecu.setsilent(false);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Label42->text(), "online");
+    EXPECT_EQ(window->Timer1->interval(), 100);
 }
 
 TEST_F(LiveLoop, TheCursorFollowsTheLiveCellOnlyOnAxesNotHeld)

@@ -1,5 +1,8 @@
 #include "gridfixture.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+
 using namespace korvane;
 using korvane::test::GridTest;
 
@@ -16,6 +19,26 @@ bool blankbeyond(const MapGrid &grid, int rows, int columns)
     return true;
 }
 } // namespace
+
+// Every label shows whole, or at least its leading digits, inside its column or the corner.
+TEST_F(GridTest, EveryHeaderFitsItsColumnAndKeepsItsText)
+{
+    for (int map = 1; map <= 43; ++map) {
+        choose(map);
+        for (int c = 0; c < 32; ++c) {
+            const QTableWidgetItem *label = grid.horizontalHeaderItem(c);
+            const QString shown = label->text(), full = grid.text(-1, c);
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(shown), grid.columnWidth(c) - 6)
+                << "map " << map << " column " << c;
+            EXPECT_TRUE(full.startsWith(shown.chopped(shown.endsWith(QChar(0x2026)) ? 1 : 0)));
+        }
+        const auto *corner = grid.findChild<QLabel *>();
+        EXPECT_LE(QFontMetrics(corner->font()).horizontalAdvance(corner->text()), corner->width());
+    }
+    choose(27);
+    EXPECT_EQ(grid.text(-1, 12), "12 deg. retard");
+    EXPECT_TRUE(grid.horizontalHeaderItem(12)->text().startsWith("12 "));
+}
 
 TEST_F(GridTest, HeadersOfATableAndOfAPwmMap)
 {

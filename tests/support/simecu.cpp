@@ -15,6 +15,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -50,16 +51,19 @@ struct SimEcu::State {
     long budget = -1; // reply bytes still allowed before the stall; -1 = no stall
     long sent = 0;
     bool paced = false;
+    ReplyFault fault;
+    long replies = 0; // replies since the fault was set
 
     std::mutex writelock; // the thread's replies and sendstale share the master
     std::atomic<bool> stop{false};
     std::thread thread;
     clock::time_point linefree = clock::now();
 
-    void pace() {
-        const auto next = std::max(clock::now(), linefree) + bytetime;
-        std::this_thread::sleep_until(next);
-        linefree = next;
+    // Byte times follow from when the bytes were there to go (start), not from when a sleep
+    // happened to end, so the overshoot of one sleep never slows the line.
+    void pace(clock::time_point start) {
+        linefree = std::max(start, linefree) + bytetime;
+        std::this_thread::sleep_until(linefree);
     }
 
     // Writes all bytes, waiting while the terminal's buffer is full.
@@ -77,7 +81,8 @@ struct SimEcu::State {
         }
     }
 
-    void send(const std::vector<uint8_t> &out) {
+    // start: when the command's last byte had arrived on the line.
+    void send(const std::vector<uint8_t> &out, clock::time_point start) {
         for (uint8_t byte : out) {
             bool paceit = false;
             {
@@ -87,12 +92,13 @@ struct SimEcu::State {
                 paceit = paced;
                 ++sent;
             }
-            if (paceit) pace();
+            if (paceit) pace(start);
             writeall(reinterpret_cast<const char *>(&byte), 1);
         }
     }
 
     void run() {
+        prctl(PR_SET_TIMERSLACK, 1000UL); // line times want microseconds, not the default 50
         std::vector<uint8_t> out;
         char buffer[256];
         while (!stop) {
@@ -103,21 +109,23 @@ struct SimEcu::State {
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
                 continue;
             }
+            const auto start = clock::now();
             for (ssize_t i = 0; i < n && !stop; ++i) {
                 bool paceit;
                 {
                     std::lock_guard<std::mutex> guard(lock);
                     paceit = paced;
                 }
-                if (paceit) pace();
+                if (paceit) pace(start);
                 out.clear();
                 {
                     std::lock_guard<std::mutex> guard(lock);
                     received.append(buffer[i]);
                     protocol.receive(uint8_t(buffer[i]), out);
+                    if (!out.empty()) applyfault(fault, replies++, out);
                 }
                 arrived.notify_all();
-                send(out);
+                send(out, paceit ? linefree : clock::now());
             }
         }
     }
@@ -234,6 +242,12 @@ void SimEcu::sendstale(const QByteArray &bytes) {
 void SimEcu::setpacing(bool paced) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->paced = paced;
+}
+
+void SimEcu::setreplyfault(ReplyFault fault) {
+    std::lock_guard<std::mutex> guard(d->lock);
+    d->fault = std::move(fault);
+    d->replies = 0;
 }
 
 QByteArray SimEcu::received() const {

@@ -1,4 +1,6 @@
 #pragma once
+#include "simecufaults.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -50,6 +52,7 @@ class SimEcu {
     void setrefusewrites(bool refuse); // single-setting writes answer 0
     void sendstale(const QByteArray &bytes); // bytes that wait in the program's input now
     void setpacing(bool paced);              // 173.6 us a byte each way, as at 57600 baud
+    void setreplyfault(ReplyFault fault);    // a fault of one of the next replies
 
     // What the ECU saw.
     QByteArray received() const;

@@ -1,0 +1,125 @@
+#include "core/download.h"
+
+#include "core/calimage.h"
+#include "core/commands.h"
+#include "core/commio.h"
+#include "core/linecheck.h"
+#include "core/timing.h"
+#include "core/transferport.h"
+#include "platform/serialport.h"
+
+namespace korvane {
+
+downlinetable downlines{};
+
+namespace {
+
+template <class T, size_t N> bool inrange(const T (&row)[N], long high) {
+    for (const T v : row)
+        if (v < 0 || v > high) return false;
+    return true;
+}
+
+bool fitsbytes(const calimage &image) {
+    for (const auto &row : image.settings)
+        if (!inrange(row, 255)) return false;
+    for (const auto &row : image.pwmmaps)
+        if (!inrange(row, 255)) return false;
+    for (int c = 0; c < 50; ++c)
+        if (!inrange(image.afrmap[c], 255)) return false;
+    for (const auto &row : image.fuelmap)
+        if (!inrange(row, 65535)) return false;
+    for (const auto &row : image.rammaps)
+        if (!inrange(row, 255)) return false;
+    return true;
+}
+
+// Sends one byte on the download port in the given mode; true when it did what the mode asks.
+bool send(SerialPort &port, uint8_t byte, int mode) {
+    commtx = byte;
+    portio(port, mode);
+    return commerror == 0;
+}
+
+DownloadEnd stop(SerialPort &port, DownloadEnd end) {
+    port.setPortOpen(false);
+    return end;
+}
+
+} // namespace
+
+QString builddownload(const calimage &image, downlinetable &lines) {
+    if (!fitsbytes(image)) return QStringLiteral("a map value does not fit the ECU's bytes");
+    // The stream in ECU address order is the image as the ECU holds it.
+    const std::vector<uint8_t> stream = ecuorder(image);
+    for (int line = 0; line < downlinecount; ++line) {
+        const int address = ecuorderaddress(16 * line);
+        lines[line][0] = uint8_t(address >> 8);
+        lines[line][1] = uint8_t(address & 255);
+        for (int k = 0; k < 16; ++k)
+            lines[line][2 + k] = stream[16 * line + k];
+    }
+    return {};
+}
+
+DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedline) {
+    if (failedline) *failedline = -1;
+    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty())
+        return stop(port, DownloadEnd::error);
+    if (!builddownload(curimage, downlines).isEmpty()) return stop(port, DownloadEnd::error);
+
+    view.setstatus(QStringLiteral("Download in progress...."));
+    view.setprogress(0);
+    if (!send(port, cmd::downloadstart, 0)) return stop(port, DownloadEnd::noreply);
+    for (int i = 0; i < 128; ++i) {
+        send(port, writeseq[i], 1);
+        countedpause(port, pauseP1);
+    }
+    countedpause(port, pauseP2);
+    if (!send(port, cmd::downloadprompt, 0)) return stop(port, DownloadEnd::noreply);
+    if (commrx != cmd::downloadready) return stop(port, DownloadEnd::startprompt);
+
+    view.setstatus(QStringLiteral("Download in progress"));
+    countedpause(port, pauseP3);
+    for (int line = 0; line < downlinecount; ++line) {
+        if (failedline) *failedline = line;
+        view.setprogress(int(float(line) / 7.7f));
+        if (!send(port, cmd::downloadline, 0) || commrx != cmd::lineprompt)
+            return stop(port, DownloadEnd::lineprompt);
+        for (int field = 0; field < 17; ++field)
+            send(port, downlines[line][field], 1);
+        if (!send(port, downlines[line][17], 0)) return stop(port, DownloadEnd::lineend);
+    }
+    if (failedline) *failedline = -1;
+    countedpause(port, pauseP4);
+    send(port, cmd::downloadline, 0); // the closing prompt: its reply tells nothing
+    for (int i = 0; i < 3; ++i) {
+        port.Output(QByteArray(1, '\0'));
+        countedpause(port, pauseP2);
+    }
+    countedpause(port, pauseP4);
+    view.setprogress(100);
+    view.setstatus(QStringLiteral("Download complete"));
+    calcmapsums(); // the ECU now holds curimage: its checksums are the PC's again
+    return stop(port, DownloadEnd::complete);
+}
+
+QString downloadendtext(DownloadEnd end) {
+    switch (end) {
+    case DownloadEnd::noreply:
+        return QStringLiteral("Download failed: no reply from the ECU");
+    case DownloadEnd::startprompt:
+        return QStringLiteral("Download failed at serial start prompt");
+    case DownloadEnd::lineprompt:
+        return QStringLiteral("Download failed at send line prompt");
+    case DownloadEnd::lineend:
+        return QStringLiteral("Download failed at end line prompt");
+    case DownloadEnd::error:
+        return QStringLiteral("Unknown problem occured");
+    case DownloadEnd::complete:
+        return QStringLiteral("Download complete");
+    }
+    return {};
+}
+
+} // namespace korvane

@@ -1,0 +1,63 @@
+#include "core/logupload.h"
+
+#include "core/commands.h"
+#include "core/flags.h"
+#include "core/mainport.h"
+#include "core/mainwindowhooks.h"
+#include "core/messages.h"
+#include "core/timing.h"
+#include "core/transferport.h"
+#include "core/upload.h"
+#include "platform/beep.h"
+#include "platform/serialport.h"
+
+namespace korvane {
+
+namespace {
+LogUpload receivelog(SerialPort &port, const TransferView &view) {
+    if (!port.PortOpen() && !opentransferport(port, 28700).isEmpty()) return LogUpload::failed;
+    view.setprogress(1);
+    view.setstatus(QStringLiteral("Log upload in progress...."));
+    purgeinput(port, 1 << 20);
+    port.Output(QByteArray(1, char(cmd::storedlog)));
+    if (!waitforcount(port, storedlogbytes + 1, 310.0f, view)) return LogUpload::failed;
+    port.setInputLen(storedlogbytes + 1);
+    const QByteArray log = port.Input();
+    port.setInputLen(1);
+    if (log.size() < storedlogbytes + 1) return LogUpload::failed;
+    uint8_t total = 0;
+    for (int i = 0; i < storedlogbytes; ++i) {
+        rxbuffer[i] = uint8_t(log[i]);
+        total = uint8_t(total + rxbuffer[i]);
+    }
+    return total == uint8_t(log[storedlogbytes]) ? LogUpload::complete : LogUpload::badsum;
+}
+} // namespace
+
+LogUpload uploadlog(SerialPort &port, const TransferView &view) {
+    const bool mainwasopen = mainport().PortOpen();
+    closemainport();
+    const LogUpload outcome = receivelog(port, view);
+    if (outcome == LogUpload::complete) {
+        view.setprogress(100);
+        view.setstatus(QStringLiteral("Upload complete"));
+        countedpause(port, 1000);
+    } else {
+        view.setstatus(QStringLiteral("Upload failed"));
+    }
+    port.setPortOpen(false);
+    if (mainwasopen) restoremainport();
+    if (outcome != LogUpload::complete) beep();
+    return outcome;
+}
+
+void restoremainport() {
+    if (openmainport().isEmpty() || online != flagset) return;
+    online = 0;
+    setmainstatus(QStringLiteral("offline"));
+    showmessage(QStringLiteral("The serial port could not be opened again: the program is now "
+                               "offline"),
+                QStringLiteral("System error"), 50, forced);
+}
+
+} // namespace korvane

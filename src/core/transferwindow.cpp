@@ -1,0 +1,79 @@
+#include "core/transferwindow.h"
+
+#include "core/buildprofile.h"
+#include "core/prefs.h"
+#include "core/transferport.h"
+#include "platform/colour.h"
+#include "platform/twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace korvane {
+
+QLabel *placelabel(QWidget *parent, const QString &text, int left, int top, int width, int height) {
+    auto *control = new QLabel(text, parent);
+    control->setGeometry(tw(left), tw(top), tw(width), tw(height));
+    control->setWordWrap(true);
+    return control;
+}
+
+QPushButton *placebutton(QWidget *parent, const QString &text, int left, int top, int width) {
+    auto *control = new QPushButton(text, parent);
+    control->setGeometry(tw(left), tw(top), tw(width), tw(375));
+    return control;
+}
+
+void centreonscreen(QWidget *window) {
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        window->move(area.x() + (area.width() - window->width()) / 2,
+                     area.y() + (area.height() - window->height()) / 2);
+    }
+}
+
+void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
+                   std::initializer_list<QWidget *> buttons) {
+    const auto paint = [](QWidget *widget, uint32_t colour, QPalette::ColorRole role) {
+        QPalette palette = widget->palette();
+        palette.setColor(role, tocolor(colour));
+        widget->setPalette(palette);
+        widget->setAutoFillBackground(true);
+    };
+    paint(window, profilecolours[1], QPalette::Window);
+    for (QWidget *control : plain)
+        paint(control, profilecolours[1], QPalette::Window);
+    for (QWidget *control : buttons)
+        paint(control, profilecolours[1] - 0x101010, QPalette::Button);
+}
+
+QString comlabel() {
+    return QStringLiteral("COM%1").arg(comport);
+}
+
+QString stepcomport(int delta) {
+    comport = int16_t(std::clamp(comport + delta, 1, 15));
+    return comlabel();
+}
+
+TransferView viewon(QLabel *label, QProgressBar *bar) {
+    TransferView view;
+    view.status = [label](const QString &text) {
+        label->setText(text);
+        label->repaint();
+    };
+    view.progress = [bar](int value) {
+        bar->setVisible(value >= 0);
+        if (value < 0 || bar->value() == value) return;
+        bar->setValue(value);
+        bar->repaint();
+    };
+    return view;
+}
+
+} // namespace korvane

@@ -1,0 +1,129 @@
+#include "core/upload.h"
+
+#include "core/calimage.h"
+#include "core/commands.h"
+#include "core/flags.h"
+#include "core/mapfile.h"
+#include "core/timing.h"
+#include "core/transferport.h"
+#include "platform/beep.h"
+#include "platform/programfolder.h"
+#include "platform/prompts.h"
+#include "platform/serialport.h"
+
+#include <QDeadlineTimer>
+#include <chrono>
+
+namespace korvane {
+
+int uploadmode = 1;
+std::array<uint8_t, 28700> rxbuffer{};
+
+namespace {
+using std::chrono::duration_cast;
+using std::chrono::milliseconds;
+
+constexpr int promptlimit = int(duration_cast<milliseconds>(pollstime(promptpolls)).count());
+
+// Waits for the prompt byte, dropping whatever else comes first.
+bool waitprompt(SerialPort &port) {
+    const QDeadlineTimer deadline(promptlimit, Qt::PreciseTimer);
+    while (port.waitforinput(1, deadline))
+        if (port.Input() == QByteArray(1, char(cmd::uploadprompt))) return true;
+    return false;
+}
+
+// Tells the user which stage failed and clears the input for the next try.
+void uploadfailed(SerialPort &port, const QString &stage, const TransferView &view) {
+    view.setstatus(QStringLiteral("Upload failed"));
+    msgbox(stage);
+    beep();
+    if (!port.PortOpen()) return;
+    if (purgeinput(port, 101) == 101) {
+        msgbox(QStringLiteral("Upload exit purge overflow"));
+        port.setPortOpen(false);
+    }
+}
+
+} // namespace
+
+void storeupload(const uint8_t *bytes, calimage &image) {
+    for (int i = 0; i < uploadbytes; ++i) {
+        const int address = uploadorderaddress(i);
+        const bool fuelhigh = address >= 0x4000 && address < 0x4800 && address % 2 == 0;
+        setimagebyte(image, address, fuelhigh && bytes[i] > 100 ? 100 : bytes[i]);
+    }
+}
+
+QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
+    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty()) {
+        uploadfailed(port, QStringLiteral("Error opening port"), view);
+        return QStringLiteral("Error opening port");
+    }
+    view.setstatus(QStringLiteral("Upload in progress...."));
+    view.setprogress(0);
+    purgeinput(port, 1 << 20); // stale bytes would pass for the prompt or the data
+    port.Output(QByteArray(1, char(boot ? cmd::bootupload : cmd::upload)));
+
+    QString stage = QStringLiteral("Upload prompt error");
+    if (waitprompt(port)) {
+        stage = QStringLiteral("Upload count byte error");
+        if (waitforcount(port, uploadbytes + 1, 123.0f, view)) {
+            stage = QStringLiteral("Upload CRC error");
+            countedpause(port, 20001);
+            // 'b' and 'u' may come ahead of the data; the data are the last 12289 bytes.
+            port.setInputLen(0);
+            const QByteArray all = port.Input();
+            port.setInputLen(1);
+            countedpause(port, 10000);
+            if (all.size() >= uploadbytes + 1) {
+                const auto *data = reinterpret_cast<const uint8_t *>(all.constData()) + all.size() -
+                                   uploadbytes - 1;
+                std::copy(data, data + uploadbytes + 1, rxbuffer.begin());
+                uint8_t sum = 0;
+                for (int i = 0; i < uploadbytes; ++i)
+                    sum = uint8_t(sum + rxbuffer[i]);
+                if (sum == rxbuffer[uploadbytes]) stage.clear();
+            }
+        }
+    }
+    if (!stage.isEmpty()) {
+        uploadfailed(port, stage, view);
+        return stage;
+    }
+    view.setprogress(100);
+    view.setstatus(QStringLiteral("Upload complete"));
+    countedpause(port, 1000);
+    modified = 0;
+    ecudirty = 0;
+    storeupload(rxbuffer.data(), curimage);
+    port.setPortOpen(false);
+    calcmapsums();
+    clearchanged();
+    mapfilename = programfolder() + QStringLiteral("untitled.s20");
+    showmapfilename();
+    return {};
+}
+
+QString readfirmwaresig(SerialPort &port) {
+    const QString noreply = QStringLiteral("ECU firmware: no reply");
+    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty()) return noreply;
+    purgeinput(port, 1 << 20);
+    port.Output(QByteArray(1, char(cmd::signature)));
+    const int limit = int(duration_cast<milliseconds>(pollstime(signaturepolls)).count());
+    QString text = noreply;
+    if (port.waitforinput(4, QDeadlineTimer(limit, Qt::PreciseTimer))) {
+        port.setInputLen(4);
+        const QByteArray b = port.Input();
+        port.setInputLen(1);
+        text = QStringLiteral("ECU firmware: B0,%1,%2,%3,%4")
+                   .arg(uint8_t(b[0]))
+                   .arg(uint8_t(b[1]))
+                   .arg(uint8_t(b[2]))
+                   .arg(uint8_t(b[3]));
+    }
+    port.setPortOpen(false);
+    return text;
+}
+
+} // namespace korvane

@@ -1,0 +1,184 @@
+#include "config/frmoutputs.h"
+#include "core/calimage.h"
+#include "core/flags.h"
+#include "core/mainport.h"
+#include "core/mainwindowhooks.h"
+#include "core/names.h"
+#include "platform/beep.h"
+#include "platform/forms.h"
+#include "responder.h"
+#include "simlink.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+// The output window over a cleared image, offline unless a test opens the port; the main
+// window's live loop is a flag.
+class Outputs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale::c());
+        initnames();
+        curimage = {};
+        modified = ecudirty = 0;
+        mainwindowhooks().timerenabled = [this] { return timer; };
+        mainwindowhooks().settimerenabled = [this](bool on) { timer = on; };
+    }
+    void TearDown() override {
+        if (loaded<frmOutputs>()) form<frmOutputs>()->cmdSave_Click();
+        mainwindowhooks() = {};
+        QLocale::setDefault(saved);
+    }
+    // Types text into a box and presses its "enter" button.
+    static void enter(QLineEdit *box, QPushButton *button, const QString &text) {
+        box->setText(text);
+        button->click();
+    }
+    static void choose(QComboBox *list, int position) {
+        list->setCurrentIndex(position);
+        emit list->activated(position);
+    }
+    bool timer = false;
+    Responder responder;
+    QLocale saved;
+};
+
+constexpr int acrev = 3, ratio = 0, acdelay = 5;
+} // namespace
+
+TEST_F(Outputs, ScalarsAndThresholdsStoreTheirBytesAndRefuseBadEntries) {
+    frmOutputs *w = form<frmOutputs>();
+    enter(w->scalarbox[acrev], w->scalarbutton[acrev], "3025");
+    EXPECT_EQ(curimage.settings[2][14], 60); // 60.5 to the even 60
+    EXPECT_EQ(w->scalarbox[acrev]->text(), "3000");
+    EXPECT_EQ(modified, flagset);
+    EXPECT_EQ(ecudirty, flagset);
+    enter(w->scalarbox[ratio], w->scalarbutton[ratio], "300");
+    EXPECT_EQ(curimage.settings[12][0], 255);
+    EXPECT_EQ(w->scalarbox[ratio]->text(), "255");
+    enter(w->scalarbox[acdelay], w->scalarbutton[acdelay], "20.3");
+    EXPECT_EQ(curimage.settings[10][15], 254);
+    EXPECT_EQ(w->scalarbox[acdelay]->text(), "20.32");
+    enter(w->scalarbox[acdelay], w->scalarbutton[acdelay], "20.4"); // beyond: the cap "20"
+    EXPECT_EQ(curimage.settings[10][15], 250);
+    enter(w->Text10, w->Command6, "250");
+    EXPECT_EQ(curimage.settings[8][2], 255);
+    EXPECT_EQ(w->Text10->text(), "235");
+
+    // Refused: the byte stays, the box shows it again, a beep.
+    for (const char *typed : {"-1", "abc", "", "nan", "1e999"}) {
+        const int beeps = beepcount();
+        enter(w->scalarbox[ratio], w->scalarbutton[ratio], typed);
+        EXPECT_EQ(curimage.settings[12][0], 255) << typed;
+        EXPECT_EQ(w->scalarbox[ratio]->text(), "255") << typed;
+        EXPECT_EQ(beepcount(), beeps + 1) << typed;
+    }
+
+    // Thresholds in the condition's channel units: coolant (C) is raw - 20.
+    enter(w->thresholdbox[0], w->thresholdbutton[0], "100");
+    EXPECT_EQ(curimage.settings[1][0], 120);
+    EXPECT_EQ(w->thresholdbox[0]->text(), "100.0");
+    enter(w->thresholdbox[0], w->thresholdbutton[0], "-40");
+    EXPECT_EQ(curimage.settings[1][0], 0);
+    curimage.settings[0][1] = 2; // engine speed, 50 rpm a count
+    enter(w->thresholdbox[1], w->thresholdbutton[1], "7025");
+    EXPECT_EQ(curimage.settings[1][1], 140);
+    enter(w->thresholdbox[1], w->thresholdbutton[1], "99999");
+    EXPECT_EQ(curimage.settings[1][1], 255);
+    curimage.settings[0][1] = 0x45; // no such channel: refused
+    enter(w->thresholdbox[1], w->thresholdbutton[1], "1");
+    EXPECT_EQ(curimage.settings[1][1], 255);
+    curimage.settings[0][1] = 2;
+    enter(w->thresholdbox[1], w->thresholdbutton[1], "x");
+    EXPECT_EQ(curimage.settings[1][1], 255);
+    EXPECT_EQ(w->thresholdbox[1]->text(), "12750");
+}
+
+TEST_F(Outputs, OpensWithoutEditingAndShowsEveryStoredChoice) {
+    curimage.settings[14][6] = 7;     // output 1: air con
+    curimage.settings[14][7] = 64;    // output 2: no such function
+    curimage.settings[3][0] = 255;    // PWM MAP 1 input: none
+    curimage.settings[3][12] = 31;    // PWM MAP 9 Y: the last channel
+    curimage.settings[0][2] = 31;     // last channel, ">"
+    curimage.settings[0][3] = 159;    // last channel, "<"
+    curimage.settings[0][4] = 200;    // nothing valid
+    frmOutputs *w = form<frmOutputs>();
+    EXPECT_EQ(modified, 0);
+    EXPECT_EQ(ecudirty, 0);
+    EXPECT_TRUE(w->Option1[7]->isChecked());
+    EXPECT_EQ(w->frames->currentIndex(), 7);
+    EXPECT_EQ(w->Combo4[0]->currentIndex(), -1);
+    EXPECT_EQ(w->Combo4[12]->currentIndex(), 31);
+    EXPECT_EQ(w->Combo5[2]->currentIndex(), 31);
+    EXPECT_EQ(w->Combo5[3]->currentIndex(), 63);
+    EXPECT_EQ(w->Combo5[4]->currentIndex(), -1);
+
+    w->TabStrip1->setCurrentIndex(1);
+    for (QRadioButton *option : w->Option1) EXPECT_FALSE(option->isChecked());
+    EXPECT_EQ(w->Frame2->title(), "OUTPUT 2");
+
+    choose(w->Combo5[3], 32 + 5); // "<" of channel 5
+    EXPECT_EQ(curimage.settings[0][3], 0x85);
+    EXPECT_EQ(modified, flagset);
+    const int beeps = beepcount();
+    emit w->Combo5[4]->activated(-1);
+    EXPECT_EQ(curimage.settings[0][4], 200);
+    EXPECT_EQ(beepcount(), beeps + 1);
+}
+
+// Online every edit goes to the ECU at once: the write command, the address with its flag
+// bit, the value, and the ECU then holds what the image holds.
+class OutputsOnline : public SimLinkTest {
+  protected:
+    void SetUp() override {
+        SimLinkTest::SetUp();
+        initnames();
+        curimage = {};
+        online = flagset;
+        livewrite = 0;
+        mainwindowhooks().timerenabled = [this] { return timer; };
+        mainwindowhooks().settimerenabled = [this](bool on) { timer = on; };
+    }
+    void TearDown() override {
+        if (loaded<frmOutputs>()) form<frmOutputs>()->cmdSave_Click();
+        mainwindowhooks() = {};
+        online = 0;
+        SimLinkTest::TearDown();
+    }
+    bool timer = true;
+    Responder responder;
+};
+
+TEST_F(OutputsOnline, EditsReachTheEcuAndTheLiveLoopComesBack) {
+    frmOutputs *w = form<frmOutputs>();
+    EXPECT_FALSE(timer);
+    EXPECT_EQ(livewrite, flagset);
+    w->TabStrip1->setCurrentIndex(2); // output 3, ECU 0x10E8
+    EXPECT_FALSE(ecu.waitreceived(1, 30)); // a tab change sends nothing
+    w->Option1[35]->click();
+    EXPECT_EQ(takereceived(70).left(6), QByteArray::fromHex("636348" "90e823"));
+    EXPECT_EQ(ecu.memory(0x10E8), 35);
+    EXPECT_EQ(curimage.settings[14][8], 35);
+
+    w->TabStrip1->setCurrentIndex(23); // PWM 16, ECU 0x10FD
+    w->Option1[59]->click();
+    EXPECT_EQ(takereceived(70).left(6), QByteArray::fromHex("636348" "90fd3b"));
+    EXPECT_EQ(livewrite, flagset);
+
+    w->Combo5[3]->setCurrentIndex(63);
+    emit w->Combo5[3]->activated(63);
+    EXPECT_EQ(takereceived(70).left(6), QByteArray::fromHex("636348" "90039f"));
+    EXPECT_EQ(ecu.memory(0x1003), 159);
+    w->cmdSave_Click();
+    EXPECT_TRUE(timer);
+    EXPECT_EQ(form<frmOutputs>()->Combo5[3]->currentIndex(), 63);
+}

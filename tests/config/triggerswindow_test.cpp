@@ -1,0 +1,140 @@
+#include "config/edgepictures.h"
+#include "config/frmtrig1.h"
+#include "core/calimage.h"
+#include "core/flags.h"
+#include "platform/beep.h"
+#include "platform/canvasrecorder.h"
+#include "platform/forms.h"
+#include "responder.h"
+#include "tempfolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class TriggerWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale::c());
+        curimage = {};
+    }
+    void TearDown() override {
+        if (loaded<frmTrig1>()) form<frmTrig1>()->Command1_Click();
+        QLocale::setDefault(saved);
+    }
+    static void enter(QLineEdit *box, QPushButton *button, const QString &text) {
+        box->setText(text);
+        button->click();
+    }
+    int16_t &block(int k) { return curimage.settings[13][k]; }
+    TempProgramFolder folder;
+    Responder responder;
+    QLocale saved;
+};
+} // namespace
+
+TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
+    block(0) = 0xFD;
+    block(1) = 2;
+    block(2) = 99; // beyond the sync list
+    modified = flagset;
+    ecudirty = 0;
+    frmTrig1 *w = form<frmTrig1>();
+    EXPECT_TRUE(w->Option1->isChecked());
+    EXPECT_TRUE(w->Option9->isChecked());
+    EXPECT_TRUE(w->Option6->isChecked());
+    EXPECT_FALSE(w->Option5->isChecked());
+    EXPECT_EQ(block(0), 0xCD);
+    EXPECT_EQ(w->Combo1->currentIndex(), 2);
+    EXPECT_EQ(w->Combo2->currentIndex(), -1);
+    EXPECT_EQ(w->Combo3->count(), 24);
+    EXPECT_EQ(modified, flagset);
+    EXPECT_EQ(ecudirty, 0);
+
+    w->Option4->click(); // sync falling keeps the feedback bits
+    EXPECT_EQ(block(0), 0xC9);
+    EXPECT_EQ(ecudirty, flagset);
+    w->Option2->click();
+    EXPECT_EQ(block(0), 0xCA);
+    w->Option5->click();
+    EXPECT_EQ(block(0), 0x0A);
+    w->Check2->click();
+    EXPECT_EQ(block(11), 0x40);
+}
+
+TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
+    block(3) = 6;
+    block(5) = 60;
+    block(11) = 0xC2;
+    frmTrig1 *w = form<frmTrig1>();
+    for (auto [typed, stored, shown] : {std::tuple{"7", 6, "6"}, {"3", 4, "4"}, {"9", 8, "8"},
+                                        {"5", 4, "4"}, {"six", 4, "4"}}) {
+        enter(w->Text24, w->Command24, typed);
+        EXPECT_EQ(block(3), stored) << typed;
+        EXPECT_EQ(w->Text24->text(), shown) << typed;
+    }
+
+    for (const char *typed : {"12", "10.4", "300", "54.9"}) {
+        const int beeps = beepcount();
+        const size_t asked = responder.asked.size();
+        enter(w->Text10, w->Command6, typed);
+        EXPECT_EQ(block(5), 60) << typed;
+        EXPECT_EQ(w->Text10->text(), "60") << typed;
+        ASSERT_EQ(responder.asked.size(), asked + 1) << typed;
+        EXPECT_EQ(responder.asked.back().text,
+                  "The timing reference angle should be 0 - 10 btdc, or 55 - 120 btdc");
+        EXPECT_GT(beepcount(), beeps);
+    }
+    modified = ecudirty = 0;
+    enter(w->Text10, w->Command6, "56.5");
+    EXPECT_EQ(block(5), 56);
+    EXPECT_EQ(modified, flagset);
+    EXPECT_EQ(ecudirty, flagset);
+    enter(w->Text10, w->Command6, "-3");
+    EXPECT_EQ(block(5), 0);
+
+    // VCTi centre trim: bits 3-5 of 0x10DB, the rest untouched.
+    enter(w->fieldbox[0], w->fieldbutton[0], "9");
+    EXPECT_EQ(block(11), 0xFA);
+    EXPECT_EQ(w->fieldbox[0]->text(), "7");
+    enter(w->bytebox[4], w->bytebutton[4], "40");
+    EXPECT_EQ(block(10), 40);
+    for (const char *typed : {"256", "-1", "", "x"}) {
+        const int beeps = beepcount();
+        enter(w->bytebox[4], w->bytebutton[4], typed);
+        EXPECT_EQ(block(10), 40) << typed;
+        EXPECT_EQ(w->bytebox[4]->text(), "40") << typed;
+        EXPECT_EQ(beepcount(), beeps + 1) << typed;
+    }
+    emit w->Combo3->activated(-1);
+    EXPECT_EQ(block(4), 0);
+    w->Combo3->setCurrentIndex(5);
+    emit w->Combo3->activated(5);
+    EXPECT_EQ(block(4), 5);
+
+    w->Command1->click();
+    EXPECT_EQ(responder.asked.back().text,
+              "These settings must be downloaded before they will take effect");
+    EXPECT_FALSE(loaded<frmTrig1>());
+}
+
+TEST(EdgePictures, TheChosenEdgesAreYellow) {
+    for (auto [edge, yellow] : {std::pair{1, std::vector<double>{500, 1100, 1700}},
+                                {2, {200, 800, 1400}},
+                                {3, {200, 500, 800, 1100, 1400, 1700}}}) {
+        RecordingCanvas canvas;
+        drawedgepicture(canvas, edge);
+        std::vector<double> shown;
+        for (const Drawn &d : canvas.drawn)
+            if (d.kind == Drawn::line && d.colour == 0x00FFFF) shown.push_back(d.x1);
+        EXPECT_EQ(shown, yellow) << edge;
+        EXPECT_EQ(canvas.drawn.size(), 14u);
+    }
+}

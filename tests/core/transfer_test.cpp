@@ -1,0 +1,218 @@
+// The download and upload windows against the simulated ECU: the bytes on the wire, the image
+// they leave behind, and every way a transfer can fail.
+#include "core/buildprofile.h"
+#include "core/calimage.h"
+#include "core/flags.h"
+#include "core/frmdown1.h"
+#include "core/frmup1.h"
+#include "core/linecheck.h"
+#include "core/mapfile.h"
+#include "core/prefs.h"
+#include "core/upload.h"
+#include "maptestkit.h"
+#include "platform/beep.h"
+#include "platform/forms.h"
+#include "platform/serialport.h"
+#include "responder.h"
+#include "simecu.h"
+#include "tempfolder.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <gtest/gtest.h>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class Transfer : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(ecu.ok());
+        setbuildprofile();
+        inittables();
+        comport = 1;
+        uploadmode = 1;
+        curimage = image;
+        mapfilename = "mine.s20";
+        modified = ecudirty = flagset;
+    }
+    void TearDown() override {
+        unload<frmDown1>();
+        unload<frmUp1>();
+    }
+    // Runs a download; returns the bytes the ECU received.
+    QByteArray download() {
+        ecu.clearreceived();
+        form<frmDown1>()->Command1_Click();
+        return ecu.received();
+    }
+    QString upload(bool boot = false) {
+        frmUp1 *window = form<frmUp1>();
+        window->Check1->setChecked(boot);
+        window->Command2_Click();
+        return loaded<frmUp1>() ? window->Label2->text() : QString("unloaded");
+    }
+    bool ecuholds(const calimage &want) {
+        const std::vector<uint8_t> bytes = ecuorder(want);
+        for (int i = 0; i < imagebytes; ++i)
+            if (ecu.memory(ecuorderaddress(i)) != bytes[i]) return false;
+        return true;
+    }
+
+    TempProgramFolder folder;
+    SimEcu ecu{1};
+    Responder responder;
+    calimage image = randomimage(7);
+};
+} // namespace
+
+TEST_F(Transfer, DownloadWritesTheWholeImageAndKeepsTheFlags) {
+    const QByteArray wire = download();
+    EXPECT_EQ(form<frmDown1>()->Label1->text(), "Download complete");
+    EXPECT_EQ(form<frmDown1>()->ProgressBar1->value(), 100);
+    EXPECT_FALSE(form<frmDown1>()->MSComm1->PortOpen());
+    EXPECT_TRUE(ecuholds(image));
+    EXPECT_EQ(modified, flagset);
+    EXPECT_EQ(ecudirty, flagset);
+
+    // 'B', the head of the write sequence, 'V', then line 0 at 0x1000 with settings(0, *).
+    ASSERT_EQ(wire.size(), 1 + 128 + 1 + 768 * 19 + 1 + 3);
+    EXPECT_EQ(wire.left(5), QByteArray("\x42\x0E\x1F\x95\x77", 5));
+    EXPECT_EQ(wire.mid(126, 4), QByteArray("\x03\x42\x4A\x56", 4));
+    EXPECT_EQ(wire.mid(130, 3), QByteArray("\x66\x10\x00", 3));
+    EXPECT_EQ(uint8_t(wire[133]), image.settings[0][0]);
+    EXPECT_EQ(wire.mid(130 + 255 * 19, 3), QByteArray("\x66\x1F\xF0", 3));
+    EXPECT_EQ(uint8_t(wire[130 + 255 * 19 + 3]), image.afrmap[49][16]);
+    EXPECT_EQ(wire.mid(130 + 256 * 19, 3), QByteArray("\x66\x40\x00", 3));
+    EXPECT_EQ(uint8_t(wire[130 + 256 * 19 + 3]), image.fuelmap[0][0] >> 8);
+    EXPECT_EQ(uint8_t(wire[130 + 256 * 19 + 4]), image.fuelmap[0][0] & 255);
+    EXPECT_EQ(wire.mid(130 + 767 * 19, 3), QByteArray("\x66\x5F\xF0", 3));
+    EXPECT_EQ(wire.right(4), QByteArray("\x66\x00\x00\x00", 4));
+
+    // The PC's checksums are the ECU's again: a trim checked against them would agree.
+    mapsums[0] += 5;
+    download();
+    for (int m = 1; m <= 7; ++m)
+        EXPECT_EQ(uint8_t(mapsums[m - 1]), ecu.checksum(m)) << m;
+}
+
+TEST_F(Transfer, DownloadStopsAtTheFailingStepAndSendsNothingMore) {
+    struct Case {
+        ReplyFault fault;
+        const char *text;
+        int sent; // bytes the ECU received
+        bool beeps;
+    } cases[] = {
+        {{0, true}, "Download failed: no reply from the ECU", 1, true},
+        {{1, true}, "Download failed: no reply from the ECU", 130, true},
+        {{1, false, 0x12}, "Download failed at serial start prompt", 130, true},
+        {{2 + 2 * 300, false, 0x12},
+         "Download failed at send line prompt",
+         130 + 300 * 19 + 1,
+         false},
+        {{3 + 2 * 300, true}, "Download failed at end line prompt", 130 + 301 * 19, false},
+    };
+    comport = 2;
+    for (const Case &c : cases) {
+        SimEcu fresh(2); // each case starts on an ECU that waits for a command
+        fresh.setreplyfault(c.fault);
+        const int beeps = beepcount();
+        form<frmDown1>()->Command1_Click();
+        const QByteArray wire = fresh.received();
+        frmDown1 *window = form<frmDown1>();
+        EXPECT_EQ(window->Label1->text(), c.text);
+        EXPECT_EQ(wire.size(), c.sent) << c.text;
+        EXPECT_EQ(window->ProgressBar1->value(), 0) << c.text;
+        EXPECT_EQ(beepcount() - beeps, c.beeps ? 1 : 0) << c.text;
+        EXPECT_FALSE(window->MSComm1->PortOpen());
+        EXPECT_TRUE(loaded<frmDown1>());
+    }
+    // A fuel cell that does not fit two bytes sends nothing at all.
+    comport = 1;
+    curimage.fuelmap[3][3] = 70000;
+    EXPECT_EQ(download().size(), 0);
+    EXPECT_EQ(form<frmDown1>()->Label1->text(), "Unknown problem occured");
+}
+
+TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
+    image.fuelmap[0][0] = 98 * 256 + 3; // the first data byte is 'b'
+    image.fuelmap[0][1] = 0x75 * 256;   // and its neighbour 'u'
+    storecomments(image, "round trip"); // the start-up window shows only printable comments
+    curimage = image;
+    download();
+    curimage = randomimage(99);
+    curimage.afrmap[50][4] = 77;
+    ecu.sendstale("bbb\x01"); // stale input must not pass for the prompt or the data
+    ecu.setreplyfault({0, false, -1, {'b', 'u', 'b'}}); // the ECU may repeat its prompt
+    EXPECT_EQ(upload(), "unloaded");
+    EXPECT_EQ(ecu.received().right(1), QByteArray("J"));
+
+    calimage expected = image;
+    for (auto &row : expected.fuelmap)
+        for (int32_t &cell : row)
+            if (cell >> 8 > 100) cell = 100 * 256 + (cell & 255);
+    expected.afrmap[50][4] = 77;
+    EXPECT_TRUE(sameimage(curimage, expected));
+    EXPECT_EQ(curimage.fuelmap[0][0], 98 * 256 + 3);
+    EXPECT_EQ(modified, 0);
+    EXPECT_EQ(ecudirty, 0);
+    EXPECT_EQ(mapfilename, folder.file("untitled.s20"));
+    EXPECT_FALSE(QFile::exists(folder.file("untitled.s20")));
+
+    ecu.clearreceived();
+    EXPECT_EQ(upload(true), "unloaded");
+    EXPECT_EQ(ecu.received(), QByteArray("N"));
+}
+
+TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
+    ecu.loadimage(randomimage(3));
+    struct Case {
+        ReplyFault fault;
+        long stall;
+        const char *stage;
+    } cases[] = {
+        {{0, true}, -1, "Upload prompt error"},
+        {{}, 50, "Upload count byte error"},
+        {{0, false, -1, {}, true}, -1, "Upload CRC error"},
+    };
+    for (const Case &c : cases) {
+        ecu.setreplyfault(c.fault);
+        ecu.stallafter(c.stall);
+        responder.asked.clear();
+        EXPECT_EQ(upload(), "Upload failed");
+        ASSERT_GE(responder.asked.size(), 1u);
+        EXPECT_EQ(responder.asked[0].text, c.stage);
+        EXPECT_TRUE(sameimage(curimage, image));
+        EXPECT_EQ(modified, flagset);
+        EXPECT_EQ(ecudirty, flagset);
+        EXPECT_EQ(mapfilename, "mine.s20");
+        EXPECT_TRUE(form<frmUp1>()->MSComm1->PortOpen()); // kept for the next try
+    }
+    // After a failure with more than 100 bytes still waiting the port is closed.
+    ecu.stallafter(150);
+    responder.asked.clear();
+    EXPECT_EQ(upload(), "Upload failed");
+    ASSERT_EQ(responder.asked.size(), 2u);
+    EXPECT_EQ(responder.asked[1].text, "Upload exit purge overflow");
+    EXPECT_FALSE(form<frmUp1>()->MSComm1->PortOpen());
+}
+
+TEST_F(Transfer, SignatureShowsFourBytesOrNoReplyAndClosesThePort) {
+    frmUp1 *window = form<frmUp1>();
+    window->Check2->setChecked(true);
+    ecu.setquery('F', {1, 2, 3, 4});
+    ecu.sendstale("\x09\x09");
+    window->Command2_Click();
+    EXPECT_EQ(window->Label4->text(), "ECU firmware: B0,1,2,3,4");
+    EXPECT_EQ(ecu.received(), QByteArray("F"));
+    EXPECT_FALSE(window->MSComm1->PortOpen());
+
+    ecu.setsilent(true);
+    ecu.sendstale("\x09\x09\x09\x09");
+    window->Command2_Click();
+    EXPECT_EQ(window->Label4->text(), "ECU firmware: no reply");
+    EXPECT_FALSE(window->MSComm1->PortOpen());
+    EXPECT_TRUE(sameimage(curimage, image));
+}

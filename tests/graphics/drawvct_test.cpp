@@ -1,0 +1,115 @@
+#include "graphics/drawvct.h"
+
+#include "core/editorstate.h"
+#include "core/livedata.h"
+#include "graphics/vctexport.h"
+#include "platform/canvasrecorder.h"
+#include "platform/programfolder.h"
+#include "platform/workbook.h"
+#include "responder.h"
+#include "tempfolder.h"
+#include "xlsxcells.h"
+
+#include <gtest/gtest.h>
+
+using namespace korvane;
+
+namespace {
+class CamTiming : public ::testing::Test {
+  protected:
+    test::TempProgramFolder folder{false};
+    test::Responder responder;
+    QStringList opened;
+    RecordingCanvas pic;
+
+    void SetUp() override
+    {
+        setworkbookopener([this](const QString &path) {
+            opened << path;
+            return true;
+        });
+        curmap = 40;
+        vctview = 5;
+        vctindex = 0;
+        vctspread = 60;
+        enginerpm = 3000;
+        vct1target = 128;
+        vct1feedback = 10;
+        vct2feedback = 20;
+        vctresearch = 7;
+    }
+    void TearDown() override
+    {
+        setworkbookopener([](const QString &) { return true; });
+        vctview = 0;
+        vctindex = 0;
+    }
+    const Drawn *textat(double x, double y) const
+    {
+        for (const Drawn &d : pic.drawn)
+            if (d.kind == Drawn::text && d.x1 == x && d.y1 == y) return &d;
+        return nullptr;
+    }
+};
+} // namespace
+
+TEST_F(CamTiming, OneExportACycleWithTheRecordedSamplesOnly)
+{
+    enginerpm = 11999;
+    drawVCT(pic);
+    enginerpm = 12000;
+    drawVCT(pic);
+    enginerpm = 3000;
+    for (int i = 2; i < 998; ++i) drawVCT(pic);
+    EXPECT_TRUE(opened.isEmpty());
+    drawVCT(pic);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(vctindex, 0);
+
+    const QMap<QString, QString> cells = test::xlsxcells(opened[0]);
+    EXPECT_EQ(cells.value("A1"), "Rpm");
+    EXPECT_EQ(cells.value("D1"), "VCTi1 research");
+    EXPECT_EQ(cells.value("A2"), "11950");
+    EXPECT_EQ(cells.value("A3"), "12750");
+    EXPECT_EQ(cells.value("A1000"), "3000");
+    EXPECT_EQ(cells.value("B1000"), "128");
+    EXPECT_EQ(cells.value("C1000"), "10");
+    EXPECT_EQ(cells.value("D1000"), "7");
+    EXPECT_FALSE(cells.contains("A1001")); // the unrecorded last record
+}
+
+TEST_F(CamTiming, FailedExportIsToldWithoutABoxAndTheTraceGoesOn)
+{
+    setprogramfolder(folder.path() + "missing/");
+    vctindex = 998;
+    drawVCT(pic);
+    EXPECT_EQ(vctindex, 0);
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(responder.asked.empty());
+    drawVCT(pic);
+    EXPECT_EQ(vctindex, 1);
+}
+
+TEST_F(CamTiming, ValuesAndTraceStepsOnlyFromView5)
+{
+    vctview = 4;
+    drawVCT(pic);
+    EXPECT_TRUE(pic.drawn.empty());
+    EXPECT_EQ(vctindex, 0);
+
+    vctview = 5;
+    drawVCT(pic);
+    const Drawn *target = textat(6000, 100);
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(target->string, "0.1"); // 128 / 255 * 60 - 30
+    EXPECT_EQ(target->colour, 0x00FFFFu);
+    ASSERT_NE(textat(6000, 1000), nullptr);
+    EXPECT_EQ(textat(6000, 1000)->string, "1");
+    // The first sample of a hundred clears the trace area, then the three steps at s = 1.
+    EXPECT_EQ(pic.drawn.front().kind, Drawn::box);
+    const Drawn &last = pic.drawn.back();
+    EXPECT_EQ(last.x1, 66);
+    EXPECT_EQ(last.x2, 132);
+    EXPECT_EQ(last.y1, 5000 - 9 * 10);
+    EXPECT_EQ(last.colour, 0x00FF00u);
+}

@@ -1,0 +1,121 @@
+#include "graphics/frmzero.h"
+
+#include "platform/beep.h"
+#include "platform/canvasrecorder.h"
+#include "platform/picturebox.h"
+#include "toolwindowfixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class Monitor : public ToolWindowTest {
+  protected:
+    frmZero *window = nullptr;
+    void SetUp() override
+    {
+        ToolWindowTest::SetUp();
+        window = form<frmZero>();
+        window->Timer1->stop();
+        ecu.clearreceived();
+    }
+    void TearDown() override
+    {
+        close<frmZero>();
+        mondecimal = 0;
+        ToolWindowTest::TearDown();
+    }
+    void address(const QString &high, const QString &low)
+    {
+        window->Text3->setText(high);
+        window->Text1->setText(low);
+    }
+};
+} // namespace
+
+TEST_F(Monitor, AddressHandshakeThenReadsTheByte)
+{
+    ecu.setmemory(0x1A2B, 0xC4);
+    address("1a", " 2B");
+    window->Timer1_Timer();
+    EXPECT_EQ(takereceived(3), QByteArray("\x40\x1A\x2B"));
+    window->Timer1_Timer();
+    EXPECT_EQ(takereceived(1), QByteArray("b"));
+    EXPECT_EQ(window->Label1->text(), "C4");
+    window->Command2_Click(); // decimal
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Label1->text(), "196");
+
+    // The quick list fills both fields and the ECU hears the address at the next tick.
+    ecu.clearreceived();
+    window->Combo3_Click(4); // CTS
+    window->Timer1_Timer();
+    EXPECT_EQ(takereceived(3), QByteArray("\x40\x6A\xE0"));
+}
+
+TEST_F(Monitor, WrongHandshakeReplyKeepsTheAddressPending)
+{
+    ecu.setwrongreply(0x40, 'X');
+    address("10", "00");
+    window->Timer1_Timer();
+    EXPECT_EQ(takereceived(1), QByteArray("\x40"));
+    EXPECT_EQ(window->Label1->text(), "error");
+    ecu.setwrongreply(-1, 0);
+    window->Timer1_Timer();
+    EXPECT_EQ(takereceived(3), QByteArray("\x40\x10\x00", 3));
+}
+
+TEST_F(Monitor, InvalidHexBeepsOnceAndSendsNothing)
+{
+    const int beeps = beepcount();
+    address("G1", "00");
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    EXPECT_EQ(beepcount(), beeps + 1);
+    address("100", "00"); // no byte either
+    window->Timer1_Timer();
+    EXPECT_EQ(beepcount(), beeps + 2);
+    EXPECT_FALSE(ecu.waitreceived(1, 100));
+    address("4", "0");
+    window->Timer1_Timer();
+    EXPECT_EQ(takereceived(3), QByteArray("\x40\x04\x00", 3));
+}
+
+TEST_F(Monitor, FailedReadIsNeitherShownNorPlotted)
+{
+    window->show();
+    const QImage before = window->picGraph->image().copy();
+    ecu.setsilent(true);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Label1->text(), "error");
+    EXPECT_TRUE(window->picGraph->image() == before);
+}
+
+TEST(MonitorGraph, SignedBytesPlotAroundTheMiddleAndTheGraphRestartsEvery166)
+{
+    EXPECT_EQ(monplotvalue(0x80, false), 0);
+    EXPECT_EQ(monplotvalue(0x00, false), 128);
+    EXPECT_EQ(monplotvalue(0xFF, false), 127);
+    EXPECT_EQ(monplotvalue(0xFF, true), 255);
+
+    MonitorGraph graph;
+    RecordingCanvas canvas;
+    graph.mondraw(canvas, 10, 100); // scale step s = 180
+    ASSERT_EQ(canvas.drawn.size(), 1u + 14 + 71 + 1);
+    EXPECT_EQ(canvas.drawn[0].kind, Drawn::box);
+    const Drawn &first = canvas.drawn.back();
+    EXPECT_EQ(first.x1, 0);
+    EXPECT_EQ(first.x2, 66);
+    EXPECT_EQ(first.y2, 3900 - 9 * 10);
+    for (int i = 1; i < 166; ++i) graph.mondraw(canvas, 20, 100);
+    EXPECT_EQ(canvas.drawn.back().x1, 66 * 165);
+    EXPECT_EQ(canvas.drawn.back().y1, 3900 - 9 * 20);
+    const size_t before = canvas.drawn.size();
+    graph.mondraw(canvas, 20, 100);
+    EXPECT_EQ(canvas.drawn.size(), before + 87); // a fresh grid and the first step
+}

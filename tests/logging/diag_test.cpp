@@ -1,0 +1,151 @@
+#include "core/mainwindowhooks.h"
+#include "logging/frmdiag.h"
+#include "logging/inputtester.h"
+#include "platform/forms.h"
+#include "responder.h"
+#include "simlink.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+InputTester withshare(diaginput input, int low, int high, uint8_t lowbyte, uint8_t highbyte) {
+    InputTester t;
+    for (int i = 0; i < low; ++i) t.classify(input, lowbyte);
+    for (int i = 0; i < high; ++i) t.classify(input, highbyte);
+    return t;
+}
+} // namespace
+
+TEST(InputTester, ThresholdsAtEachBoundary) {
+    using namespace diag;
+    for (auto [input, low, high] : {std::tuple{tps, 127, 128}, {ats, 24, 25}, {cts, 24, 25},
+                                    {ego1, 127, 128}, {ego2, 127, 128}, {knock, 14, 15},
+                                    {vss, 19, 20}, {rpm, 1, 2}}) {
+        const InputTester t = withshare(input, 1, 1, uint8_t(low), uint8_t(high));
+        EXPECT_EQ(t.stat(input).lowcount, 1) << input;
+        EXPECT_EQ(t.stat(input).highcount, 1) << input;
+    }
+    InputTester aux;
+    aux.classify(aux3, 0x04);
+    for (int a = aux1; a <= aux6; ++a)
+        EXPECT_EQ(aux.stat(diaginput(a)).highcount, a == aux3 ? 1 : 0) << a;
+    InputTester timers; // a change from the last capture byte is high
+    for (uint8_t byte : {0, 0, 5, 5, 6}) timers.classify(trig, byte);
+    EXPECT_EQ(timers.stat(trig).lowcount, 3);
+    EXPECT_EQ(timers.stat(trig).highcount, 2);
+    timers.reset();
+    timers.classify(trig, 6); // the last byte outlives the reset
+    EXPECT_EQ(timers.stat(trig).lowcount, 1);
+}
+
+TEST(InputTester, PassWindowsAreExclusive) {
+    using namespace diag;
+    for (auto [input, low, pass] :
+         {std::tuple{tps, 550, false}, {tps, 600, true}, {tps, 700, false}, {ats, 300, false},
+          {ats, 400, true}, {cts, 500, false}, {knock, 450, false}, {knock, 500, true},
+          {vss, 650, false}, {rpm, 640, true}, {ego1, 560, true}}) {
+        const InputTester t = withshare(input, low, 1000 - low, 0, 255);
+        EXPECT_EQ(t.passes(input), pass) << input << " " << low;
+    }
+}
+
+TEST(InputTester, AnalysisText) {
+    QLocale saved;
+    QLocale::setDefault(QLocale::c());
+    InputTester t = withshare(diag::tps, 6, 4, 100, 200);
+    for (int i = 0; i < 3; ++i) t.classify(diag::ats, 40); // all high
+    t.classify(diag::knock, 10);
+    const QString text = t.analysis();
+    EXPECT_TRUE(text.startsWith("Analysis results:\r\n\r\n"
+                                "TPS low: 60.0 %\r\n"
+                                "TPS low av: 18.7 %\r\n"
+                                "TPS high: 40.0 %\r\n"
+                                "TPS high av: 27.5 %\r\n"
+                                "TPS TIME TEST:              PASS\r\n\r\n"
+                                "ATS low: 0.0 %\r\n"
+                                "ATS low av: -20.0 C\r\n"
+                                "ATS high: 100.0 %\r\n"
+                                "ATS high av: -9.2 C\r\n"
+                                "ATS TIME TEST:              FAIL\r\n\r\n"
+                                "CTS low: n/a\r\n"
+                                "CTS low av: n/a\r\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("K TIME TEST:                  FAIL\r\n"));
+    EXPECT_TRUE(text.contains("EGO1 TIME TEST:            FAIL\r\n"));
+    EXPECT_TRUE(text.endsWith("SYNC TIME TEST:            FAIL\r\n\r\n"));
+    QLocale::setDefault(saved);
+}
+
+namespace {
+class InputTest : public SimLinkTest {
+  protected:
+    void SetUp() override {
+        SimLinkTest::SetUp();
+        mainwindowhooks().timerenabled = [this] { return timer; };
+        mainwindowhooks().settimerenabled = [this](bool on) { timer = on; };
+        ecu.setquery('Y', {33, 0, 0, 44});
+        ecu.setquery('R', {30, 20, 0, 140});
+    }
+    void TearDown() override {
+        if (loaded<frmDiag>()) form<frmDiag>()->done(0);
+        mainwindowhooks() = {};
+        SimLinkTest::TearDown();
+    }
+    bool timer = true;
+    Responder responder;
+};
+} // namespace
+
+TEST_F(InputTest, TheCodeGatesSamplingAndRunsRestartThemselves) {
+    frmDiag *w = form<frmDiag>();
+    w->Timer1->stop(); // the test calls the ticks
+    EXPECT_FALSE(timer);
+    EXPECT_EQ(diagstep, -4);
+    w->Timer1_Timer(); // the pending reset
+    EXPECT_EQ(diagstep, 0);
+    w->Timer1_Timer(); // twenty stars: no sampling
+    EXPECT_EQ(diagstep, 0);
+    EXPECT_EQ(w->Text24->text(), "33");
+    EXPECT_EQ(w->Text2->text(), "44");
+    EXPECT_EQ(takereceived(2), "YY");
+
+    w->Text38->setText("pelfrost");
+    w->Timer1_Timer();
+    EXPECT_EQ(diagstep, 1);
+    EXPECT_EQ(w->ProgressBar1->value(), 0);
+    EXPECT_EQ(takereceived(6), "YRUZTY");
+    EXPECT_EQ(w->tester().stat(diag::cts).highcount, 1);
+    EXPECT_EQ(w->tester().stat(diag::ats).lowcount, 1);
+    EXPECT_EQ(w->tester().stat(diag::tps).highcount, 1);
+
+    diagstep = 999;
+    w->Timer1_Timer();
+    EXPECT_EQ(diagstep, 1000);
+    EXPECT_EQ(w->ProgressBar1->value(), 100);
+    w->Text38->setText("Pelfrost"); // the analysis needs no code
+    w->Timer1_Timer();
+    EXPECT_TRUE(w->Text1->toPlainText().startsWith("Analysis results:\n\nTPS low: 0.0 %"));
+    EXPECT_EQ(diagstep, 0);
+    EXPECT_EQ(w->tester().stat(diag::tps).highcount, 0);
+
+    // A silent ECU ends the tick: the step holds, the boxes keep their values.
+    w->Text38->setText("pelfrost");
+    ecu.setsilent(true);
+    w->Timer1_Timer();
+    EXPECT_EQ(diagstep, 0);
+    EXPECT_EQ(w->Text24->text(), "33");
+    ecu.setsilent(false);
+    takereceived(1);
+
+    w->Command41->click();
+    EXPECT_EQ(diagstep, -4);
+    w->Command1->click();
+    EXPECT_TRUE(timer);
+}

@@ -1,0 +1,16 @@
+#include "simecufaults.h"
+
+namespace korvane::test {
+
+void applyfault(const ReplyFault &fault, long index, std::vector<uint8_t> &out) {
+    if (index != fault.reply || out.empty()) return;
+    if (fault.silent) {
+        out.clear();
+        return;
+    }
+    if (fault.first >= 0) out[0] = uint8_t(fault.first);
+    if (fault.badlast) out.back() = uint8_t(out.back() + 1);
+    out.insert(out.begin() + 1, fault.insert.begin(), fault.insert.end());
+}
+
+} // namespace korvane::test

@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+namespace korvane::test {
+
+// A fault of one reply of the simulated ECU. Replies are counted from the first one after the
+// fault is set, from 0; each command's whole answer is one reply (an upload's prompt, data and
+// sum too). In a download, reply 0 answers 'B', 1 answers 'V', 2 + 2n the prompt of line n and
+// 3 + 2n the end of line n.
+struct ReplyFault {
+    long reply = -1;             // which reply; -1: none
+    bool silent = false;         // send nothing
+    int first = -1;              // 0..255: the first byte becomes this
+    std::vector<uint8_t> insert; // bytes put in after the first byte
+    bool badlast = false;        // the last byte is one more than it should be (a wrong sum)
+};
+
+// Applies fault to reply number index, whose bytes are in out.
+void applyfault(const ReplyFault &fault, long index, std::vector<uint8_t> &out);
+
+} // namespace korvane::test
