@@ -25,6 +25,7 @@
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
 #include "graphics/frmzero.h"
+#include "logging/frmlog.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -67,6 +68,7 @@ void linkmaintools()
     links.settings = [] { form<frmSettings1>()->exec(); };
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
+    links.logdata = [] { form<frmLog>()->exec(); };
     links.inputdiag = [] { form<frmDiag>()->exec(); };
     links.cranktest = [] { form<frmTrigtest>()->exec(); };
 }
