@@ -21,6 +21,7 @@
 #include "logging/frmtrigtest.h"
 #include "graphics/frmangle.h"
 #include "graphics/frmatx.h"
+#include "graphics/drawinglinks.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
@@ -83,6 +84,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkdrawings();
     linkmaintools();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {

@@ -273,7 +273,7 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
     resizeouter(15015, 700); // the next width a pixel allows
     EXPECT_EQ(widegauges, 255);
     // The grid takes the width the rest leaves; the column of buttons keeps to the right edge.
-    EXPECT_EQ(window->mapgrid->width(), (15015 - 9385) / 15);
+    EXPECT_EQ(window->mapgrid->width(), (15015 - 12435) / 15);
     EXPECT_EQ(window->Command7->x(), (15015 - 1480) / 15);
 
     pauseonline();
