@@ -10,6 +10,7 @@
 #include "core/upload.h"
 #include "editor/axislabels.h"
 #include "editor/frmfloat.h"
+#include "editor/copyrange.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/frminjtrim.h"
@@ -69,6 +70,7 @@ void linkmaintools()
     links.settings = [] { form<frmSettings1>()->exec(); };
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
+    links.copyrows = copyrows;
     links.logdata = [] { form<frmLog>()->exec(); };
     links.inputdiag = [] { form<frmDiag>()->exec(); };
     links.cranktest = [] { form<frmTrigtest>()->exec(); };
