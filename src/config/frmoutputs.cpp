@@ -253,6 +253,7 @@ void frmOutputs::initialise()
     }
     Text10->setText(QString::number(thermofanbyte() - 20));
     loadformatdata();
+    Frame2->setTitle(QString("Output %1").arg(selectedtab()));
 }
 
 void frmOutputs::loadformatdata()

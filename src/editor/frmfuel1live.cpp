@@ -71,9 +71,12 @@ void frmFuel1::finishpoll(const LivePoll &poll)
 void frmFuel1::mnucom1_Click()
 {
     closemainport();
+    // An entry never sent is still an offline edit: the next download must carry it.
+    const bool unsent = online != 0 && entrypending;
     if (online != 0) {
         Label42->setText("offline");
         online = 0;
+        entrypending = false;
         showmessage("Any changes made off-line will not take effect at the ecu. You must "
                     "download after an off-line edit for changes to be made.",
                     "Information", 50, 0);
@@ -94,7 +97,7 @@ void frmFuel1::mnucom1_Click()
         // told to the ECU before the first online edit.
         if (rpmhold != 0) sendmapselect();
     }
-    ecudirty = 0;
+    ecudirty = unsent ? flagset : 0;
     focusgrid(mapgrid);
 }
 

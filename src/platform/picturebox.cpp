@@ -17,7 +17,7 @@ Canvas &PictureBox::canvas() {
 }
 
 void PictureBox::setbackcolour(uint32_t colour) {
-    surface.BackColor = colour;
+    surface.setbackcolour(colour);
     QPalette back = palette();
     back.setColor(QPalette::Window, tocolor(colour));
     setPalette(back);

@@ -16,7 +16,7 @@ class PictureBox : public QFrame {
     Canvas &canvas();
     // What the box shows now.
     const QImage &image() { return surface.image(); }
-    // Sets the canvas's BackColor and the colour of the parts not drawn yet.
+    // Sets the canvas's BackColor, and the whole box's colour until something is drawn.
     void setbackcolour(uint32_t colour);
 
   protected:

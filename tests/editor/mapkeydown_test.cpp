@@ -146,6 +146,13 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     EXPECT_EQ(takereceived(70), writebytes({0x9A, 0x05, 146}));
     EXPECT_TRUE(responder.wasasked("refused"));
 
+    // Going offline with an entry unsent keeps it for the next download.
+    key(Qt::Key_PageUp);
+    window->mnucom1_Click();
+    EXPECT_FALSE(entrypending);
+    EXPECT_EQ(ecudirty, flagset);
+    goonline();
+
     // Maps 1..7 have no single write: Enter sends nothing.
     window->mnuRamMapGroup_Click(2);
     ecu.clearreceived();
