@@ -262,3 +262,24 @@ TEST_F(GridKeys, CtrlArrowsGrowAGroupThatPlainKeysEnd)
     EXPECT_FALSE(groupactive);
     EXPECT_EQ(curload, 0);
 }
+
+TEST_F(GridKeys, VCyclesTheCamTimingViewOnlyOnMap40Online)
+{
+    goonline();
+    window->mnuPwm3D_Click(0);
+    curimage.settings[13][11] = 1;
+    vctindex = 7;
+    key(Qt::Key_V, Qt::NoModifier, 9);
+    EXPECT_EQ(vctview, 9);
+    EXPECT_EQ(vctindex, 7);
+    key(Qt::Key_V);
+    EXPECT_EQ(vctview, 0);
+    EXPECT_EQ(vctindex, 0);
+    key(Qt::Key_V);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(vctview, 1);
+    window->mnuPwm3D_Click(1);
+    vctview = 4;
+    key(Qt::Key_V);
+    EXPECT_EQ(vctview, 0);
+}
