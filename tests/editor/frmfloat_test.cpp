@@ -1,6 +1,7 @@
 #include "core/colours.h"
 #include "editfixture.h"
 #include "editor/frmfloat.h"
+#include "editor/frminput.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -103,6 +104,18 @@ TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
     f->Command5_MouseDown();
     EXPECT_EQ(fueltrace[31][31], colours[1]);
     EXPECT_EQ(sparktrace[0][0], 0x123456u);
+
+    // No poll of this window runs under a typed entry.
+    f->Timer1->start();
+    bool pollingunderentry = true;
+    EXPECT_EQ(whilemodal<frmInput>([&] { QTest::keyClick(f->mapgridfloat, Qt::Key_F7); },
+                                   [&](frmInput &input) {
+                                       pollingunderentry = f->Timer1->isActive();
+                                       input.reject();
+                                   }),
+              1);
+    EXPECT_FALSE(pollingunderentry);
+    EXPECT_TRUE(f->Timer1->isActive());
 
     f->mnuExit->trigger();
     EXPECT_FALSE(loaded<frmFloat>());
