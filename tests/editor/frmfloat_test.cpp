@@ -134,3 +134,29 @@ TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
     EXPECT_FALSE(loaded<frmFloat>());
     EXPECT_TRUE(window->Timer1->isActive());
 }
+
+// Space opens the typed entry as F7 does: no poll of this window may move the cursor cell the
+// entry writes to. A silent ECU slows this loop as it slows the main window's.
+TEST_F(FloatingGrid, NoPollUnderASpaceEntryAndASilentEcuSlowsTheLoop)
+{
+    goonline();
+    window->mnuAFR_Click();
+    frmFloat *f = openfloat();
+    bool polled = true;
+    EXPECT_EQ(whilemodal<frmInput>([&] { QTest::keyClick(f->mapgridfloat, Qt::Key_Space); },
+                                   [&](frmInput &input) {
+                                       ecu.clearreceived();
+                                       f->Timer1_Timer();
+                                       polled = ecu.waitreceived(1, 50);
+                                       input.reject();
+                                   }),
+              1);
+    EXPECT_FALSE(polled);
+
+    ecu.setsilent(true);
+    f->Timer1_Timer();
+    EXPECT_EQ(f->Timer1->interval(), 1000);
+    ecu.setsilent(false);
+    f->Timer1_Timer();
+    EXPECT_EQ(f->Timer1->interval(), 50);
+}
