@@ -1,5 +1,6 @@
 #include "config/edgepictures.h"
 #include "config/frmtrig1.h"
+#include "config/triggers.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "platform/beep.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -123,6 +125,24 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     EXPECT_EQ(responder.asked.back().text,
               "These settings must be downloaded before they will take effect");
     EXPECT_FALSE(loaded<frmTrig1>());
+}
+
+TEST_F(TriggerWindow, ATypeBeyondAByteIsRefused) {
+    QFile file(triggerfilepath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("t|").repeated(300) + ":s|");
+    file.close();
+    block(1) = 7;
+    frmTrig1 *w = form<frmTrig1>();
+    ASSERT_EQ(w->Combo1->count(), 300);
+    const int beeps = beepcount();
+    w->Combo1->setCurrentIndex(260);
+    emit w->Combo1->activated(260);
+    EXPECT_EQ(block(1), 7); // not 260, which the download would cut to 4
+    EXPECT_EQ(beepcount(), beeps + 1);
+    w->Combo1->setCurrentIndex(255);
+    emit w->Combo1->activated(255);
+    EXPECT_EQ(block(1), 255);
 }
 
 TEST(EdgePictures, TheChosenEdgesAreYellow) {
