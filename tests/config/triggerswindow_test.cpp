@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -143,6 +144,15 @@ TEST_F(TriggerWindow, ATypeBeyondAByteIsRefused) {
     w->Combo1->setCurrentIndex(255);
     emit w->Combo1->activated(255);
     EXPECT_EQ(block(1), 255);
+}
+
+TEST_F(TriggerWindow, ReturnInABoxStoresNothing) {
+    frmTrig1 *w = form<frmTrig1>();
+    w->show(); // a shown dialog would press its first button on Return
+    w->Text10->setText("60"); // typed, not entered
+    QTest::keyClick(w->bytebox[4], Qt::Key_Return);
+    EXPECT_EQ(block(5), 0);
+    EXPECT_TRUE(responder.asked.empty());
 }
 
 TEST(EdgePictures, TheChosenEdgesAreYellow) {
