@@ -10,6 +10,7 @@
 #include "core/upload.h"
 #include "editor/axislabels.h"
 #include "editor/frmfloat.h"
+#include "editor/copyrange.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/frminjtrim.h"
@@ -21,10 +22,14 @@
 #include "logging/frmtrigtest.h"
 #include "graphics/frmangle.h"
 #include "graphics/frmatx.h"
+#include "graphics/drawinglinks.h"
+#include "graphics/drawvct.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
 #include "graphics/frmzero.h"
+#include "graphics/threedraw.h"
+#include "logging/frmlog.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 
@@ -54,6 +59,7 @@ void linkmaintools()
     links.ltt = [] { form<frmLtt>()->exec(); };
     links.panel = [] { form<frmAtx>()->exec(); };
     links.monitor = [] { form<frmZero>()->exec(); };
+    camtimingview() = drawVCT;
     links.colours = [] { form<frmColors>()->exec(); };
     links.preferences = [] { form<frmPreferences>()->exec(); };
     links.importmap = [] { form<frmImportMap>()->exec(); };
@@ -67,6 +73,8 @@ void linkmaintools()
     links.settings = [] { form<frmSettings1>()->exec(); };
     links.outputs = [] { form<frmOutputs>()->exec(); };
     links.triggers = [] { form<frmTrig1>()->exec(); };
+    links.copyrows = copyrows;
+    links.logdata = [] { form<frmLog>()->exec(); };
     links.inputdiag = [] { form<frmDiag>()->exec(); };
     links.cranktest = [] { form<frmTrigtest>()->exec(); };
 }
@@ -81,6 +89,7 @@ int main(int argc, char **argv) {
     if (!error.isEmpty()) showmessage(error, "System error", 50, forced);
 
     linkstartupwindow();
+    linkdrawings();
     linkmaintools();
     // Saved preferences may change the axis units and the map's trim step.
     setpreferencessavedhook([] {

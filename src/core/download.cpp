@@ -34,8 +34,9 @@ bool fitsbytes(const calimage &image) {
     return true;
 }
 
-// Sends one byte on the download port in the given mode; true when it did what the mode asks.
-bool send(SerialPort &port, uint8_t byte, int mode) {
+// The one-byte exchange on the download port: sends byte in the given mode (as commio does);
+// true when it did what the mode asks.
+bool downio(SerialPort &port, uint8_t byte, int mode) {
     commtx = byte;
     portio(port, mode);
     return commerror == 0;
@@ -70,13 +71,13 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
 
     view.setstatus(QStringLiteral("Download in progress...."));
     view.setprogress(0);
-    if (!send(port, cmd::downloadstart, 0)) return stop(port, DownloadEnd::noreply);
+    if (!downio(port, cmd::downloadstart, 0)) return stop(port, DownloadEnd::noreply);
     for (int i = 0; i < 128; ++i) {
-        send(port, writeseq[i], 1);
+        downio(port, writeseq[i], 1);
         countedpause(port, pauseP1);
     }
     countedpause(port, pauseP2);
-    if (!send(port, cmd::downloadprompt, 0)) return stop(port, DownloadEnd::noreply);
+    if (!downio(port, cmd::downloadprompt, 0)) return stop(port, DownloadEnd::noreply);
     if (commrx != cmd::downloadready) return stop(port, DownloadEnd::startprompt);
 
     view.setstatus(QStringLiteral("Download in progress"));
@@ -84,15 +85,15 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
     for (int line = 0; line < downlinecount; ++line) {
         if (failedline) *failedline = line;
         view.setprogress(int(float(line) / 7.7f));
-        if (!send(port, cmd::downloadline, 0) || commrx != cmd::lineprompt)
+        if (!downio(port, cmd::downloadline, 0) || commrx != cmd::lineprompt)
             return stop(port, DownloadEnd::lineprompt);
         for (int field = 0; field < 17; ++field)
-            send(port, downlines[line][field], 1);
-        if (!send(port, downlines[line][17], 0)) return stop(port, DownloadEnd::lineend);
+            downio(port, downlines[line][field], 1);
+        if (!downio(port, downlines[line][17], 0)) return stop(port, DownloadEnd::lineend);
     }
     if (failedline) *failedline = -1;
     countedpause(port, pauseP4);
-    send(port, cmd::downloadline, 0); // the closing prompt: its reply tells nothing
+    downio(port, cmd::downloadline, 0); // the closing prompt: its reply tells nothing
     for (int i = 0; i < 3; ++i) {
         port.Output(QByteArray(1, '\0'));
         countedpause(port, pauseP2);

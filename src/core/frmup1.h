@@ -14,7 +14,7 @@ namespace korvane {
 class SerialPort;
 
 // Writes the report of the stored log into the logger's table after a log upload. The logger
-// lives in a later library; main.cpp sets this.
+// lives in a later library and sets this while it is loaded.
 std::function<void()> &storedlogreport();
 
 // The upload window: reads the ECU's calibration or firmware signature (uploadmode 1) or its

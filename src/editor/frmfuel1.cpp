@@ -65,6 +65,8 @@ QLabel *newlabel(QWidget *parent, const QString &text, int points, bool bold)
 
 frmFuel1::frmFuel1()
 {
+    // What Form_Load calls (the drawings) reaches this window as the one instance.
+    forminstance<frmFuel1>() = this;
     buildcontrols();
     buildmenus();
     Form_Load();

@@ -28,9 +28,9 @@ constexpr int rowheight = 375;
 constexpr int rowpitch = 420;
 constexpr int fkeywidth = 1290, fkeypitch = 1305;
 constexpr int panelwidth = 2400;                 // Picture3
-constexpr int graphleft = 2640, graphwidth = 3720; // picGraph
-constexpr int gridleft = 6480;
-constexpr int gridspare = 9385;   // window width the grid leaves to the rest
+constexpr int graphleft = 2640, graphwidth = 6770; // picGraph: the drawings are 6770 wide
+constexpr int gridleft = 9530;
+constexpr int gridspare = 12435;  // window width the grid leaves to the rest
 constexpr int workbottom = 7620;  // grid and pictures end here
 constexpr int bottomrow = 7680;   // panel, hint and step controls
 constexpr int gaugetop = 8100;    // gauge strip
@@ -87,6 +87,7 @@ void frmFuel1::buildtools()
     auto picture = [this] {
         auto *frame = new PictureBox(this);
         frame->setAutoFillBackground(true);
+        frame->setbackcolour(colours[0]);
         return frame;
     };
     Picture3 = picture();

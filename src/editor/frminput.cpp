@@ -2,11 +2,11 @@
 
 #include "core/calimage.h"
 #include "core/editorstate.h"
-#include "core/mainwindowhooks.h"
 #include "editor/celltext.h"
 #include "editor/groupcells.h"
 #include "editor/gridscroll.h"
 #include "editor/inputentry.h"
+#include "editor/looppause.h"
 #include "editor/mapcatalogue.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
@@ -38,9 +38,7 @@ frmInput::frmInput()
 
 void frmInput::Form_Load()
 {
-    MainWindowHooks &hooks = mainwindowhooks();
-    maintimerwason = hooks.timerenabled && hooks.timerenabled();
-    if (hooks.settimerenabled) hooks.settimerenabled(false);
+    mainloop.stop();
     if (!groupactive) {
         const int x = mapcatalogue(curmap).kind == mapkind::table16 ? 0 : currpm;
         Label1->setText(valuewastext(curmap, cellvalue(curimage, curmap, x, curload), vctform(),
@@ -98,9 +96,7 @@ void frmInput::keyPressEvent(QKeyEvent *event)
 // However it closes, the live loop is put back as it was and the next entry starts afresh.
 void frmInput::done(int result)
 {
-    MainWindowHooks &hooks = mainwindowhooks();
-    if (maintimerwason && hooks.settimerenabled) hooks.settimerenabled(true);
-    maintimerwason = false;
+    mainloop.restore();
     QDialog::done(result);
     if (forminstance<frmInput>() == this) unload<frmInput>();
 }

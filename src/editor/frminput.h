@@ -1,4 +1,6 @@
 #pragma once
+#include "editor/looppause.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -32,7 +34,7 @@ class frmInput : public QDialog {
   private:
     void form_Keydown(int keycode);
     QPointer<MapGrid> gridref;
-    bool maintimerwason = false;
+    mainloophold mainloop;
 };
 
 } // namespace korvane

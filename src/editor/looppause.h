@@ -23,4 +23,15 @@ class looppause {
     bool wasrunning;
 };
 
+// The main window's live loop, stopped while a window that must not meet a poll is open;
+// restore() starts it again only if it ran when stop() found it.
+class mainloophold {
+  public:
+    void stop();
+    void restore();
+
+  private:
+    bool wasrunning = false;
+};
+
 } // namespace korvane

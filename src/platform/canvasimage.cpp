@@ -54,7 +54,15 @@ void ImageCanvas::resize(QSize size) {
     picture = larger;
 }
 
+void ImageCanvas::setbackcolour(uint32_t colour) {
+    BackColor = colour;
+    if (!blank) return;
+    painter.reset();
+    picture.fill(tocolor(colour));
+}
+
 void ImageCanvas::draw(const Drawn &d) {
+    blank = false;
     if (!painter) painter = std::make_unique<QPainter>(&picture);
     QPainter &p = *painter;
     QPen pen(tocolor(d.colour), d.width, d.style == DrawStyle::dotted ? Qt::DotLine : Qt::SolidLine,

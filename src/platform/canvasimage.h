@@ -19,6 +19,8 @@ class ImageCanvas : public Canvas {
     const QImage &image();
     // A new size keeps the picture at the top left; new parts take BackColor.
     void resize(QSize pixels);
+    // Sets BackColor; a canvas not drawn on yet takes it all over.
+    void setbackcolour(uint32_t colour);
 
   protected:
     void draw(const Drawn &primitive) override;
@@ -26,6 +28,7 @@ class ImageCanvas : public Canvas {
   private:
     QImage picture;
     std::unique_ptr<QPainter> painter; // open while drawing goes on
+    bool blank = true;
 };
 
 } // namespace korvane

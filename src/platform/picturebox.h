@@ -16,7 +16,7 @@ class PictureBox : public QFrame {
     Canvas &canvas();
     // What the box shows now.
     const QImage &image() { return surface.image(); }
-    // Sets the canvas's BackColor and the colour of the parts not drawn yet.
+    // Sets the canvas's BackColor, and the whole box's colour until something is drawn.
     void setbackcolour(uint32_t colour);
 
   protected:
@@ -35,6 +35,7 @@ class PictureBox : public QFrame {
         PictureBox &box;
     };
     Surface surface;
+    bool repaintasked = false;
 };
 
 // The canvas of a picture box, or nullptr when the widget is not one.

@@ -4,7 +4,7 @@
 #include "editor/axislabels.h"
 #include "editor/frmwarn6.h"
 #include "editor/panellayout.h"
-#include "mainwindowfixture.h"
+#include "editfixture.h"
 #include "platform/mapgrid.h"
 #include "platform/serialport.h"
 #include "simecu.h"
@@ -20,49 +20,25 @@ using namespace korvane;
 using namespace korvane::test;
 
 namespace {
-// The main window with a simulated ECU linked as COM1. Timer1 is stopped so that only the
-// ticks a test calls run.
-class LiveLoop : public MainWindow {
+// The main window with a simulated ECU linked as COM1, counting the redraws. Timer1 is
+// stopped so that only the ticks a test calls run.
+class LiveLoop : public Editing {
   protected:
-    SimEcu ecu{1};
     int panels = 0, drawings = 0, copies = 0;
 
     void SetUp() override
     {
-        ASSERT_TRUE(ecu.ok()) << ecu.error().toStdString();
         frmfuel1links &links = fuel1links();
         links.paneldraw = [this] { ++panels; };
         links.threedraw32 = [this] { ++drawings; };
         links.copyrows = [this] { ++copies; };
-        ecudirty = 0;
-        MainWindow::SetUp();
-        window->Timer1->stop();
-        comport = 1;
+        Editing::SetUp();
         panels = drawings = copies = 0;
         // Some engine: 3200 rpm on load cell 12, rpm cell 8.
         ecu.setquery('T', {120, 0, 12, 128});
         ecu.setbyte(0x60, 12);
         ecu.setbyte(104 + 1, 8);
         ecu.setbyte('a', 20);
-    }
-    void TearDown() override
-    {
-        MainWindow::TearDown();
-        closemainport();
-    }
-    void goonline()
-    {
-        window->mnucom1_Click();
-        ASSERT_EQ(online, flagset);
-        window->Timer1->stop();
-        ecu.clearreceived();
-    }
-    QByteArray takereceived(int count)
-    {
-        ecu.waitreceived(count, 1000);
-        const QByteArray bytes = ecu.received();
-        ecu.clearreceived();
-        return bytes;
     }
     QByteArray tick()
     {
@@ -273,7 +249,7 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
     resizeouter(15015, 700); // the next width a pixel allows
     EXPECT_EQ(widegauges, 255);
     // The grid takes the width the rest leaves; the column of buttons keeps to the right edge.
-    EXPECT_EQ(window->mapgrid->width(), (15015 - 9385) / 15);
+    EXPECT_EQ(window->mapgrid->width(), (15015 - 12435) / 15);
     EXPECT_EQ(window->Command7->x(), (15015 - 1480) / 15);
 
     pauseonline();

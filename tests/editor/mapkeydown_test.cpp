@@ -146,6 +146,13 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     EXPECT_EQ(takereceived(70), writebytes({0x9A, 0x05, 146}));
     EXPECT_TRUE(responder.wasasked("refused"));
 
+    // Going offline with an entry unsent keeps it for the next download.
+    key(Qt::Key_PageUp);
+    window->mnucom1_Click();
+    EXPECT_FALSE(entrypending);
+    EXPECT_EQ(ecudirty, flagset);
+    goonline();
+
     // Maps 1..7 have no single write: Enter sends nothing.
     window->mnuRamMapGroup_Click(2);
     ecu.clearreceived();
@@ -254,4 +261,25 @@ TEST_F(GridKeys, CtrlArrowsGrowAGroupThatPlainKeysEnd)
     key(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_FALSE(groupactive);
     EXPECT_EQ(curload, 0);
+}
+
+TEST_F(GridKeys, VCyclesTheCamTimingViewOnlyOnMap40Online)
+{
+    goonline();
+    window->mnuPwm3D_Click(0);
+    curimage.settings[13][11] = 1;
+    vctindex = 7;
+    key(Qt::Key_V, Qt::NoModifier, 9);
+    EXPECT_EQ(vctview, 9);
+    EXPECT_EQ(vctindex, 7);
+    key(Qt::Key_V);
+    EXPECT_EQ(vctview, 0);
+    EXPECT_EQ(vctindex, 0);
+    key(Qt::Key_V);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(vctview, 1);
+    window->mnuPwm3D_Click(1);
+    vctview = 4;
+    key(Qt::Key_V);
+    EXPECT_EQ(vctview, 0);
 }

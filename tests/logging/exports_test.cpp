@@ -1,0 +1,126 @@
+// The log exports: text, CSV and workbook files of the log table.
+#include "logging/exports.h"
+#include "logging/exportswindows.h"
+#include "platform/forms.h"
+#include "platform/loggrid.h"
+#include "platform/programfolder.h"
+#include "platform/workbook.h"
+#include "responder.h"
+#include "tempfolder.h"
+#include "xlsxcells.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class Exports : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale::c());
+        table.resize(8, 17);
+        table.settext(0, 0, "timestamp");
+        table.settext(0, 1, "coolant temp (C)");
+        const char *times[] = {"10:00:00", "10:00:00", "10:00:01",
+                               "10:00:01", "10:00:01", "10:00:02"};
+        for (int r = 2; r < 8; ++r) {
+            table.settext(r, 0, times[r - 2]);
+            table.settext(r, 1, QString::number(r));
+        }
+        table.settext(3, 16, "1,5\"");
+    }
+    QStringList lines(const QString &path) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QStringList all = QString::fromLatin1(file.readAll()).split("\r\n");
+        all.removeLast(); // after the last CR LF
+        return all;
+    }
+
+    TempProgramFolder folder;
+    LogTable table;
+};
+} // namespace
+
+TEST_F(Exports, TextHasEveryRowTheLastToo) {
+    ASSERT_EQ(exporttext(table, folder.file("log.txt"), {}), QString());
+    const QStringList text = lines(folder.file("log.txt"));
+    ASSERT_EQ(text.size(), 8);
+    EXPECT_TRUE(text[0].startsWith("timestamp  coolant temp (C)    "));
+    EXPECT_EQ(text[1], QString(32, ' '));
+    EXPECT_EQ(text[2], "10:00:00  2" + QString(30, ' '));
+    EXPECT_TRUE(text[7].startsWith("10:00:02  7  "));
+}
+
+TEST_F(Exports, CsvSpreadsTheSamplesOfASecondAndQuotes) {
+    ASSERT_EQ(exportcsv(table, folder.file("log.csv"), {}), QString());
+    const QStringList csv = lines(folder.file("log.csv"));
+    ASSERT_EQ(csv.size(), 7);
+    EXPECT_TRUE(csv[0].startsWith("timestamp,coolant temp (C),,"));
+    EXPECT_EQ(csv[1], "0,2" + QString(15, ','));
+    EXPECT_EQ(csv[2], "500,3" + QString(15, ',') + "\"1,5\"\"\"");
+    EXPECT_TRUE(csv[3].startsWith("1000,4,"));
+    EXPECT_TRUE(csv[4].startsWith("1333.3,5,"));
+    EXPECT_TRUE(csv[5].startsWith("1666.7,6,"));
+    EXPECT_TRUE(csv[6].startsWith("2000,7,")); // the look-ahead ends at the last row
+
+    table.settext(2, 0, "23:59:59"); // across midnight
+    table.settext(3, 0, "00:00:00");
+    EXPECT_EQ(csvtimes(table, 2, 3), (std::vector<QString>{"0", "1000"}));
+
+    // A report starts at row 1 with its seconds as milliseconds; an empty time ends it.
+    table.settext(0, 0, "Time (s)");
+    table.settext(1, 0, "B:0 2.7");
+    table.settext(3, 0, "");
+    ASSERT_EQ(exportcsv(table, folder.file("report.csv"), {}), QString());
+    const QStringList report = lines(folder.file("report.csv"));
+    ASSERT_EQ(report.size(), 3);
+    EXPECT_TRUE(report[1].startsWith("2700,"));
+}
+
+TEST_F(Exports, WorkbookHoldsTheHeadingsAndTheRows) {
+    QStringList opened;
+    setworkbookopener([&](const QString &path) {
+        opened << path;
+        return true;
+    });
+    ASSERT_EQ(exportworkbook(table, {}), QString());
+    setworkbookopener({});
+    ASSERT_EQ(opened.size(), 1);
+    const QMap<QString, QString> cells = xlsxcells(opened[0]);
+    EXPECT_EQ(cells.value("A1"), "timestamp");
+    EXPECT_EQ(cells.value("B1"), "coolant temp (C)");
+    EXPECT_EQ(cells.value("A3"), "10:00:00");
+    EXPECT_EQ(cells.value("B8"), "7");
+}
+
+TEST_F(Exports, FailuresAndCancelWriteNothing) {
+    EXPECT_FALSE(exporttext(table, folder.file("missing/log.txt"), {}).isEmpty());
+    EXPECT_FALSE(exportcsv(table, folder.file("missing/log.csv"), {}).isEmpty());
+    EXPECT_FALSE(validexportname("../log"));
+    EXPECT_FALSE(validexportname("a/b"));
+    EXPECT_TRUE(validexportname("run 3"));
+
+    // Through the window: Cancel writes nothing; an unwritable folder is told.
+    Responder responder;
+    responder.answercancel();
+    frmExportText *window = form<frmExportText>();
+    window->source = &table;
+    for (int i = 0; i < 6; ++i)
+        window->Timer1_Timer();
+    EXPECT_EQ(QDir(folder.path()).entryList({"*.txt"}), QStringList{"triggers.txt"});
+    EXPECT_FALSE(loaded<frmExportText>());
+
+    setprogramfolder(folder.path() + "missing/");
+    responder.answerok("log");
+    window = form<frmExportText>();
+    window->source = &table;
+    for (int i = 0; i < 6; ++i)
+        window->Timer1_Timer();
+    EXPECT_TRUE(responder.wasasked("An export error occured"));
+    setprogramfolder(folder.path());
+}

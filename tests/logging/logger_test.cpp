@@ -1,0 +1,191 @@
+// The data logger and the stored-log report against the simulated ECU.
+#include "core/flags.h"
+#include "core/frmup1.h"
+#include "core/mainport.h"
+#include "core/mainwindowhooks.h"
+#include "core/names.h"
+#include "core/prefs.h"
+#include "core/upload.h"
+#include "logging/frmlog.h"
+#include "logging/frmlogtexts.h"
+#include "logging/logreport.h"
+#include "platform/forms.h"
+#include "platform/loggrid.h"
+#include "platform/serialport.h"
+#include "responder.h"
+#include "simlink.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QScrollBar>
+#include <QTimer>
+
+using namespace korvane;
+using namespace korvane::test;
+
+namespace {
+class Logger : public SimLinkTest {
+  protected:
+    void SetUp() override {
+        SimLinkTest::SetUp();
+        QLocale::setDefault(QLocale::c());
+        initnames();
+        online = flagset;
+        mainwindowhooks().timerenabled = [this] { return maintimer; };
+        mainwindowhooks().settimerenabled = [this](bool on) { maintimer = on; };
+    }
+    void TearDown() override {
+        unload<frmUp1>();
+        if (loaded<frmLog>()) form<frmLog>()->mnuExit_Click();
+        mainwindowhooks() = {};
+        online = 0;
+        SimLinkTest::TearDown();
+    }
+    LogTable &table() { return form<frmLog>()->logGrid2->table(); }
+    // A log of 3584 records whose record r is bytes, sum byte fitting unless told otherwise.
+    std::vector<uint8_t> storedlog() {
+        std::vector<uint8_t> log(28672, 0);
+        const uint8_t sum256[8] = {200, 50, 6, 0, 0, 0, 0, 0}; // bytes 0..6 sum to 256
+        const uint8_t bad[8] = {1, 2, 3, 4, 5, 6, 7, 99};
+        std::copy(sum256, sum256 + 8, log.begin() + 8 * 3);
+        std::copy(bad, bad + 8, log.begin() + 8 * 130);
+        return log;
+    }
+
+    bool maintimer = true;
+    Responder responder;
+};
+} // namespace
+
+TEST_F(Logger, RateSliderSetsTheIntervalAndTheNominalRate) {
+    prefs[13] = prefon;
+    frmLog *window = form<frmLog>();
+    EXPECT_EQ(window->Timer1->interval(), 48);
+    EXPECT_EQ(window->Label2->text(), "20.8 Hz");
+    EXPECT_FALSE(maintimer); // the main live loop waits while the logger polls
+    window->HScroll1->setValue(1);
+    EXPECT_EQ(window->Timer1->interval(), 769);
+    window->mnuExit_Click();
+    prefs[13] = prefoff;
+    EXPECT_EQ(form<frmLog>()->Timer1->interval(), 385);
+    EXPECT_EQ(form<frmLog>()->Label2->text(), "2.6 Hz");
+}
+
+TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
+    ecu.setquery(0x5C, {40, 147, 60, 250});
+    ecu.setquery(0x5F, {1, 2, 3, 200});
+    frmLog *window = form<frmLog>();
+    window->Timer1->stop();
+    ecu.clearreceived();
+    window->Timer1_Timer();
+    EXPECT_EQ(takereceived(4), QByteArray("\x5C\x5D\x5E\x5F"));
+    window->Timer1_Timer();
+    EXPECT_EQ(window->logrow, 3);
+    EXPECT_TRUE(table().text(1, 0).isEmpty());
+    EXPECT_TRUE(logtimesecond(table().text(2, 0)).has_value());
+    EXPECT_EQ(table().text(2, 1), "20");    // coolant 40 - 20
+    EXPECT_EQ(table().text(2, 2), "14.7");  // AFR
+    EXPECT_EQ(table().text(2, 3), "3000");  // rpm, no grouping
+    EXPECT_EQ(table().text(2, 4), "100.0"); // tps
+    EXPECT_EQ(table().text(2, 14), "0.6");  // fuel pulse 2 x 0.32
+    EXPECT_EQ(table().text(2, 16), "200");  // advance
+    EXPECT_EQ(window->logGrid1->table().text(2, 0), "1");
+    EXPECT_EQ(window->Label1->text(), "Logging");
+    window->mnuExit_Click();
+    EXPECT_TRUE(maintimer);
+}
+
+TEST_F(Logger, SilentOrFullTableWritesNoRow) {
+    frmLog *window = form<frmLog>();
+    window->Timer1->stop();
+    ecu.stallafter(6); // the second group's reply breaks off
+    window->Timer1_Timer();
+    EXPECT_EQ(window->logrow, 1);
+    EXPECT_TRUE(table().text(2, 0).isEmpty());
+    EXPECT_TRUE(table().text(2, 1).isEmpty());
+    EXPECT_EQ(window->Label1->text(), "No reply from the ECU");
+
+    ecu.stallafter(-1);
+    window->logrow = table().rows() - 2; // the last sample fills the last row
+    window->Timer1_Timer();
+    EXPECT_FALSE(table().text(table().rows() - 1, 0).isEmpty());
+    window->Timer1->start();
+    window->Timer1_Timer();
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->Label1->text(), "The log table is full");
+}
+
+TEST_F(Logger, RecordTimesAndTheReportOfEachRecord) {
+    EXPECT_EQ(recordtime(0), "B:0 0");
+    EXPECT_EQ(recordtime(3), "B:0 8.1");
+    EXPECT_EQ(recordtime(128), "B:1 345.6");
+    EXPECT_EQ(recordtime(3583), "B:27 9674.1");
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(recordtime(1), "B:0 2,7");
+    QLocale::setDefault(QLocale::c());
+
+    LogTable report;
+    report.resize(27169, 17);
+    report.settext(5000, 3, "old sample");
+    const std::vector<uint8_t> log = storedlog();
+    writelogreport(report, log.data());
+    EXPECT_EQ(report.text(0, 0), "Time (s)");
+    EXPECT_EQ(report.text(0, 8), "CRC");
+    EXPECT_EQ(report.text(1, 1), "-20.0"); // all zero: CTS -20.0, AFR 0.0, RPM 0.0, check 0
+    EXPECT_EQ(report.text(1, 2), "0.0");
+    EXPECT_EQ(report.text(1, 3), "0.0");
+    EXPECT_EQ(report.text(1, 8), "0");
+    EXPECT_EQ(report.text(4, 1), "180.0"); // a sum of 256 checks as 0
+    EXPECT_EQ(report.text(4, 3), "300.0");
+    EXPECT_EQ(report.text(131, 0), "B:1 351");
+    for (int c = 1; c <= 8; ++c)
+        EXPECT_EQ(report.text(131, c), "CRC error");
+    EXPECT_TRUE(report.text(5000, 3).isEmpty()); // nothing of the old log stays below
+}
+
+TEST_F(Logger, StoredLogUploadReportsCompleteOrBadSumLogsOnly) {
+    std::vector<uint8_t> log = storedlog();
+    log[0] = 9; // record 0 now fails its check
+    ecu.setstoredlog(log);
+    frmLog *window = form<frmLog>();
+    window->Timer1->stop();
+    uploadmode = 2;
+    frmUp1 *up = form<frmUp1>();
+    up->Command2_Click();
+    EXPECT_TRUE(ecu.received().endsWith('L'));
+    EXPECT_EQ(up->Label2->text(), "Upload complete");
+    EXPECT_EQ(table().text(1, 1), "CRC error");
+    EXPECT_EQ(table().text(4, 3), "300.0");
+    EXPECT_TRUE(mainport().PortOpen());
+
+    table().settext(4, 3, "mine");
+    ecu.setreplyfault({0, false, -1, {}, true});
+    up->Command2_Click();
+    EXPECT_EQ(up->Label2->text(), "Upload failed");
+    EXPECT_EQ(table().text(4, 3), "300.0"); // a whole log with a wrong sum is still shown
+
+    table().settext(4, 3, "mine");
+    ecu.stallafter(1000);
+    up->Command2_Click();
+    EXPECT_EQ(up->Label2->text(), "Upload failed");
+    EXPECT_EQ(table().text(4, 3), "mine"); // a broken transfer leaves the table alone
+    EXPECT_TRUE(mainport().PortOpen());
+
+    // Start after the report: the PC headings are back before the first sample.
+    ecu.stallafter(-1);
+    window->Timer1_Timer();
+    EXPECT_EQ(table().text(0, 0), "timestamp");
+    EXPECT_EQ(table().text(0, 1), "coolant temp (C)");
+}
+
+TEST_F(Logger, MainPortThatWillNotReopenTakesTheProgramOffline) {
+    frmLog *window = form<frmLog>();
+    window->Timer1->stop();
+    closemainport();
+    QFile::link("/nonexistent/tty", folder.file("com2")); // a cable pulled out
+    comport = 2;
+    window->mnuExit_Click();
+    EXPECT_EQ(online, 0);
+    EXPECT_TRUE(responder.wasasked("now offline"));
+}
