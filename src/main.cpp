@@ -23,10 +23,12 @@
 #include "graphics/frmangle.h"
 #include "graphics/frmatx.h"
 #include "graphics/drawinglinks.h"
+#include "graphics/drawvct.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
 #include "graphics/frmzero.h"
+#include "graphics/threedraw.h"
 #include "logging/frmlog.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
@@ -57,6 +59,7 @@ void linkmaintools()
     links.ltt = [] { form<frmLtt>()->exec(); };
     links.panel = [] { form<frmAtx>()->exec(); };
     links.monitor = [] { form<frmZero>()->exec(); };
+    camtimingview() = drawVCT;
     links.colours = [] { form<frmColors>()->exec(); };
     links.preferences = [] { form<frmPreferences>()->exec(); };
     links.importmap = [] { form<frmImportMap>()->exec(); };

@@ -150,10 +150,9 @@ frmImportMap::frmImportMap()
         add(sel);
     }
     mnuSelect->addSeparator();
-    for (const char *title : {"Control 1", "Control 2", "Control 3"}) {
-        menu = mnuSelect->addMenu(title);
-        const int first = 8 + 8 * int(title[8] - '1');
-        for (int sel = first; sel < first + 8; ++sel) add(sel);
+    for (int group = 0; group < 3; ++group) {
+        menu = mnuSelect->addMenu(QString("Control %1").arg(group + 1));
+        for (int sel = 8 + 8 * group; sel < 16 + 8 * group; ++sel) add(sel);
     }
     mnuSelect->addSeparator();
     menu = mnuSelect->addMenu("2D pwm");

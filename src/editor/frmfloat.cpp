@@ -10,11 +10,14 @@
 #include "core/pauseonline.h"
 #include "core/prefs.h"
 #include "editor/colourmapcells.h"
+#include "editor/directentry.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/frmwarn4.h"
 #include "editor/gridaxes.h"
 #include "editor/gridscroll.h"
+#include "editor/interpolateselection.h"
+#include "editor/looppause.h"
 #include "editor/mapcatalogue.h"
 #include "editor/mapkeydown.h"
 #include "editor/showmapvalues.h"
@@ -272,12 +275,12 @@ void frmFloat::Command3_MouseDown()
     if (kind == mapkind::table16) return;
     // Only one window talks to the ECU: this loop rests while the copy window works, and the
     // main loop stays paused even if the copy window switched it on as it closed.
-    const bool polling = Timer1->isActive();
-    Timer1->stop();
-    if (links.copyrows) links.copyrows();
-    const MainWindowHooks &hooks = mainwindowhooks();
-    if (hooks.timerenabled && hooks.timerenabled()) hooks.settimerenabled(false);
-    if (polling) Timer1->start();
+    {
+        looppause pause(Timer1);
+        if (links.copyrows) links.copyrows();
+        const MainWindowHooks &hooks = mainwindowhooks();
+        if (hooks.timerenabled && hooks.timerenabled()) hooks.settimerenabled(false);
+    }
     const auto &draw = kind == mapkind::pwm24 ? links.threedraw24 : links.threedraw32;
     if (draw) draw();
     showmapvalues(*mapgridfloat, 255);
@@ -291,11 +294,26 @@ void frmFloat::Command13_MouseDown(int index)
     case 1:
         if (loaded<frmdec1>()) form<frmdec1>()->mnuSave_Click();
         break;
+    case 4:
+    case 5:
+        if (!groupactive) break;
+        interpolateselection(index == 4, *this);
+        showmapvalues(*mapgridfloat, 255);
+        break;
+    case 6: typedentry(); break;
     case 7: seekcell(*this, *mapgridfloat); break;
     case 8: done(Accepted); return;
     default: break;
     }
     focusgrid(mapgridfloat);
+}
+
+// The entry window keeps the main loop off itself; this window's loop rests meanwhile too,
+// so no poll runs under a typed entry.
+void frmFloat::typedentry()
+{
+    looppause pause(Timer1);
+    directentry(*this, *mapgridfloat);
 }
 
 void frmFloat::formfunctions(int keycode, MapGrid &grid)
@@ -307,6 +325,7 @@ void frmFloat::formfunctions(int keycode, MapGrid &grid)
     case vk::f1 + 3: beep(); break; // no map switch from this window
     case vk::f1 + 4: Command13_MouseDown(4); break;
     case vk::f1 + 5: Command13_MouseDown(5); break;
+    case vk::f1 + 6: typedentry(); break;
     case vk::f1 + 7: seekcell(*this, grid); break;
     case vk::f9: done(Accepted); break;
     default: break;

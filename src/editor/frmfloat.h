@@ -66,6 +66,7 @@ class frmFloat : public QDialog, public mapwindow {
   private:
     void buildcontrols();
     void finishpoll(const LivePoll &poll);
+    void typedentry(); // F7 and "F7 mass entry "
     void chooseload(QPushButton *selected, QPushButton *other, int16_t centre);
     bool unloaded = false;
 };

@@ -15,6 +15,7 @@
 #include "editor/mapcatalogue.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
+#include "platform/pollrate.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -22,28 +23,20 @@
 namespace korvane {
 
 namespace {
-// A silent ECU makes every poll wait out its reply time, longer than a tick, so the timer would
-// fire again at once and the window would answer only between waits. While polls fail the loop
-// runs once a second; the first good reply, or going offline, brings the normal rate back.
-constexpr int liveinterval = 100, failinginterval = 1000;
-
-void setrate(QTimer &timer, int interval)
-{
-    if (timer.interval() != interval) timer.setInterval(interval); // restarts it only if active
-}
+constexpr int liveinterval = 100;
 } // namespace
 
 void frmFuel1::Timer1_Timer()
 {
     if (online == 0) {
         editready = flagset;
-        setrate(*Timer1, liveinterval);
+        setpollrate(*Timer1, true, liveinterval);
         return;
     }
     const LivePoll poll = getlivedata();
     finishpoll(poll);
-    if (poll.outcome == LivePoll::failed) setrate(*Timer1, failinginterval);
-    if (poll.outcome == LivePoll::completed) setrate(*Timer1, liveinterval);
+    // A silent ECU slows the loop until its first good reply, so the window keeps answering.
+    setpollrate(*Timer1, poll.outcome != LivePoll::failed, liveinterval);
     // One display job a tick, for the phase the next poll runs.
     switch (pollphase % 3) {
     case 0: Label2->setText(QString::number(enginerpm) + " rpm "); break;

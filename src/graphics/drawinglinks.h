@@ -2,8 +2,9 @@
 
 namespace korvane {
 
-// Hands the main window its drawings: the floor projection and the map drawings on its
-// graph picture. Called once from main before the window is first used.
+// Hands the main window its drawings: the floor projection, the map drawings on its graph
+// picture, the instrument panel, its gauges and its buttons. Called once from main before
+// the window is first used.
 void linkdrawings();
 
 } // namespace korvane

@@ -25,11 +25,14 @@ void PictureBox::setbackcolour(uint32_t colour) {
 
 void PictureBox::Surface::draw(const Drawn &primitive) {
     ImageCanvas::draw(primitive);
-    box.update();
+    // One repaint request for a whole drawing, not one per line.
+    if (!box.repaintasked) box.update();
+    box.repaintasked = true;
 }
 
 void PictureBox::paintEvent(QPaintEvent *event) {
     QFrame::paintEvent(event);
+    repaintasked = false;
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.drawImage(contentsRect().topLeft(), surface.image());

@@ -35,6 +35,7 @@ class PictureBox : public QFrame {
         PictureBox &box;
     };
     Surface surface;
+    bool repaintasked = false;
 };
 
 // The canvas of a picture box, or nullptr when the widget is not one.

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -78,6 +79,17 @@ TEST_F(SettingsWindow, RefusedEntriesBeepAndKeepTheStoredValue) {
     EXPECT_EQ(window->Text15[0]->text(), "-12.8");
     EXPECT_EQ(modified, 0);
     EXPECT_EQ(ecudirty, 0);
+}
+
+TEST_F(SettingsWindow, ReturnInAFieldStoresNoOtherSetting) {
+    liveloop = false;
+    open(false);
+    window->show();
+    const calimage before = curimage;
+    window->Text.at(43)->setText("100"); // WEGO ZERO CAL typed, its "enter" not pressed
+    QTest::keyClick(window->Text.at(44), Qt::Key_Return);
+    EXPECT_EQ(std::memcmp(&before, &curimage, sizeof before), 0);
+    EXPECT_EQ(modified, 0);
 }
 
 TEST_F(SettingsWindow, OnlineEditsGoToTheEcuAtOnce) {

@@ -1,6 +1,9 @@
 #include "core/colours.h"
 #include "editfixture.h"
 #include "editor/frmfloat.h"
+#include "editor/copyrange.h"
+#include "editor/frminput.h"
+#include "editor/frmwarn3.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -53,9 +56,20 @@ TEST_F(FloatingGrid, OnePgUpSendsOneTrimByteAndOnlyOneWindowPolls)
     EXPECT_EQ(takereceived(1), QByteArray("\xA5"));
     EXPECT_FALSE(ecu.waitreceived(1, 50));
 
-    // Copy: the copy window may switch the main loop on as it closes; it stays off here.
-    fuel1links().copyrows = [this] { window->Timer1->start(); };
+    // Copy opens the online row copy with this window's loop resting; the main loop stays
+    // off afterwards, even were a copy window to switch it on as it closed.
+    fuel1links().copyrows = copyrows;
     f->Timer1->start();
+    bool pollingundercopy = true;
+    EXPECT_EQ(whilemodal<frmWarn3>([&] { f->Command3_MouseDown(); },
+                                   [&](frmWarn3 &copy) {
+                                       pollingundercopy = f->Timer1->isActive() ||
+                                                          window->Timer1->isActive();
+                                       copy.reject();
+                                   }),
+              1);
+    EXPECT_FALSE(pollingundercopy);
+    fuel1links().copyrows = [this] { window->Timer1->start(); };
     f->Command3_MouseDown();
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_TRUE(f->Timer1->isActive());
@@ -103,6 +117,18 @@ TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
     f->Command5_MouseDown();
     EXPECT_EQ(fueltrace[31][31], colours[1]);
     EXPECT_EQ(sparktrace[0][0], 0x123456u);
+
+    // No poll of this window runs under a typed entry.
+    f->Timer1->start();
+    bool pollingunderentry = true;
+    EXPECT_EQ(whilemodal<frmInput>([&] { QTest::keyClick(f->mapgridfloat, Qt::Key_F7); },
+                                   [&](frmInput &input) {
+                                       pollingunderentry = f->Timer1->isActive();
+                                       input.reject();
+                                   }),
+              1);
+    EXPECT_FALSE(pollingunderentry);
+    EXPECT_TRUE(f->Timer1->isActive());
 
     f->mnuExit->trigger();
     EXPECT_FALSE(loaded<frmFloat>());

@@ -1,0 +1,180 @@
+#include "core/colours.h"
+#include "core/editorstate.h"
+#include "core/livedata.h"
+#include "core/prefs.h"
+#include "editor/panellayout.h"
+#include "graphics/gaugefaces.h"
+#include "graphics/gaugeneedles.h"
+#include "graphics/gaugepanel.h"
+#include "platform/canvasrecorder.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace korvane;
+
+namespace {
+constexpr uint32_t cyan = 0xFFFF00, orange = 0x2090F0, red = 0x0000FF;
+
+// Number mode, live values that exercise every cell, the gauge row narrow.
+class GaugePanel : public ::testing::Test {
+  protected:
+    RecordingCanvas panel, gauges;
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale::c());
+        const int16_t values[livecount] = {25, 80, 200, 1500, 100, 88, 120, 200, 147,
+                                           12, 200, 45, 100, 120, 140, 120, 90};
+        std::copy(values, values + livecount, livevals);
+        std::fill(livepeaks, livepeaks + livecount, int16_t(0));
+        prefs[0] = prefs[5] = prefoff;
+        panelhold = 0;
+        colours[4] = cyan;
+        vctview = 0;
+        widegauges = 0;
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    std::vector<Drawn> of(const RecordingCanvas &pic, Drawn::Kind kind) const
+    {
+        std::vector<Drawn> found;
+        for (const Drawn &d : pic.drawn)
+            if (d.kind == kind) found.push_back(d);
+        return found;
+    }
+    // The bar of panel row r (left or right half).
+    Drawn bar(int row, bool right = false) const
+    {
+        for (const Drawn &d : panel.drawn)
+            if (d.kind == Drawn::box && d.y1 == (24 * row + 170) * 15 && (d.x1 == 1590) == right)
+                return d;
+        return Drawn{};
+    }
+};
+} // namespace
+
+TEST_F(GaugePanel, WritesEveryValueInTheUsersNumberFormat) {
+    const char *c[14] = {"25", "7.500", "40", "88", "0.5", "0.8", "14.7",
+                         "12", "14.0", "25", "80", "-4", "6", "47"};
+    const char *comma[14] = {"25", "7,500", "40", "88", "0,5", "0,8", "14,7",
+                             "12", "14,0", "25", "80", "-4", "6", "47"};
+    const int x[14] = {1245, 1045, 1245, 1245, 870, 1645, 1245, 1245, 1145, 1245, 1245, 870, 1645, 1245};
+    const int row[14] = {0, 1, 2, 3, 4, 4, 5, 6, 7, 8, 9, 10, 10, 11};
+    for (const char *const *expected : {c, comma}) {
+        if (expected == comma) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        panel.drawn.clear();
+        paneldraw(panel, gauges);
+        const std::vector<Drawn> texts = of(panel, Drawn::text);
+        ASSERT_EQ(texts.size(), 14u + 2); // and the load readout: "+ " and its psi
+        for (int i = 0; i < 14; ++i) {
+            EXPECT_EQ(texts[i].string, expected[i]) << i;
+            EXPECT_EQ(texts[i].x1, x[i]) << i;
+            EXPECT_EQ(texts[i].y1, 2340 + 360 * row[i]) << i;
+            EXPECT_EQ(texts[i].colour, cyan);
+        }
+        EXPECT_EQ(texts[15].string, expected == c ? "11.4" : "11,4");
+    }
+}
+
+TEST_F(GaugePanel, LimitsTheBarsAndShowsHeatAndLeanMixtureInRed) {
+    prefs[5] = prefon;
+    livevals[liveadvance] = 255; // far beyond the scale: stops at its end
+    livevals[liveafr] = 152;
+    livevals[liveairtemp] = 121;
+    livevals[livecoolant] = 120;
+    livevals[livetrimleft] = 0; // stored back clamped to the trim range
+    paneldraw(panel, gauges);
+    EXPECT_EQ(bar(0).x2, 790 + 1380);
+    EXPECT_EQ(bar(5).colour, red);
+    EXPECT_EQ(bar(8).colour, red);
+    EXPECT_EQ(bar(9).colour, cyan);
+    EXPECT_EQ(bar(11).x2, 800 + 648);
+    EXPECT_EQ(livevals[livetrimleft], 104);
+    EXPECT_EQ(bar(10).x2, 790 + 80);
+    EXPECT_EQ(bar(10, true).x1, 1590);
+    EXPECT_EQ(bar(10, true).x2, 1600 + 404);
+
+    panel.drawn.clear();
+    livevals[liveafr] = 99; // rich beyond the scale: no bar
+    livevals[liveairtemp] = 120;
+    livevals[liveadvance] = 0;
+    livepeaks[liveafr] = livepeaks[liveairtemp] = livepeaks[liveadvance] = 0;
+    paneldraw(panel, gauges);
+    EXPECT_EQ(bar(5).x2, 790);
+    EXPECT_EQ(bar(5).colour, cyan);
+    EXPECT_EQ(bar(8).colour, cyan);
+}
+
+TEST_F(GaugePanel, HoldShowsPeaksFromThePressAndResetRepaintsInCyan) {
+    std::fill(livepeaks, livepeaks + livecount, int16_t(50));
+    holdpeaks();
+    EXPECT_EQ(colours[4], orange);
+    EXPECT_EQ(livepeaks[1], 50); // engine speed and knock are no panel cells
+    EXPECT_EQ(livepeaks[16], 50);
+    EXPECT_EQ(livepeaks[0], 0);
+    EXPECT_EQ(livepeaks[15], 0);
+    livevals[liveadvance] = 30;
+    paneldraw(panel, gauges);
+    livevals[liveadvance] = 10;
+    panel.drawn.clear();
+    paneldraw(panel, gauges);
+    EXPECT_EQ(of(panel, Drawn::text)[0].string, "30");
+    EXPECT_EQ(of(panel, Drawn::text)[0].colour, orange);
+
+    panel.drawn.clear();
+    resetpeaks(panel, gauges); // number mode: no repaint
+    EXPECT_TRUE(panel.drawn.empty());
+    EXPECT_EQ(livepeaks[0], 0);
+    holdpeaks();
+    prefs[5] = prefon;
+    resetpeaks(panel, gauges);
+    EXPECT_EQ(panelhold, 0);
+    EXPECT_EQ(bar(0).colour, cyan);
+
+    // The cam-timing research view has the screen: nothing drawn, no peak taken.
+    panel.drawn.clear();
+    vctview = 5;
+    livevals[liveadvance] = 40;
+    paneldraw(panel, gauges);
+    EXPECT_TRUE(panel.drawn.empty());
+    EXPECT_EQ(livepeaks[liveadvance], 10);
+}
+
+TEST_F(GaugePanel, PointsTheNeedlesAndReadsTheLoad) {
+    livevals[liveloadvalue] = 178; // atmospheric: straight up
+    paneldraw(panel, gauges);
+    const std::vector<Drawn> lines = of(panel, Drawn::line);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NEAR(lines[0].x2, 1120, 0.01);
+    EXPECT_NEAR(lines[0].y2, 930 - 470, 0.01);
+    auto readout = [this](int load, bool metric) {
+        livevals[liveloadvalue] = int16_t(load);
+        prefs[0] = metric ? prefon : prefoff;
+        panel.drawn.clear();
+        drawgauges(panel, gauges);
+        QString text;
+        for (const Drawn &d : of(panel, Drawn::text)) text += d.string;
+        return text;
+    };
+    EXPECT_EQ(readout(178, true), "101");
+    EXPECT_EQ(readout(178, false), "+ 0.0");
+    EXPECT_EQ(readout(177, true), "101");
+    EXPECT_EQ(readout(177, false), "- 4");
+
+    // Narrow window: the gauge row is only cleared, even at exactly 15000 twips.
+    gauges.drawn.clear();
+    panelpicreset(panel, gauges);
+    ASSERT_EQ(gauges.drawn.size(), 5u);
+    EXPECT_EQ(gauges.drawn[0].x2, 15000);
+
+    widegauges = 255;
+    livevals[liveknock] = 255;
+    livevals[livecoolant] = 200;
+    gauges.drawn.clear();
+    drawgauges(panel, gauges);
+    EXPECT_EQ(livevals[livecoolant], 130);
+    const std::vector<Drawn> boxes = of(gauges, Drawn::box);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].x2, 1810); // inside the knock bar's black box
+    EXPECT_EQ(of(gauges, Drawn::line).size(), 5u);
+}
