@@ -6,11 +6,9 @@
 #include "platform/colour.h"
 #include "platform/twips.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -27,14 +25,6 @@ QPushButton *placebutton(QWidget *parent, const QString &text, int left, int top
     auto *control = new QPushButton(text, parent);
     control->setGeometry(tw(left), tw(top), tw(width), tw(375));
     return control;
-}
-
-void centreonscreen(QWidget *window) {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        window->move(area.x() + (area.width() - window->width()) / 2,
-                     area.y() + (area.height() - window->height()) / 2);
-    }
 }
 
 void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
