@@ -36,8 +36,9 @@ void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
         widget->setAutoFillBackground(true);
     };
     paint(window, profilecolours[1], QPalette::Window);
+    // A check box fills its background from the button colour, a label from the window's.
     for (QWidget *control : plain)
-        paint(control, profilecolours[1], QPalette::Window);
+        paint(control, profilecolours[1], control->backgroundRole());
     for (QWidget *control : buttons)
         paint(control, profilecolours[1] - 0x101010, QPalette::Button);
 }
