@@ -40,7 +40,6 @@
 namespace korvane {
 
 namespace {
-constexpr int loopinterval = 50; // ms
 constexpr int loadcentreslot = 3;
 // Twips, in the window's client area under the menu bar.
 constexpr int margin = 120;
@@ -50,6 +49,7 @@ constexpr int pairwidth = 1140, smallwidth = 330;
 constexpr int fkeywidth = 1290, fkeypitch = 1305;
 // The layout's offsets count the height of the caption, the menu bar and the borders.
 constexpr int chromeheight = 720;
+constexpr int pollinterval = 50;
 
 void place(QWidget *control, int left, int top, int width, int height)
 {
@@ -119,7 +119,7 @@ void frmFloat::buildcontrols()
     lblTrim = label(QString(), 8);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(loopinterval);
+    Timer1->setInterval(pollinterval);
     connect(Timer1, &QTimer::timeout, this, &frmFloat::Timer1_Timer);
 }
 
@@ -181,8 +181,7 @@ void frmFloat::Timer1_Timer()
     if (online == 0 || loaded<frmInput>()) return;
     const LivePoll poll = getlivedata();
     finishpoll(poll);
-    // A silent ECU slows this loop too, so that F9 and the buttons still answer.
-    setpollrate(*Timer1, poll.outcome != LivePoll::failed, loopinterval);
+    setpollrate(*Timer1, poll.outcome != LivePoll::failed, pollinterval);
     switch (pollphase % 3) {
     case 0: Label2->setText(QString::number(enginerpm) + " rpm "); break;
     case 1: colourmapcells(*mapgridfloat, 0); break;

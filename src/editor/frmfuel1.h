@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/mapwindow.h"
 #include "editor/selectmap.h"
+#include "platform/fittext.h"
 
 #include <QDialog>
 #include <functional>
@@ -106,12 +107,13 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
 
     // Controls.
     MapGrid *mapgrid;
-    QLabel *Label42; // link state: "offline", "online" or "error"
+    FitLabel *Label42; // link state: "offline", "online" or "error"
     QLabel *lblMap;  // title of the current map
     QLabel *Label2;  // live engine speed
     QLabel *lblTrim; // trim step in the map's unit
     QLineEdit *Text1; // hint line
-    QTimer *Timer1;  // live loop, 100 ms
+    QTimer *Timer1;  // live loop
+    int liveinterval = 100; // the loop's ms while the ECU answers; the cam-timing view lowers it
     QPushButton *Command13[9]; // function-key panel F1..F9
     QPushButton *Command3;     // "Copy"
     QPushButton *Command4, *Command5, *Command6; // instrument panel: "Hold", "Reset", "Mode"
