@@ -86,11 +86,13 @@ void frmInjtrim::Slider1_Change() { Label3->setText(QString::number(Slider1->val
 
 void frmInjtrim::Command1_Click()
 {
-    // Flow rates of 0 or less would give no factor or negative fuel cells.
+    // Flow rates of 0 or less would give no factor or negative fuel cells; the rates count as
+    // single-precision numbers, in which a tiny typed rate is 0 as well.
     const std::optional<double> oldrate = typednumber(Text33->text());
     const std::optional<double> newrate = typednumber(Text1->text());
-    const bool valid = oldrate && newrate && *oldrate > 0 && *newrate > 0;
-    const float factor = valid ? float(*oldrate) / float(*newrate) : 0;
+    const float oldflow = oldrate ? float(*oldrate) : 0, newflow = newrate ? float(*newrate) : 0;
+    const bool valid = oldflow > 0 && newflow > 0;
+    const float factor = valid ? oldflow / newflow : 0;
     if (!valid || !std::isfinite(factor)) {
         showmessage("Invalid flow rate entered", "Warning", 20, forced);
         return;

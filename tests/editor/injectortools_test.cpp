@@ -64,11 +64,11 @@ TEST_F(InjectorTools, FlowRatesScaleTheFuelMapWithinItsLimits)
 TEST_F(InjectorTools, BadFlowRatesAreRefusedAndTheWindowStays)
 {
     curimage.fuelmap[2][2] = 700;
-    for (const char *typed : {"letters", "0", "-440", "", "1e999"}) {
+    for (const char *typed : {"letters", "0", "-440", "", "1e999", "1e-50"}) {
         enterflow("440", typed);
         enterflow(typed, "440");
     }
-    EXPECT_EQ(responder.count(PromptRequest::Notice), 10);
+    EXPECT_EQ(responder.count(PromptRequest::Notice), 12);
     EXPECT_TRUE(responder.wasasked("Invalid flow rate entered"));
     EXPECT_TRUE(loaded<frmInjtrim>());
     EXPECT_EQ(curimage.fuelmap[2][2], 700);
