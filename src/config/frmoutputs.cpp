@@ -8,6 +8,7 @@
 #include "editor/numbertext.h"
 #include "platform/beep.h"
 #include "platform/forms.h"
+#include "platform/quietwheel.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
 
@@ -93,6 +94,7 @@ frmOutputs::frmOutputs()
     cmdSave = new QPushButton("&Ok", this);
     cmdSave->setGeometry(tw(11130 - 1335), tw(6840), tw(1215), tw(495));
     connect(cmdSave, &QPushButton::clicked, this, &frmOutputs::cmdSave_Click);
+    noreturnbutton(*this);
     Form_Load();
 }
 
@@ -126,6 +128,7 @@ void frmOutputs::builduserframe(int code)
         Combo5[slot] = new QComboBox(frame);
         for (const char *sign : {" >", " <"})
             for (int v = 0; v < channelcount; ++v) Combo5[slot]->addItem(channame[v] + sign);
+        quietwheel(Combo5[slot]);
         connect(Combo5[slot], &QComboBox::activated, this, [this, slot] { Combo5_Click(slot); });
         layout->addWidget(Combo5[slot], row++, 0, 1, 2);
         thresholdbox[slot] = entrybox(frame, thresholdtextnames[slot]);
@@ -147,6 +150,7 @@ void frmOutputs::buildpwmframe(int code)
         layout->addWidget(new QLabel(label), row, 0);
         Combo4[k] = new QComboBox(frame);
         for (int v = 0; v < channelcount; ++v) Combo4[k]->addItem(channame[v]);
+        quietwheel(Combo4[k]);
         connect(Combo4[k], &QComboBox::activated, this, [this, k] { Combo4_Click(k); });
         layout->addWidget(Combo4[k], row, 1);
     };

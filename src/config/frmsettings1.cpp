@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -98,6 +99,14 @@ void frmSettings1::Timer1_Timer() {
     const int arrived = queryecu(throttlequery, reply);
     if (arrived >= 3) livetps = reply[2];
     if (arrived == 4) Text42->setText(QString::number(livetps));
+}
+
+// Return in a field stores nothing: a setting is stored only by its own button. Left to the
+// dialog, Return would press the window's first "enter" button and store whatever its field
+// holds, typed there or not. A button with the focus still takes Return itself.
+void frmSettings1::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+    QDialog::keyPressEvent(event);
 }
 
 // However the window closes, it resumes the live loop and is unloaded, so the next opening

@@ -10,6 +10,7 @@ class QGridLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -98,6 +99,7 @@ class frmSettings1 : public QDialog {
 
   protected:
     void done(int result) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void buildpage(int page);

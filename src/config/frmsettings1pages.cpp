@@ -1,6 +1,7 @@
 #include "config/frmsettings1.h"
 
 #include "config/settingscatalogue.h"
+#include "platform/quietwheel.h"
 #include "platform/twips.h"
 
 #include <QCheckBox>
@@ -180,6 +181,7 @@ void frmSettings1::buildiopage() {
     auto *grid = new QGridLayout(requests);
     for (const auxsetting &a : auxsettings()) {
         Combo[a.combo] = new QComboBox(requests);
+        quietwheel(Combo[a.combo]); // each choice goes to the ECU at once
         const int row = grid->rowCount();
         grid->addWidget(new QLabel(a.caption, requests), row, 0);
         grid->addWidget(Combo[a.combo], row + 1, 0);

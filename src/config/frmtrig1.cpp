@@ -86,6 +86,7 @@ frmTrig1::frmTrig1()
     Command1 = new QPushButton("&Ok", this);
     Command1->setGeometry(tw(13380 - 1335), tw(7260), tw(1215), tw(495));
     connect(Command1, &QPushButton::clicked, this, &frmTrig1::Command1_Click);
+    noreturnbutton(*this);
     Form_Load();
 }
 
@@ -262,8 +263,11 @@ void frmTrig1::feedback_Click(bool multi)
 
 void frmTrig1::list_Click(QComboBox *list, int k)
 {
-    if (list->currentIndex() < 0) return beep();
-    store(k, list->currentIndex());
+    // The position is the type code the ECU stores in one byte: a type file with more names
+    // than a byte can number must not put position - 256 into the calibration.
+    const int position = list->currentIndex();
+    if (position < 0 || position > 255) return beep();
+    store(k, position);
 }
 
 void frmTrig1::check_Click(QCheckBox *check, int k, int bit)

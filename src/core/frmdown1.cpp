@@ -47,7 +47,7 @@ void frmDown1::Form_Load() {
     Label1->clear();
     Label3->setText(comlabel());
     ProgressBar1->hide();
-    centreonscreen(this);
+    centreonscreen(*this);
     painttransfer(this, {Label1, Label2, Label4, Frame1},
                   {Command1, Command2, Command3, cmdCancel});
 }

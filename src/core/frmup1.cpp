@@ -61,7 +61,7 @@ frmUp1::frmUp1() : MSComm1(std::make_unique<SerialPort>()) {
 frmUp1::~frmUp1() = default;
 
 void frmUp1::Form_Load() {
-    centreonscreen(this);
+    centreonscreen(*this);
     ProgressBar1->hide();
     Label2->clear();
     Label3->setText(comlabel());

@@ -46,8 +46,10 @@ bool sendwrite(int address, int value) {
         exchange(writeseq[tailstart + i], 1);
         countedpause(mainport(), pauseP1);
     }
+    // A write whose last reply never came stays pending, so Enter retries the same cell.
+    if (!exchange(writeseq[tailstart + tailbytes - 1], 0)) return false;
     entrypending = false;
-    return exchange(writeseq[tailstart + tailbytes - 1], 0);
+    return true;
 }
 } // namespace
 

@@ -6,11 +6,9 @@
 #include "platform/colour.h"
 #include "platform/twips.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -29,14 +27,6 @@ QPushButton *placebutton(QWidget *parent, const QString &text, int left, int top
     return control;
 }
 
-void centreonscreen(QWidget *window) {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        window->move(area.x() + (area.width() - window->width()) / 2,
-                     area.y() + (area.height() - window->height()) / 2);
-    }
-}
-
 void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
                    std::initializer_list<QWidget *> buttons) {
     const auto paint = [](QWidget *widget, uint32_t colour, QPalette::ColorRole role) {
@@ -46,8 +36,9 @@ void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
         widget->setAutoFillBackground(true);
     };
     paint(window, profilecolours[1], QPalette::Window);
+    // A check box fills its background from the button colour, a label from the window's.
     for (QWidget *control : plain)
-        paint(control, profilecolours[1], QPalette::Window);
+        paint(control, profilecolours[1], control->backgroundRole());
     for (QWidget *control : buttons)
         paint(control, profilecolours[1] - 0x101010, QPalette::Button);
 }

@@ -11,15 +11,12 @@ namespace korvane {
 
 struct TransferView;
 
-// What the upload and download windows share: their colours, their place on the screen, the
-// COM port buttons and a status line and progress bar that repaint at once while a transfer
-// keeps the event loop away.
+// What the upload and download windows share: their colours, the COM port buttons and a status
+// line and progress bar that repaint at once while a transfer keeps the event loop away.
 
 // A word-wrapped label and a button placed in twips.
 QLabel *placelabel(QWidget *parent, const QString &text, int left, int top, int width, int height);
 QPushButton *placebutton(QWidget *parent, const QString &text, int left, int top, int width);
-// Centres window on the screen.
-void centreonscreen(QWidget *window);
 // profilecolours(1) on the window and the plain controls, 0x101010 darker on the buttons.
 void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
                    std::initializer_list<QWidget *> buttons);

@@ -12,16 +12,21 @@
 #include "platform/beep.h"
 #include "platform/forms.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 int pcchecksum = 0;
 int ecuchecksum = 0;
-PendingCell pendingcell;
+std::vector<PendingCell> pendingcells;
 
 void markpending(int rpm, int load)
 {
+    if (!entrypending) pendingcells.clear(); // what waited before has been sent or dropped
     entrypending = true;
-    pendingcell = {curmap, rpm, load};
+    const PendingCell cell{curmap, rpm, load};
+    if (std::find(pendingcells.begin(), pendingcells.end(), cell) == pendingcells.end())
+        pendingcells.push_back(cell);
 }
 
 void delval(int &direction, int load, int rpm, bool redraw)

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 namespace korvane {
 
@@ -7,11 +8,14 @@ namespace korvane {
 extern int pcchecksum;
 extern int ecuchecksum;
 
-// The cell an online edit of maps 8..43 left waiting for Enter (while entrypending is set).
+// A cell an online edit of maps 8..43 left waiting for Enter.
 struct PendingCell {
     int map = 0, rpm = 0, load = 0;
+    bool operator==(const PendingCell &) const = default;
 };
-extern PendingCell pendingcell;
+// The cells waiting for Enter while entrypending is set, in the order first edited: the live
+// poll or F8 may move the cursor between two edits, and Enter must send both.
+extern std::vector<PendingCell> pendingcells;
 // An online edit of cell (rpm, load) of the current map waits for Enter.
 void markpending(int rpm, int load);
 

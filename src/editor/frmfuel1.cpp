@@ -86,7 +86,7 @@ void frmFuel1::buildcontrols()
     });
     lblMap = newlabel(this, QString(), 14, true);
     Label1 = newlabel(this, "0 rpm", 10, false);
-    Label42 = newlabel(this, "offline", 10, true);
+    Label42 = new FitLabel("offline", QFont(QStringLiteral("Arial"), 10, QFont::Bold), this);
     Label2 = newlabel(this, QString(), 12, true);
     lblTrim = newlabel(this, QString(), 10, true);
     lblTrim->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/mapwindow.h"
 #include "editor/selectmap.h"
+#include "platform/fittext.h"
 
 #include <QDialog>
 #include <functional>
@@ -106,7 +107,7 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
 
     // Controls.
     MapGrid *mapgrid;
-    QLabel *Label42; // link state: "offline", "online" or "error"
+    FitLabel *Label42; // link state: "offline", "online" or "error"
     QLabel *lblMap;  // title of the current map
     QLabel *Label2;  // live engine speed
     QLabel *lblTrim; // trim step in the map's unit

@@ -125,19 +125,36 @@ void stepedit(mapwindow &window, MapGrid &grid, int direction)
     focusgrid(&grid);
 }
 
-// Online Enter without a group: the cell an entry waits for (the live poll may have moved
-// the cursor since), else the cursor cell, goes to the ECU. Maps 1..7 have no such write.
+// The cells edited online since the last Enter, in order; the first failed write stops
+// them, and the cells not yet sent (the failed one too, where the write left it pending)
+// wait for the next Enter.
+void sendpending()
+{
+    const std::vector<PendingCell> cells = pendingcells;
+    multierror = false;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const PendingCell &c = cells[i];
+        sendsetting(singlewriteaddress(c.map, c.rpm, c.load), cellvalue(curimage, c.map, c.rpm, c.load));
+        if (!multierror) continue;
+        pendingcells.assign(cells.begin() + std::ptrdiff_t(entrypending ? i : i + 1), cells.end());
+        entrypending = !pendingcells.empty();
+        return;
+    }
+    if (!entrypending) pendingcells.clear();
+}
+
+// Online Enter without a group: the cells an entry waits for (the live poll may have moved
+// the cursor since), else the cursor cell, go to the ECU. Maps 1..7 have no such write.
 void sendcell()
 {
-    int rpm = currpm, load = curload;
-    if (entrypending && pendingcell.map == curmap) {
-        rpm = pendingcell.rpm;
-        load = pendingcell.load;
+    if (entrypending && !pendingcells.empty() && pendingcells.front().map == curmap) {
+        sendpending();
+        return;
     }
-    const int address = singlewriteaddress(curmap, rpm, load);
+    const int address = singlewriteaddress(curmap, currpm, curload);
     if (address < 0) return;
-    const int row = is3d() ? rpm : 0;
-    sendsetting(address, cellvalue(curimage, curmap, row, load));
+    const int row = is3d() ? currpm : 0;
+    sendsetting(address, cellvalue(curimage, curmap, row, curload));
 }
 
 void commit(mapwindow &window, MapGrid &grid)

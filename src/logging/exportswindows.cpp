@@ -55,6 +55,14 @@ void ExportWindow::reject() {
     if (!exportrunning) QDialog::reject();
 }
 
+// A window closed before its export began is gone with its timer: nothing is written later
+// from a table that may be gone by then.
+void ExportWindow::done(int result) {
+    Timer1->stop();
+    QDialog::done(result);
+    unloadself();
+}
+
 void ExportWindow::showprogress(int percent) {
     ProgressBar1->setValue(percent);
     QCoreApplication::processEvents();

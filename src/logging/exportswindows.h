@@ -32,6 +32,7 @@ class ExportWindow : public QDialog {
     virtual void runexport() = 0;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
+    void done(int result) override;
     void showprogress(int percent);
     // The user's file name for a text or CSV export: nothing on Cancel or an empty answer;
     // a name holding a folder is refused and told.

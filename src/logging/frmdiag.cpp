@@ -3,6 +3,7 @@
 #include "core/commands.h"
 #include "core/commio.h"
 #include "core/pauseonline.h"
+#include "platform/forms.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -70,6 +71,7 @@ frmDiag::frmDiag()
     connect(Command41, &QPushButton::clicked, this, &frmDiag::Command41_Click);
     connect(Command1, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(Timer1, &QTimer::timeout, this, &frmDiag::Timer1_Timer);
+    noreturnbutton(*this);
     Form_Load();
 }
 

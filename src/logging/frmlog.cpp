@@ -79,7 +79,7 @@ frmLog::~frmLog() {
 }
 
 void frmLog::Form_Load() {
-    centreonscreen(this);
+    centreonscreen(*this);
     HScroll1->setValue(prefs[13] != 0 ? 16 : 2);
     HScroll1_Change();
     logrow = 1;

@@ -1,6 +1,7 @@
 #include "platform/forms.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 
 namespace korvane {
@@ -19,6 +20,14 @@ void fillscreen(QWidget &window)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
+void noreturnbutton(QWidget &window)
+{
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 }
 
 } // namespace korvane

@@ -1,6 +1,7 @@
 #include "platform/mapgrid.h"
 
 #include "platform/colour.h"
+#include "platform/fittext.h"
 
 #include <QHeaderView>
 #include <QFontMetrics>
@@ -35,23 +36,6 @@ QTableWidgetItem *newcell()
     item->setFlags(Qt::ItemIsEnabled);
     item->setTextAlignment(Qt::AlignCenter);
     return item;
-}
-
-// The text in the largest face from the grid's size down to 6 points that fits width pixels;
-// cut at the right with an ellipsis when even 6 points is too wide. The leading digits of a
-// label matter most.
-struct Fitted {
-    QFont font;
-    QString shown;
-};
-Fitted fittext(const QString &text, QFont font, int width)
-{
-    for (double size = std::max(font.pointSizeF(), 6.0);; size -= 1) {
-        font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(text) <= width) return {font, text};
-        if (size <= 6) return {font, metrics.elidedText(text, Qt::ElideRight, width)};
-    }
 }
 
 void fixheader(QHeaderView *header)

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTest>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -181,4 +182,18 @@ TEST_F(OutputsOnline, EditsReachTheEcuAndTheLiveLoopComesBack) {
     w->cmdSave_Click();
     EXPECT_TRUE(timer);
     EXPECT_EQ(form<frmOutputs>()->Combo5[3]->currentIndex(), 63);
+}
+
+TEST_F(OutputsOnline, ReturnInABoxStoresAndSendsNothing) {
+    curimage.settings[14][6] = 7; // output 1: air con, its frame shown
+    frmOutputs *w = form<frmOutputs>();
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->scalarbutton[3]->setFocus(); // AC REV's "enter" was the last button used
+    w->scalarbox[3]->setText("4000"); // typed, never entered
+    w->scalarbox[4]->setText("50");
+    QTest::keyClick(w->scalarbox[4], Qt::Key_Return);
+    EXPECT_FALSE(ecu.waitreceived(1, 30));
+    EXPECT_EQ(curimage.settings[2][14], 0);
 }

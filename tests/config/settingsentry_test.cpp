@@ -3,10 +3,13 @@
 #include "platform/beep.h"
 #include "settingsfixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
+#include <QWheelEvent>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -78,6 +81,21 @@ TEST_F(SettingsWindow, RefusedEntriesBeepAndKeepTheStoredValue) {
     EXPECT_EQ(window->Text15[0]->text(), "-12.8");
     EXPECT_EQ(modified, 0);
     EXPECT_EQ(ecudirty, 0);
+}
+
+TEST_F(SettingsWindow, ReturnOrWheelStoreNoSettingByThemselves) {
+    liveloop = false;
+    open(false);
+    window->show();
+    const calimage before = curimage;
+    window->Text.at(43)->setText("100"); // WEGO ZERO CAL typed, its "enter" not pressed
+    QTest::keyClick(window->Text.at(44), Qt::Key_Return);
+    QComboBox *aux1 = window->Combo.at(1);
+    QWheelEvent turn(QPointF(5, 5), aux1->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(aux1, &turn);
+    EXPECT_EQ(std::memcmp(&before, &curimage, sizeof before), 0);
+    EXPECT_EQ(modified, 0);
 }
 
 TEST_F(SettingsWindow, OnlineEditsGoToTheEcuAtOnce) {

@@ -1,5 +1,6 @@
 #include "config/edgepictures.h"
 #include "config/frmtrig1.h"
+#include "config/triggers.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "platform/beep.h"
@@ -10,9 +11,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -123,6 +126,33 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     EXPECT_EQ(responder.asked.back().text,
               "These settings must be downloaded before they will take effect");
     EXPECT_FALSE(loaded<frmTrig1>());
+}
+
+TEST_F(TriggerWindow, ATypeBeyondAByteIsRefused) {
+    QFile file(triggerfilepath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("t|").repeated(300) + ":s|");
+    file.close();
+    block(1) = 7;
+    frmTrig1 *w = form<frmTrig1>();
+    ASSERT_EQ(w->Combo1->count(), 300);
+    const int beeps = beepcount();
+    w->Combo1->setCurrentIndex(260);
+    emit w->Combo1->activated(260);
+    EXPECT_EQ(block(1), 7); // not 260, which the download would cut to 4
+    EXPECT_EQ(beepcount(), beeps + 1);
+    w->Combo1->setCurrentIndex(255);
+    emit w->Combo1->activated(255);
+    EXPECT_EQ(block(1), 255);
+}
+
+TEST_F(TriggerWindow, ReturnInABoxStoresNothing) {
+    frmTrig1 *w = form<frmTrig1>();
+    w->show(); // a shown dialog would press its first button on Return
+    w->Text10->setText("60"); // typed, not entered
+    QTest::keyClick(w->bytebox[4], Qt::Key_Return);
+    EXPECT_EQ(block(5), 0);
+    EXPECT_TRUE(responder.asked.empty());
 }
 
 TEST(EdgePictures, TheChosenEdgesAreYellow) {

@@ -78,6 +78,7 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     takereceived(70);
 
     multierror = false;
+    entrypending = true;
     ecu.setwrongreply('H', 'y');
     sendsetting(0x1088, 40);
     EXPECT_EQ(takereceived(3), QByteArray("ccH")); // nothing after the wrong 'x'
@@ -85,6 +86,19 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     EXPECT_EQ(beepcount() - beeps, responder.count(PromptRequest::Notice) + 1);
     EXPECT_EQ(responder.asked.back().text, "An programming error occurred, try again");
     EXPECT_EQ(ecu.memory(0x1088), 0);
+    EXPECT_TRUE(entrypending); // a write cut short leaves the edit for Enter to retry
+
+    // The last reply never comes: the ECU may not have the value, so the edit stays pending.
+    ecu.setwrongreply(-1, 0);
+    takereceived(3);
+    ecu.stallafter(3);
+    entrypending = true;
+    sendsetting(0x1088, 40);
+    EXPECT_TRUE(entrypending);
+    EXPECT_EQ(responder.asked.back().text, "An programming error occurred, try again");
+    ecu.stallafter(-1);
+    takereceived(70);
+    ecu.setwrongreply('H', 'y');
 
     // Within a group the failure is only flagged; the group write reports it.
     groupactive = true;

@@ -133,6 +133,15 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     currpm = 5;
     key(Qt::Key_Enter);
     EXPECT_EQ(takereceived(70), writebytes({0x95, 0x5B, 10}));
+    // Two cells edited before Enter, the cursor moved between them: both go out.
+    curimage.pwmmaps[24 + 5][3] = 20;
+    curimage.pwmmaps[24 + 6][3] = 30;
+    key(Qt::Key_PageUp);
+    currpm = 6;
+    key(Qt::Key_PageUp);
+    key(Qt::Key_Enter);
+    EXPECT_EQ(takereceived(140), writebytes({0x95, 0xBB, 21}) + writebytes({0x95, 0xD3, 31}));
+    EXPECT_FALSE(entrypending);
 
     // Map 43; an ECU that answers 0 refused the write.
     window->mnuAFR_Click();

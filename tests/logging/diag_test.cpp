@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace korvane;
@@ -124,6 +125,9 @@ TEST_F(InputTest, TheCodeGatesSamplingAndRunsRestartThemselves) {
     EXPECT_EQ(w->tester().stat(diag::cts).highcount, 1);
     EXPECT_EQ(w->tester().stat(diag::ats).lowcount, 1);
     EXPECT_EQ(w->tester().stat(diag::tps).highcount, 1);
+    w->show();
+    QTest::keyClick(w->Text38, Qt::Key_Return); // Return after the code keeps the run
+    EXPECT_EQ(diagstep, 1);
 
     diagstep = 999;
     w->Timer1_Timer();

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -113,6 +114,13 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
     for (int i = 0; i < 6; ++i)
         window->Timer1_Timer();
     EXPECT_EQ(QDir(folder.path()).entryList({"*.txt"}), QStringList{"triggers.txt"});
+    EXPECT_FALSE(loaded<frmExportText>());
+
+    // Closed before its export began: it never asks for a name nor writes later.
+    window = form<frmExportText>();
+    window->source = &table;
+    static_cast<QDialog *>(window)->reject(); // Escape or the close box
+    EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_FALSE(loaded<frmExportText>());
 
     setprogramfolder(folder.path() + "missing/");
