@@ -24,6 +24,7 @@
 #include "platform/beep.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
+#include "platform/pollrate.h"
 #include "platform/twips.h"
 #include "platform/virtualkeys.h"
 
@@ -47,6 +48,7 @@ constexpr int pairwidth = 1140, smallwidth = 330;
 constexpr int fkeywidth = 1290, fkeypitch = 1305;
 // The layout's offsets count the height of the caption, the menu bar and the borders.
 constexpr int chromeheight = 720;
+constexpr int pollinterval = 50;
 
 void place(QWidget *control, int left, int top, int width, int height)
 {
@@ -116,7 +118,7 @@ void frmFloat::buildcontrols()
     lblTrim = label(QString(), 8);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
+    Timer1->setInterval(pollinterval);
     connect(Timer1, &QTimer::timeout, this, &frmFloat::Timer1_Timer);
 }
 
@@ -174,7 +176,9 @@ void frmFloat::setmybar()
 void frmFloat::Timer1_Timer()
 {
     if (online == 0) return;
-    finishpoll(getlivedata());
+    const LivePoll poll = getlivedata();
+    finishpoll(poll);
+    setpollrate(*Timer1, poll.outcome != LivePoll::failed, pollinterval);
     switch (pollphase % 3) {
     case 0: Label2->setText(QString::number(enginerpm) + " rpm "); break;
     case 1: colourmapcells(*mapgridfloat, 0); break;

@@ -4,6 +4,7 @@
 #include "editor/copyrange.h"
 #include "editor/frminput.h"
 #include "editor/frmwarn3.h"
+#include "pollprobe.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -133,4 +134,18 @@ TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
     f->mnuExit->trigger();
     EXPECT_FALSE(loaded<frmFloat>());
     EXPECT_TRUE(window->Timer1->isActive());
+}
+
+// A pulled cable: the floating grid's loop backs off as the main window's does, and one good
+// reply brings back its own rate.
+TEST_F(FloatingGrid, ASilentEcuLeavesTheWindowResponsive)
+{
+    goonline();
+    frmFloat *f = openfloat();
+    const int live = probeticks(*f->Timer1);
+    ecu.setsilent(true);
+    EXPECT_GE(probeticks(*f->Timer1), live / 2) << "live " << live;
+    ecu.setsilent(false);
+    f->Timer1_Timer();
+    EXPECT_EQ(f->Timer1->interval(), 50);
 }
