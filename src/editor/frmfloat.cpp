@@ -13,6 +13,7 @@
 #include "editor/directentry.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
+#include "editor/frminput.h"
 #include "editor/frmwarn4.h"
 #include "editor/gridaxes.h"
 #include "editor/gridscroll.h"
@@ -175,7 +176,9 @@ void frmFloat::setmybar()
 
 void frmFloat::Timer1_Timer()
 {
-    if (online == 0) return;
+    // However the typed entry was opened over this window (Space reaches it through the grid's
+    // key handler, not through typedentry), no poll may move the cursor cell it writes to.
+    if (online == 0 || loaded<frmInput>()) return;
     const LivePoll poll = getlivedata();
     finishpoll(poll);
     setpollrate(*Timer1, poll.outcome != LivePoll::failed, pollinterval);

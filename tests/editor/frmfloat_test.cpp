@@ -149,3 +149,22 @@ TEST_F(FloatingGrid, ASilentEcuLeavesTheWindowResponsive)
     f->Timer1_Timer();
     EXPECT_EQ(f->Timer1->interval(), 50);
 }
+
+// Space opens the typed entry as F7 does: no poll of this window may move the cursor cell the
+// entry writes to.
+TEST_F(FloatingGrid, NoPollUnderATypedEntryOpenedWithSpace)
+{
+    goonline();
+    window->mnuAFR_Click();
+    frmFloat *f = openfloat();
+    bool polled = true;
+    EXPECT_EQ(whilemodal<frmInput>([&] { QTest::keyClick(f->mapgridfloat, Qt::Key_Space); },
+                                   [&](frmInput &input) {
+                                       ecu.clearreceived();
+                                       f->Timer1_Timer();
+                                       polled = ecu.waitreceived(1, 50);
+                                       input.reject();
+                                   }),
+              1);
+    EXPECT_FALSE(polled);
+}
