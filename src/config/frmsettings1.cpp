@@ -6,6 +6,7 @@
 #include "core/flags.h"
 #include "core/pauseonline.h"
 #include "platform/forms.h"
+#include "platform/pollrate.h"
 #include "platform/twips.h"
 
 #include <QFont>
@@ -26,6 +27,7 @@ uint8_t livetps = 0;
 
 namespace {
 constexpr uint8_t throttlequery = 0x59; // 'Y'
+constexpr int pollinterval = 100;
 }
 
 frmSettings1::frmSettings1() {
@@ -49,7 +51,7 @@ frmSettings1::frmSettings1() {
     layout->addWidget(cmdSave, 0, Qt::AlignRight);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
+    Timer1->setInterval(pollinterval);
     connect(Timer1, &QTimer::timeout, this, &frmSettings1::Timer1_Timer);
     Form_Load();
 }
@@ -99,6 +101,7 @@ void frmSettings1::Timer1_Timer() {
     const int arrived = queryecu(throttlequery, reply);
     if (arrived >= 3) livetps = reply[2];
     if (arrived == 4) Text42->setText(QString::number(livetps));
+    setpollrate(*Timer1, arrived == 4, pollinterval);
 }
 
 // Return in a field stores nothing: a setting is stored only by its own button. Left to the

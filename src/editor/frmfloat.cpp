@@ -13,6 +13,7 @@
 #include "editor/directentry.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
+#include "editor/frminput.h"
 #include "editor/frmwarn4.h"
 #include "editor/gridaxes.h"
 #include "editor/gridscroll.h"
@@ -24,6 +25,7 @@
 #include "platform/beep.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
+#include "platform/pollrate.h"
 #include "platform/twips.h"
 #include "platform/virtualkeys.h"
 
@@ -47,6 +49,7 @@ constexpr int pairwidth = 1140, smallwidth = 330;
 constexpr int fkeywidth = 1290, fkeypitch = 1305;
 // The layout's offsets count the height of the caption, the menu bar and the borders.
 constexpr int chromeheight = 720;
+constexpr int pollinterval = 50;
 
 void place(QWidget *control, int left, int top, int width, int height)
 {
@@ -116,7 +119,7 @@ void frmFloat::buildcontrols()
     lblTrim = label(QString(), 8);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
+    Timer1->setInterval(pollinterval);
     connect(Timer1, &QTimer::timeout, this, &frmFloat::Timer1_Timer);
 }
 
@@ -173,8 +176,12 @@ void frmFloat::setmybar()
 
 void frmFloat::Timer1_Timer()
 {
-    if (online == 0) return;
-    finishpoll(getlivedata());
+    // However the typed entry was opened over this window (Space reaches it through the grid's
+    // key handler, not through typedentry), no poll may move the cursor cell it writes to.
+    if (online == 0 || loaded<frmInput>()) return;
+    const LivePoll poll = getlivedata();
+    finishpoll(poll);
+    setpollrate(*Timer1, poll.outcome != LivePoll::failed, pollinterval);
     switch (pollphase % 3) {
     case 0: Label2->setText(QString::number(enginerpm) + " rpm "); break;
     case 1: colourmapcells(*mapgridfloat, 0); break;

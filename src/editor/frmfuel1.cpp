@@ -96,7 +96,7 @@ void frmFuel1::buildcontrols()
     Text1->setFocusPolicy(Qt::NoFocus);
     Text1->setFrame(false);
     Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
+    Timer1->setInterval(liveinterval);
     connect(Timer1, &QTimer::timeout, this, &frmFuel1::Timer1_Timer);
     buildtools();
 }

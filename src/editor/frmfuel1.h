@@ -112,7 +112,8 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     QLabel *Label2;  // live engine speed
     QLabel *lblTrim; // trim step in the map's unit
     QLineEdit *Text1; // hint line
-    QTimer *Timer1;  // live loop, 100 ms
+    QTimer *Timer1;  // live loop
+    int liveinterval = 100; // the loop's ms while the ECU answers; the cam-timing view lowers it
     QPushButton *Command13[9]; // function-key panel F1..F9
     QPushButton *Command3;     // "Copy"
     QPushButton *Command4, *Command5, *Command6; // instrument panel: "Hold", "Reset", "Mode"

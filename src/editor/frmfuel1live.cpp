@@ -22,10 +22,6 @@
 
 namespace korvane {
 
-namespace {
-constexpr int liveinterval = 100;
-} // namespace
-
 void frmFuel1::Timer1_Timer()
 {
     if (online == 0) {
@@ -35,8 +31,6 @@ void frmFuel1::Timer1_Timer()
     }
     const LivePoll poll = getlivedata();
     finishpoll(poll);
-    // A silent ECU slows the loop until its first good reply, so the window keeps answering.
-    setpollrate(*Timer1, poll.outcome != LivePoll::failed, liveinterval);
     // One display job a tick, for the phase the next poll runs.
     switch (pollphase % 3) {
     case 0: Label2->setText(QString::number(enginerpm) + " rpm "); break;
@@ -46,6 +40,9 @@ void frmFuel1::Timer1_Timer()
         break;
     default: drawmap(); break;
     }
+    // A silent ECU slows the loop until its first good reply, so the window keeps answering;
+    // set after the display job, which may have shown the cam-timing view and its faster rate.
+    setpollrate(*Timer1, poll.outcome != LivePoll::failed, liveinterval);
 }
 
 void frmFuel1::finishpoll(const LivePoll &poll)

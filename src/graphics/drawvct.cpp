@@ -12,7 +12,6 @@
 
 #include <QLineEdit>
 #include <QLocale>
-#include <QTimer>
 #include <algorithm>
 
 namespace korvane {
@@ -59,9 +58,10 @@ void tracestepline(Canvas &pic, int s, uint8_t b, uint32_t colour)
 void drawVCT(Canvas &pic)
 {
     if (vctview < 5) return;
+    // The live loop takes the faster rate at the end of this tick, unless the ECU fell silent.
     if (loaded<frmFuel1>()) {
-        QTimer *poll = form<frmFuel1>()->Timer1;
-        if (poll->interval() > pollms) poll->setInterval(pollms);
+        int &interval = form<frmFuel1>()->liveinterval;
+        interval = std::min(interval, pollms);
     }
     pic.DrawWidth = 1;
     pic.FontName = "arial";

@@ -4,6 +4,7 @@
 #include "core/commio.h"
 #include "platform/canvas.h"
 #include "platform/picturebox.h"
+#include "platform/pollrate.h"
 #include "platform/twips.h"
 
 #include <QGuiApplication>
@@ -21,6 +22,7 @@ constexpr uint32_t panelfill = 0x202060, lit = 255, unlit = 0x606080;
 constexpr int lampx = 230, lampradius = 80;
 constexpr int pictureleft = 240, picturetop = 240, picturewidth = 500, pictureheight = 2000;
 constexpr int panelpitch = 3300; // from one picture and its labels to the next
+constexpr int pollinterval = 100;
 
 constexpr statuslamp outputs[] = {
     {7, 125, "AC clutch"},    {6, 360, "thermofan"}, {5, 595, "turbo timer"},
@@ -71,7 +73,7 @@ frmAtx::frmAtx()
     connect(cmdSave, &QPushButton::clicked, this, &frmAtx::cmdSave_Click);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
+    Timer1->setInterval(pollinterval);
     connect(Timer1, &QTimer::timeout, this, &frmAtx::Timer1_Timer);
     Form_Load();
 }
@@ -96,7 +98,9 @@ void frmAtx::Form_Unload()
 void frmAtx::Timer1_Timer()
 {
     uint8_t reply[4];
-    if (queryecu(cmd::queryswitches, reply) < 4) return;
+    const bool answered = queryecu(cmd::queryswitches, reply) == 4;
+    setpollrate(*Timer1, answered, pollinterval);
+    if (!answered) return;
     drawlamps(Picture1->canvas(), reply[2], outputs, std::size(outputs));
     drawlamps(Picture2->canvas(), reply[1], requests, std::size(requests));
 }

@@ -4,6 +4,7 @@
 #include "core/commio.h"
 #include "editor/celltext.h"
 #include "platform/mapgrid.h"
+#include "platform/pollrate.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 
@@ -17,6 +18,7 @@ namespace {
 constexpr uint32_t headergrey = 0xD0D0D0;
 constexpr uint32_t paleyellow = 0xE0FFFF;
 constexpr uint32_t yellow = 0xFFFF;
+constexpr int pollinterval = 200;
 } // namespace
 
 QString ltttext(uint8_t byte) { return decimaltext((byte - 128) * 0.5); }
@@ -54,7 +56,7 @@ frmLtt::frmLtt()
     connect(cmdCancel, &QPushButton::clicked, this, &frmLtt::cmdCancel_Click);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(200);
+    Timer1->setInterval(pollinterval);
     connect(Timer1, &QTimer::timeout, this, &frmLtt::Timer1_Timer);
     Form_Load();
 }
@@ -74,7 +76,7 @@ void frmLtt::Form_Unload()
 void frmLtt::Timer1_Timer()
 {
     SCGrid1->setredraw(false);
-    polltable();
+    setpollrate(*Timer1, polltable(), pollinterval);
     // Also after a failed exchange, or the grid would stay frozen.
     SCGrid1->setredraw(true);
 }

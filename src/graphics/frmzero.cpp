@@ -5,6 +5,7 @@
 #include "platform/beep.h"
 #include "platform/canvas.h"
 #include "platform/picturebox.h"
+#include "platform/pollrate.h"
 #include "platform/twips.h"
 
 #include <QComboBox>
@@ -24,6 +25,7 @@ namespace {
 constexpr uint32_t gridgrey = 0x707070, cyan = 0xFFFF00;
 constexpr int graphbase = 3900, graphwidth = 12000, graphheight = 4400, step = 66;
 constexpr int samples = 166;
+constexpr int pollinterval = 50;
 constexpr int flatscale = 109; // the scale value at which the graph would have no height
 
 struct quickvar {
@@ -132,7 +134,7 @@ frmZero::frmZero()
         });
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
+    Timer1->setInterval(pollinterval);
     connect(Timer1, &QTimer::timeout, this, &frmZero::Timer1_Timer);
     Form_Load();
 }
@@ -189,10 +191,13 @@ void frmZero::Timer1_Timer()
 {
     if (addresspending) {
         Command1_Click();
+        // A wrong acknowledgement is an answer; only a byte that never came slows the timer.
+        setpollrate(*Timer1, commerror == 0, pollinterval);
         return;
     }
     commtx = cmd::monitorread;
     commio(0);
+    setpollrate(*Timer1, commerror == 0, pollinterval);
     if (commerror) {
         // A byte that never came is neither shown nor plotted.
         Label1->setText("error");

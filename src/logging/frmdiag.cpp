@@ -4,6 +4,7 @@
 #include "core/commio.h"
 #include "core/pauseonline.h"
 #include "platform/forms.h"
+#include "platform/pollrate.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -19,6 +20,7 @@ namespace {
 const QString accesscode = QStringLiteral("pelfrost");
 
 constexpr int none = -1, switches = -2;
+constexpr int pollinterval = 100;
 
 // Asks one query and counts the reply bytes as they arrive: inputs[i] takes byte i + 1
 // (none: ignored; switches: AUX1..AUX6 from its bits). False when the query failed.
@@ -67,7 +69,7 @@ frmDiag::frmDiag()
     Command1 = new QPushButton("E&xit", this);
     Command1->setGeometry(tw(3345), tw(5220), tw(1215), tw(375));
     Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
+    Timer1->setInterval(pollinterval);
     connect(Command41, &QPushButton::clicked, this, &frmDiag::Command41_Click);
     connect(Command1, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(Timer1, &QTimer::timeout, this, &frmDiag::Timer1_Timer);
@@ -96,6 +98,7 @@ void frmDiag::Timer1_Timer()
     uint8_t timers[4]{};
     const int got = queryecu(cmd::querytimers, timers);
     if (got >= 1) Text24->setText(QString::number(timers[0]));
+    setpollrate(*Timer1, got == 4, pollinterval);
     if (got < 4) return; // a silent ECU: try again next tick, keeping the run
     Text2->setText(QString::number(timers[3]));
 

@@ -18,6 +18,7 @@
 #include "logging/logreport.h"
 #include "platform/forms.h"
 #include "platform/loggrid.h"
+#include "platform/pollrate.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
 
@@ -138,11 +139,14 @@ void frmLog::Timer1_Timer() {
     }
     // Nothing is written before all 16 channels came: a silent ECU leaves no stamped rows.
     uint8_t raw[16];
+    const int rate = lograteinterval(HScroll1->value());
     for (int g = 0; g < 4; ++g)
         if (queryecu(cmd::querylog(g), raw + 4 * g) != 4) {
             Label1->setText("No reply from the ECU");
+            setpollrate(*Timer1, false, rate);
             return;
         }
+    setpollrate(*Timer1, true, rate);
     const QTime now = QTime::currentTime();
     ++samplecount;
     if (now.second() != lastsecond) {

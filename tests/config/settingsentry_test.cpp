@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 using namespace korvane;
@@ -265,6 +266,10 @@ TEST_F(SettingsWindow, ThrottlePollAndCalibration) {
     EXPECT_EQ(ecu.received(), QByteArray("\x59"));
     EXPECT_EQ(livetps, 254);
     EXPECT_EQ(window->Text42->text(), "254");
+    ecu.setsilent(true); // a pulled cable slows the poll until the next good reply
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Timer1->interval(), 1000);
+    ecu.setsilent(false);
 
     window->Command.at(45)->click(); // two counts above 254 is still one byte
     EXPECT_EQ(setting(0x108E), 255);
@@ -272,6 +277,7 @@ TEST_F(SettingsWindow, ThrottlePollAndCalibration) {
     EXPECT_EQ(ecu.memory(0x108E), 255);
     ecu.setquery(0x59, {9, 8, 30, 7});
     window->Timer1_Timer();
+    EXPECT_EQ(window->Timer1->interval(), 100);
     window->Command.at(45)->click();
     EXPECT_EQ(setting(0x108E), 32);
     window->Command.at(46)->click();

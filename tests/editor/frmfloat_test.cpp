@@ -4,6 +4,7 @@
 #include "editor/copyrange.h"
 #include "editor/frminput.h"
 #include "editor/frmwarn3.h"
+#include "pollprobe.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -133,4 +134,37 @@ TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
     f->mnuExit->trigger();
     EXPECT_FALSE(loaded<frmFloat>());
     EXPECT_TRUE(window->Timer1->isActive());
+}
+
+// A pulled cable: the floating grid's loop backs off as the main window's does, and one good
+// reply brings back its own rate.
+TEST_F(FloatingGrid, ASilentEcuLeavesTheWindowResponsive)
+{
+    goonline();
+    frmFloat *f = openfloat();
+    const int live = probeticks(*f->Timer1);
+    ecu.setsilent(true);
+    EXPECT_GE(probeticks(*f->Timer1), live / 2) << "live " << live;
+    ecu.setsilent(false);
+    f->Timer1_Timer();
+    EXPECT_EQ(f->Timer1->interval(), 50);
+}
+
+// Space opens the typed entry as F7 does: no poll of this window may move the cursor cell the
+// entry writes to.
+TEST_F(FloatingGrid, NoPollUnderATypedEntryOpenedWithSpace)
+{
+    goonline();
+    window->mnuAFR_Click();
+    frmFloat *f = openfloat();
+    bool polled = true;
+    EXPECT_EQ(whilemodal<frmInput>([&] { QTest::keyClick(f->mapgridfloat, Qt::Key_Space); },
+                                   [&](frmInput &input) {
+                                       ecu.clearreceived();
+                                       f->Timer1_Timer();
+                                       polled = ecu.waitreceived(1, 50);
+                                       input.reject();
+                                   }),
+              1);
+    EXPECT_FALSE(polled);
 }

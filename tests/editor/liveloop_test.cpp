@@ -7,6 +7,7 @@
 #include "editfixture.h"
 #include "platform/mapgrid.h"
 #include "platform/serialport.h"
+#include "pollprobe.h"
 #include "simecu.h"
 
 #include "platform/twips.h"
@@ -148,19 +149,9 @@ TEST_F(LiveLoop, ThreeTicksPollEachPhaseAndRefreshOneDisplayEach)
 TEST_F(LiveLoop, ASilentEcuOnlineLeavesTheWindowResponsive)
 {
     goonline();
-    auto probe = [this] {
-        int fired = 0;
-        QTimer probe;
-        QObject::connect(&probe, &QTimer::timeout, [&fired] { ++fired; });
-        probe.start(10);
-        window->Timer1->start();
-        QTest::qWait(2000);
-        window->Timer1->stop();
-        return fired;
-    };
-    const int live = probe();
+    const int live = probeticks(*window->Timer1);
     ecu.setsilent(true);
-    const int silent = probe();
+    const int silent = probeticks(*window->Timer1);
     EXPECT_GE(silent, live / 2) << "live " << live;
     EXPECT_TRUE(window->Label42->text().startsWith("error: "));
     EXPECT_EQ(online, flagset);

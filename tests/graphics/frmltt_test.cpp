@@ -1,7 +1,10 @@
 #include "graphics/frmltt.h"
+#include "graphics/frmatx.h"
+#include "graphics/frmzero.h"
 
 #include "../editor/mainwindowfixture.h"
 #include "platform/mapgrid.h"
+#include "pollprobe.h"
 #include "toolwindowfixture.h"
 
 #include <QPushButton>
@@ -92,4 +95,27 @@ TEST_F(LttFromMainWindow, AResizeWhileOpenLeavesTheLiveLoopStopped)
     window->mnuLtt->trigger();
     EXPECT_FALSE(loopran);
     EXPECT_TRUE(window->Timer1->isActive()); // started again when the table closed
+}
+
+// A pulled cable: each tick waits out a reply, so the tool windows' polls back off until the
+// first good reply.
+TEST_F(Ltt, ASilentEcuLeavesTheToolWindowsResponsive)
+{
+    frmLtt *window = form<frmLtt>();
+    const int live = probeticks(*window->Timer1);
+    ecu.setsilent(true);
+    EXPECT_GE(probeticks(*window->Timer1), live / 2) << "live " << live;
+    frmZero *zero = form<frmZero>();
+    frmAtx *atx = form<frmAtx>();
+    for (QTimer *timer : {zero->Timer1, atx->Timer1}) timer->stop();
+    zero->Timer1_Timer();
+    atx->Timer1_Timer();
+    EXPECT_EQ(zero->Timer1->interval(), 1000);
+    EXPECT_EQ(atx->Timer1->interval(), 1000);
+    ecu.setsilent(false);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Timer1->interval(), 200);
+    close<frmZero>();
+    close<frmAtx>();
+    close<frmLtt>();
 }

@@ -139,14 +139,18 @@ TEST_F(InputTest, TheCodeGatesSamplingAndRunsRestartThemselves) {
     EXPECT_EQ(diagstep, 0);
     EXPECT_EQ(w->tester().stat(diag::tps).highcount, 0);
 
-    // A silent ECU ends the tick: the step holds, the boxes keep their values.
+    // A silent ECU ends the tick: the step holds, the boxes keep their values, and the poll
+    // backs off to once a second until the next good reply.
     w->Text38->setText("pelfrost");
     ecu.setsilent(true);
     w->Timer1_Timer();
     EXPECT_EQ(diagstep, 0);
     EXPECT_EQ(w->Text24->text(), "33");
+    EXPECT_EQ(w->Timer1->interval(), 1000);
     ecu.setsilent(false);
     takereceived(1);
+    w->Timer1_Timer();
+    EXPECT_EQ(w->Timer1->interval(), 100);
 
     w->Command41->click();
     EXPECT_EQ(diagstep, -4);

@@ -105,10 +105,12 @@ TEST_F(Logger, SilentOrFullTableWritesNoRow) {
     EXPECT_TRUE(table().text(2, 0).isEmpty());
     EXPECT_TRUE(table().text(2, 1).isEmpty());
     EXPECT_EQ(window->Label1->text(), "No reply from the ECU");
+    EXPECT_EQ(window->Timer1->interval(), 1000); // backs off until the ECU answers
 
     ecu.stallafter(-1);
     window->logrow = table().rows() - 2; // the last sample fills the last row
     window->Timer1_Timer();
+    EXPECT_EQ(window->Timer1->interval(), 385);
     EXPECT_FALSE(table().text(table().rows() - 1, 0).isEmpty());
     window->Timer1->start();
     window->Timer1_Timer();
