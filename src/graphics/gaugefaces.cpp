@@ -163,6 +163,10 @@ void paintanaloggauge(int x, int y, int gauge, Canvas &box)
     } else {
         ticklines(box, x, y);
         box.pie(x, y, inner, facecolour, 0, 6.0, aspect);
+        // The erasure starts exactly on the 3 o'clock line, which a sector's edge leaves
+        // standing through the "50" and "10" numbers: erase it as the arcs' wide pen did.
+        box.DrawWidth = 2;
+        box.line(x, y, x + 2.95 * 254, y, facecolour);
     }
     box.DrawWidth = 1;
     box.circle(x, y, rim, rimcolour, aspect);

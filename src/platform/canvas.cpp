@@ -25,7 +25,11 @@ QFontMetricsF metrics(const QFont &font) {
 } // namespace
 
 QFont Canvas::font() const {
-    QFont f(installedfamily(FontName));
+    const QString family = installedfamily(FontName);
+    QFont f(family);
+    // The panel's cells and scales were laid out for a narrower face than DejaVu Sans: at its
+    // full width "COOL" crosses the cell line and the scale numbers run into each other.
+    if (family == QLatin1String("DejaVu Sans")) f.setStretch(QFont::Condensed);
     f.setPointSizeF(FontSize > 0 ? FontSize : 8);
     f.setBold(FontBold);
     f.setItalic(FontItalic);

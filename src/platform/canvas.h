@@ -30,7 +30,7 @@ struct Drawn {
 // The drawing surface of a picture box, in twips (15 to the pixel), origin top left, y down.
 // Set the properties, then draw; a backend keeps or records what is drawn. The font names
 // the program asks for are resolved to installed ones: "arial" is Liberation Sans, a font
-// that is missing falls back to DejaVu Sans.
+// that is missing falls back to DejaVu Sans, condensed.
 class Canvas {
   public:
     virtual ~Canvas() = default;

@@ -6,6 +6,7 @@
 #include "graphics/gaugefaces.h"
 #include "graphics/gaugeneedles.h"
 #include "graphics/gaugepanel.h"
+#include "platform/canvasimage.h"
 #include "platform/canvasrecorder.h"
 
 #include <QLocale>
@@ -177,4 +178,12 @@ TEST_F(GaugePanel, PointsTheNeedlesAndReadsTheLoad) {
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].x2, 1810); // inside the knock bar's black box
     EXPECT_EQ(of(gauges, Drawn::line).size(), 5u);
+}
+
+TEST_F(GaugePanel, ErasesTheThreeOClockLineInsideTheFace) {
+    widegauges = 255;
+    ImageCanvas row(QSize(1000, 200));
+    paintanaloggauge(1570, 890, 2, row);
+    EXPECT_EQ(row.image().pixelColor((1570 + 400) / 15, 890 / 15), QColor(0xEC, 0xDF, 0xE7));
+    EXPECT_EQ(row.image().pixelColor((1570 + 820) / 15, 890 / 15), QColor(0x9A, 0x12, 0x12)); // the tick
 }

@@ -62,6 +62,13 @@ TEST(Canvas, PrintsBelowTheCurrentPositionInTheFontsAskedFor) {
     EXPECT_EQ(QFontInfo(c.font()).family(), "Liberation Sans");
     c.FontName = "HandelGothic BT";
     EXPECT_EQ(QFontInfo(c.font()).family(), "DejaVu Sans");
+    // Narrow enough for the panel: a row label inside its cell, scale numbers 258 twips apart.
+    c.FontSize = 12;
+    c.FontBold = c.FontItalic = true;
+    EXPECT_LT(c.textwidth("COOL"), 705);
+    c.FontSize = 7;
+    c.FontItalic = false;
+    EXPECT_LT(c.textwidth("100"), 258);
 }
 
 TEST(Canvas, PictureBoxKeepsItsDrawingThroughResizes) {
