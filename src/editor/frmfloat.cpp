@@ -130,7 +130,9 @@ void frmFloat::Form_Load()
     setmapaxes(*mapgridfloat);
     showmapvalues(*mapgridfloat, 255);
     colourmapcells(*mapgridfloat, 255);
-    scrolltocell(*mapgridfloat, false);
+    // The window is not yet at its size: a view following the cursor now would hide the
+    // first rows and columns of the full-screen grid. It opens at the top-left instead.
+    scrolltocell(*mapgridfloat, true);
     setmybar();
     showstep(*lblTrim);
     showholdtrack(*this);

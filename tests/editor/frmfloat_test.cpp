@@ -90,11 +90,14 @@ TEST_F(FloatingGrid, OnePgUpSendsOneTrimByteAndOnlyOneWindowPolls)
 TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
 {
     window->mnuAFR_Click();
+    curload = 2;
     colours[1] = 0x00C08040;
     for (auto *trace : {&fueltrace, &sparktrace})
         for (auto &row : *trace) std::fill(std::begin(row), std::end(row), 0x123456u);
     frmFloat *f = openfloat();
     EXPECT_EQ(f->windowTitle(), "AFR target map");
+    // The full-screen grid opens at its first column, whatever column the cursor is on.
+    EXPECT_EQ(f->mapgridfloat->firstvisiblecolumn(), 0);
 
     ecu.clearreceived();
     f->Timer1_Timer();
