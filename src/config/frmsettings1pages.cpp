@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <map>
+
 // The pages are built from the settings catalogue: value rows in the left column, flags and
 // option groups in the right one, and the few settings of several bytes where they belong.
 
@@ -67,11 +69,22 @@ void frmSettings1::buildpage(int page) {
 
     auto *grid = new QGridLayout;
     left->addLayout(grid);
+    std::map<QString, QGridLayout *> framegrids;
     for (const valuesetting &s : valuesettings()) {
         if (s.page != page) continue;
+        QGridLayout *rows = grid;
+        if (const char *caption = valueframe(s)) {
+            QGridLayout *&framegrid = framegrids[caption];
+            if (!framegrid) {
+                auto *box = new QGroupBox(caption, frame);
+                framegrid = new QGridLayout(box);
+                left->addWidget(box);
+            }
+            rows = framegrid;
+        }
         Text[s.field] = field(frame);
         Command[s.button] = enterbutton(frame);
-        addrow(grid, frame, s.caption, Text[s.field], Command[s.button]);
+        addrow(rows, frame, s.caption, Text[s.field], Command[s.button]);
         connect(Command[s.button], &QPushButton::clicked, this,
                 [this, b = s.button] { Command_Click(b); });
     }

@@ -103,6 +103,13 @@ constexpr auxsetting auxlists[] = {
 std::span<const valuesetting> valuesettings() {
     return values;
 }
+const char *valueframe(const valuesetting &s) {
+    switch (s.address) {
+    case 0x108D: case 0x10C2: case 0x10C9: case 0x10C3: return "STEPPER ISC VALVE";
+    case 0x10C8: case 0x109F: return "PWM ISC VALVE";
+    default: return nullptr;
+    }
+}
 std::span<const flagsetting> flagsettings() {
     return flags;
 }

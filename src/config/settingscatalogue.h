@@ -65,6 +65,9 @@ struct auxsetting {
 };
 
 std::span<const valuesetting> valuesettings();
+// The frame a value row sits in within its page (the two idle valves each have their own),
+// or nullptr for the page's common rows.
+const char *valueframe(const valuesetting &s);
 std::span<const flagsetting> flagsettings();
 std::span<const optionsetting> optionsettings();
 std::span<const auxsetting> auxsettings();

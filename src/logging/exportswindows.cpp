@@ -69,10 +69,12 @@ void ExportWindow::showprogress(int percent) {
 }
 
 std::optional<QString> ExportWindow::askname(const QString &extension) {
-    const std::optional<QString> name =
+    std::optional<QString> name =
         inputbox(QStringLiteral("Enter log text file name"), QStringLiteral("Log text file name"),
                  QStringLiteral("Log text file name"));
-    if (!name || name->isEmpty()) return std::nullopt;
+    // Cancel writes nothing; Ok with no name writes under the default name.
+    if (!name) return std::nullopt;
+    if (name->isEmpty()) name = QStringLiteral("logtextfilename");
     if (!validexportname(*name)) {
         showmessage(QStringLiteral("A file name without a folder is needed"),
                     QStringLiteral("Information"), 30, forced);

@@ -115,6 +115,13 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
         window->Timer1_Timer();
     EXPECT_EQ(QDir(folder.path()).entryList({"*.txt"}), QStringList{"triggers.txt"});
     EXPECT_FALSE(loaded<frmExportText>());
+    // Ok with the name emptied writes under the default name.
+    responder.answerok("");
+    frmExportCsv *csvwindow = form<frmExportCsv>();
+    csvwindow->source = &table;
+    for (int i = 0; i < 6; ++i)
+        csvwindow->Timer1_Timer();
+    EXPECT_TRUE(QFile::exists(folder.file("logtextfilename.csv")));
 
     // Closed before its export began: it never asks for a name nor writes later.
     window = form<frmExportText>();
