@@ -80,8 +80,8 @@ void sendsetting(int address, int value) {
     if (commrx == (expected == 0 ? 1 : expected)) return;
     multierror = true;
     if (commrx == 0) {
-        showmessage(QStringLiteral("The ECU refused this setting. The new value is kept on the "
-                                   "PC only; download to make it take effect."),
+        showmessage(QStringLiteral("An protection violation occured, the setting is password "
+                                   "protected"),
                     QStringLiteral("Information"), 40, forced);
         return;
     }

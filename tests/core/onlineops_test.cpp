@@ -72,6 +72,8 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     EXPECT_TRUE(multierror);
     ASSERT_EQ(responder.asked.size(), 1u);
     EXPECT_EQ(responder.asked[0].title, "Information");
+    EXPECT_EQ(responder.asked[0].text,
+              "An protection violation occured, the setting is password protected");
     // A refusal is news, not an alarm: no beep beyond the message window's own.
     EXPECT_EQ(beepcount() - beeps, responder.count(PromptRequest::Notice));
     ecu.setrefusewrites(false);
