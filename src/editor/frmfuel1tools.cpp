@@ -9,6 +9,7 @@
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 
+#include <algorithm>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -122,7 +123,12 @@ void frmFuel1::Form_Resize()
     place(Command5, margin + 840, bottomrow, 780, rowheight);
     place(Command6, margin + 1680, bottomrow, 780, rowheight);
     place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
-    Label42->setGeometry(tw(std::max(margin, W - 2200)), tw(top), tw(2080), tw(rowheight));
+    // The status sits at the right edge, but never over the function keys: in a narrower
+    // window it starts after F9 and its text shrinks to the room left.
+    const int fkeysend = margin + 8 * fkeypitch + fkeywidth;
+    const int statusleft = std::max(fkeysend + 60, W - 2200);
+    Label42->setGeometry(tw(statusleft), tw(top),
+                         tw(std::clamp(W - 120 - statusleft, 600, 2080)), tw(rowheight));
 
     // The right-hand column and the step controls: sizes and tops, then the edges.
     struct Right {
