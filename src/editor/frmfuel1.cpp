@@ -87,7 +87,7 @@ void frmFuel1::buildcontrols()
     lblMap = newlabel(this, QString(), 14, true);
     Label1 = newlabel(this, "0 rpm", 10, false);
     Label42 = new FitLabel("offline", QFont(QStringLiteral("Arial"), 10, QFont::Bold), this);
-    Label2 = newlabel(this, QString(), 12, true);
+    Label2 = new FitLabel(QString(), QFont(QStringLiteral("Arial"), 12, QFont::Bold), this);
     lblTrim = newlabel(this, QString(), 10, true);
     lblTrim->setAlignment(Qt::AlignCenter);
     Text1 = new QLineEdit(this);

@@ -109,7 +109,7 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     MapGrid *mapgrid;
     FitLabel *Label42; // link state: "offline", "online" or "error"
     QLabel *lblMap;  // title of the current map
-    QLabel *Label2;  // live engine speed
+    FitLabel *Label2; // live engine speed
     QLabel *lblTrim; // trim step in the map's unit
     QLineEdit *Text1; // hint line
     QTimer *Timer1;  // live loop

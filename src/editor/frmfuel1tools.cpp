@@ -123,12 +123,19 @@ void frmFuel1::Form_Resize()
     place(Command5, margin + 840, bottomrow, 780, rowheight);
     place(Command6, margin + 1680, bottomrow, 780, rowheight);
     place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
-    // The status sits at the right edge, but never over the function keys: in a narrower
-    // window it starts after F9 and its text shrinks to the room left.
-    const int fkeysend = margin + 8 * fkeypitch + fkeywidth;
-    const int statusleft = std::max(fkeysend + 60, W - 2200);
-    Label42->setGeometry(tw(statusleft), tw(top),
-                         tw(std::clamp(W - 120 - statusleft, 600, 2080)), tw(rowheight));
+    // Engine speed and link status sit at the right edge, but never over the function keys:
+    // in a narrower window they share what is left after F9 and their texts shrink to fit.
+    const int rowstart = margin + 8 * fkeypitch + fkeywidth + 60;
+    const int room = W - 120 - rowstart;
+    int rpmleft = W - 3840, rpmwidth = 1560, statusleft = W - 2200, statuswidth = 2080;
+    if (rpmleft < rowstart) {
+        rpmleft = rowstart;
+        rpmwidth = std::max(300, room * 2 / 5);
+        statusleft = rowstart + rpmwidth + 80;
+        statuswidth = std::max(300, room - rpmwidth - 80);
+    }
+    place(Label2, rpmleft, top, rpmwidth, rowheight);
+    place(Label42, statusleft, top, statuswidth, rowheight);
 
     // The right-hand column and the step controls: sizes and tops, then the edges.
     struct Right {
@@ -144,10 +151,10 @@ void frmFuel1::Form_Resize()
         {Command15, 2680, 4, pairwidth, true},  {Command3, 1140, -1, 900, true},
         {Command9, 640, 1, smallwidth, true},   {cmdSlow, 2940, -1, smallwidth, false},
         {cmdFast, 1620, -1, smallwidth, false}, {Label1, 2320, 1, 1620, false},
-        {lblTrim, 2580, -1, 900, false},        {Label2, 3840, -2, 1560, false},
+        {lblTrim, 2580, -1, 900, false},
     };
     for (const Right &r : right) {
-        const int rowtop = r.row == -2 ? top : r.row == -1 ? bottomrow : work + r.row * rowpitch;
+        const int rowtop = r.row == -1 ? bottomrow : work + r.row * rowpitch;
         r.control->resize(tw(r.width), tw(rowheight));
         r.control->move(r.control->x(), tw(rowtop));
         placeright(r.control, W, r.offset, r.onlywhenwider);
