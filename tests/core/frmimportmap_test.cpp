@@ -90,6 +90,28 @@ TEST_F(ImportWindow, CopiesEachKindOfTableAndNothingElse)
     EXPECT_EQ(redraws, 6);
     EXPECT_TRUE(responder.wasasked("Fuel map >> imported"));
 
+    // The label of every entry of "Select from source"; four name their table by an older title.
+    const char *labels[44] = {
+        "Fuel map >> ", "Fuel anti-lag trim map >> ", "Fuel auxiliary trim map >> ",
+        "Spark map >> ", "Spark anti-lag trim map >> ", "Spark auxiliary trim map >> ",
+        "Spark backup map >> ", "Coolant temp trim map >> ", "Injector response map >> ",
+        "Air temp trim map >> ", "Zero TPS vacuum map >> ", "Injection phasing map >> ",
+        "Throttle pump map >> ", "Post start enrichment map >> ", "Knock threshold map >> ",
+        "Boost target map >> ", "Air temp spark trim map >> ", "Coolant temp spark trim map >> ",
+        "Idle speed target map >> ", "Dwell map >> ", "Cranking enrichment map >> ",
+        "Start primer map >> ", "ISC open gain map >> ", "Fuel cut limit map >> ",
+        "Trim by gear map >> ", "Dwell trim map >> ", "Knock fuel add map >> ",
+        "Closed loop limit map >> ", "Autotune rate map >> ", "Egt fuel trim map >> ",
+        "Egt spark trim map >> ", "PWM MAP 1 >> ", "PWM MAP 2 >> ", "PWM MAP 3 >> ",
+        "PWM MAP 4 >> ", "PWM MAP 5 >> ", "PWM MAP 6 >> ", "PWM MAP 7 >> ", "PWM MAP 8 >> ",
+        "PWM MAP 9 / VCTi >> ", "PWM MAP 10 >> ", "PWM MAP 11 >> ", "AFR target map >> ",
+        "Settings and triggers >> "};
+    for (int sel = 1; sel <= 44; ++sel) {
+        window->mnuImport[sel]->trigger();
+        EXPECT_EQ(window->Label1->text(), labels[sel - 1]) << sel;
+        EXPECT_EQ(window->importsel, sel);
+    }
+
     window->mnuImport[11]->trigger();
     responder.answercancel();
     curimage = current;

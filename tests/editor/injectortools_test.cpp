@@ -105,13 +105,20 @@ TEST_F(InjectorTools, PresetsArePreselectedByTheirBandAndLoadedAsMap9)
     }
     EXPECT_EQ(modified, 0);
 
-    form<frmwizard>()->Option1[1]->setChecked(true); // 8 ohm
-    form<frmwizard>()->Command2_Click();
-    int sum = 0;
-    for (int a = 0x1110; a <= 0x111F; ++a) sum += imagebyte(curimage, a);
-    EXPECT_EQ(imagebyte(curimage, 0x1110), 139);
-    EXPECT_EQ(sum, 1266);
-    EXPECT_EQ(imagebyte(curimage, 0x1120), 0);
+    // Each preset's sixteen bytes at ECU 0x1110, 16 ohm to 1 ohm; a loaded one is preselected.
+    const int presets[4][16] = {
+        {185, 164, 148, 135, 124, 114, 105, 98, 91, 86, 81, 77, 73, 71, 69, 67},
+        {139, 123, 111, 101, 93, 85, 79, 73, 68, 64, 61, 58, 55, 53, 52, 51},
+        {93, 83, 74, 68, 62, 57, 53, 49, 46, 43, 41, 39, 37, 36, 35, 34},
+        {46, 41, 37, 34, 31, 28, 27, 25, 23, 22, 21, 20, 19, 18, 17, 16}};
+    for (int option : {1, 3, 0, 2}) {
+        form<frmwizard>()->Option1[option]->setChecked(true);
+        form<frmwizard>()->Command2_Click();
+        for (int k = 0; k < 16; ++k)
+            EXPECT_EQ(imagebyte(curimage, 0x1110 + k), presets[option][k]) << option << " " << k;
+        EXPECT_EQ(imagebyte(curimage, 0x1120), 0);
+        EXPECT_TRUE(form<frmwizard>()->Option1[option]->isChecked()) << option;
+    }
     EXPECT_EQ(modified, 255);
     EXPECT_EQ(ecudirty, 255);
 }

@@ -20,21 +20,33 @@ bool blankbeyond(const MapGrid &grid, int rows, int columns)
 }
 } // namespace
 
-// Every label shows whole, or at least its leading digits, inside its column or the corner.
+// Every label shows whole, or cut after its number and unit, inside its column or the corner.
 TEST_F(GridTest, EveryHeaderFitsItsColumnAndKeepsItsText)
 {
-    for (int map = 1; map <= 43; ++map) {
-        choose(map);
-        for (int c = 0; c < 32; ++c) {
-            const QTableWidgetItem *label = grid.horizontalHeaderItem(c);
-            const QString shown = label->text(), full = grid.text(-1, c);
-            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(shown), grid.columnWidth(c) - 6)
-                << "map " << map << " column " << c;
-            EXPECT_TRUE(full.startsWith(shown.chopped(shown.endsWith(QChar(0x2026)) ? 1 : 0)));
+    // The widest load labels: every increment 254, up to "142.3 psi" and "1069 kPa".
+    for (int k = 0; k < 31; ++k) curimage.settings[4 + k / 16][k % 16] = 254;
+    for (int16_t metric : {prefoff, prefon}) {
+        prefs[0] = metric;
+        makeaxislabels();
+        for (int map = 1; map <= 43; ++map) {
+            choose(map);
+            for (int c = 0; c < 32; ++c) {
+                const QTableWidgetItem *label = grid.horizontalHeaderItem(c);
+                const QString shown = label->text(), full = grid.text(-1, c);
+                const QFontMetrics metrics(label->font());
+                EXPECT_LE(metrics.horizontalAdvance(shown), grid.columnWidth(c) - 6)
+                    << "map " << map << " column " << c;
+                EXPECT_TRUE(full.startsWith(shown.chopped(shown.endsWith(QChar(0x2026)) ? 1 : 0)));
+                // "12 deg." of "12 deg. retard", "gear 16", "142.3 psi": never "12 …".
+                EXPECT_TRUE(shown.startsWith(full.section(' ', 0, 1)))
+                    << "map " << map << " column " << c << ": " << qPrintable(shown);
+            }
+            const auto *corner = grid.findChild<QLabel *>();
+            const QFontMetrics metrics(corner->font());
+            EXPECT_LE(metrics.horizontalAdvance(corner->text()), corner->width());
         }
-        const auto *corner = grid.findChild<QLabel *>();
-        EXPECT_LE(QFontMetrics(corner->font()).horizontalAdvance(corner->text()), corner->width());
     }
+    EXPECT_EQ(loadlabels[31], "1069 kPa");
     choose(27);
     EXPECT_EQ(grid.text(-1, 12), "12 deg. retard");
     EXPECT_TRUE(grid.horizontalHeaderItem(12)->text().startsWith("12 "));

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace korvane::test {
 
@@ -44,6 +45,14 @@ class DrawTest : public ::testing::Test {
         for (const Drawn &d : pic.drawn)
             if (d.kind == Drawn::line && d.colour == colour) found.push_back(d);
         return found;
+    }
+    // The colours of the first count lines after the clear (the frame): W wire, B blend.
+    std::string framecolours(int count) const
+    {
+        std::string seen;
+        for (int k = 1; k <= count; ++k)
+            seen += pic.drawn[k].colour == wire ? 'W' : pic.drawn[k].colour == blend ? 'B' : '?';
+        return seen;
     }
 };
 

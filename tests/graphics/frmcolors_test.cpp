@@ -67,9 +67,13 @@ TEST_F(Colours, SaveWritesColoursFileAndAFailedSaveIsTold)
     EXPECT_TRUE(loaded<frmColors>());
 
     QDir().rmdir(coloursfile());
-    colours[6] = 0x123456;
+    // Slots 0, 1, 2, 3, 5, 6 in that order, each 00 BB GG RR; the panel (4) and blend (7) stay out.
+    const uint32_t set[8] = {0x010203, 0x111213, 0x212223, 0x313233,
+                             0x414243, 0x515253, 0x123456, 0x717273};
+    std::copy(set, set + 8, colours);
     form<frmColors>()->cmdSave->click();
     QFile file(coloursfile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().right(4), QByteArray("\x00\x12\x34\x56", 4));
+    EXPECT_EQ(file.readAll(), QByteArray("\x00\x01\x02\x03\x00\x11\x12\x13\x00\x21\x22\x23"
+                                         "\x00\x31\x32\x33\x00\x51\x52\x53\x00\x12\x34\x56", 24));
 }

@@ -96,6 +96,17 @@ TEST_F(Monitor, FailedReadIsNeitherShownNorPlotted)
     EXPECT_TRUE(window->picGraph->image() == before);
 }
 
+TEST_F(Monitor, StopsTheMainLoopWhileOpenAndStartsItAtClose)
+{
+    EXPECT_FALSE(maintimer);
+    close<frmZero>();
+    EXPECT_TRUE(maintimer);
+    maintimer = false; // started at close whatever it did before
+    form<frmZero>();
+    close<frmZero>();
+    EXPECT_TRUE(maintimer);
+}
+
 TEST(MonitorGraph, SignedBytesPlotAroundTheMiddleAndTheGraphRestartsEvery166)
 {
     EXPECT_EQ(monplotvalue(0x80, false), 0);

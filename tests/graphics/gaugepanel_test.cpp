@@ -85,15 +85,20 @@ TEST_F(GaugePanel, LimitsTheBarsAndShowsHeatAndLeanMixtureInRed) {
     livevals[livecoolant] = 120;
     livevals[livetrimleft] = 0; // stored back clamped to the trim range
     paneldraw(panel, gauges);
-    EXPECT_EQ(bar(0).x2, 790 + 1380);
-    EXPECT_EQ(bar(5).colour, red);
-    EXPECT_EQ(bar(8).colour, red);
-    EXPECT_EQ(bar(9).colour, cyan);
-    EXPECT_EQ(bar(11).x2, 800 + 648);
     EXPECT_EQ(livevals[livetrimleft], 104);
-    EXPECT_EQ(bar(10).x2, 790 + 80);
-    EXPECT_EQ(bar(10, true).x1, 1590);
-    EXPECT_EQ(bar(10, true).x2, 1600 + 404);
+    // Every bar's end and colour: the right halves of O2 and trim start at 1590.
+    struct End { int row; bool right; int x2; uint32_t colour; };
+    const End ends[14] = {
+        {0, false, 790 + 1380, cyan}, {1, false, 1300, cyan},        {2, false, 1290, cyan},
+        {3, false, 1230, cyan},       {4, false, 1054, cyan},        {4, true, 2040, cyan},
+        {5, false, 1497, red},        {6, false, 1414, cyan},        {7, false, 1350, cyan},
+        {8, false, 2103, red},        {9, false, 2090, cyan},        {10, false, 790 + 80, cyan},
+        {10, true, 1600 + 404, cyan}, {11, false, 800 + 648, cyan}};
+    for (const End &e : ends) {
+        EXPECT_EQ(bar(e.row, e.right).x1, e.right ? 1590 : 780) << e.row;
+        EXPECT_EQ(bar(e.row, e.right).x2, e.x2) << e.row << " right " << e.right;
+        EXPECT_EQ(bar(e.row, e.right).colour, e.colour) << e.row;
+    }
 
     panel.drawn.clear();
     livevals[liveafr] = 99; // rich beyond the scale: no bar
@@ -142,25 +147,29 @@ TEST_F(GaugePanel, HoldShowsPeaksFromThePressAndResetRepaintsInCyan) {
 }
 
 TEST_F(GaugePanel, PointsTheNeedlesAndReadsTheLoad) {
-    livevals[liveloadvalue] = 178; // atmospheric: straight up
     paneldraw(panel, gauges);
-    const std::vector<Drawn> lines = of(panel, Drawn::line);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_NEAR(lines[0].x2, 1120, 0.01);
-    EXPECT_NEAR(lines[0].y2, 930 - 470, 0.01);
-    auto readout = [this](int load, bool metric) {
-        livevals[liveloadvalue] = int16_t(load);
-        prefs[0] = metric ? prefon : prefoff;
+    ASSERT_EQ(of(panel, Drawn::line).size(), 1u); // number mode draws no line but the needle
+    // Atmospheric points straight up; under vacuum the needle starts 20 twips left of the hub.
+    struct Load { int load; bool metric; const char *text; double x1, x2, y2; };
+    const Load loads[] = {
+        {178, true, "101", 1120, 1120, 460},     {178, false, "+ 0.0", 1120, 1120, 460},
+        {177, true, "101", 1100, 1096.5, 460.6}, {177, false, "- 4", 1100, 1122.4, 460.0},
+        {200, true, "180", 1120, 1394.1, 548.2}, {200, false, "+ 11.4", 1120, 1494.4, 645.8},
+        {100, true, "57", 1100, 655.6, 857.9},   {100, false, "- 332", 1100, 671.4, 789.9}};
+    for (const Load &c : loads) {
+        livevals[liveloadvalue] = int16_t(c.load);
+        prefs[0] = c.metric ? prefon : prefoff;
         panel.drawn.clear();
         drawgauges(panel, gauges);
         QString text;
         for (const Drawn &d : of(panel, Drawn::text)) text += d.string;
-        return text;
-    };
-    EXPECT_EQ(readout(178, true), "101");
-    EXPECT_EQ(readout(178, false), "+ 0.0");
-    EXPECT_EQ(readout(177, true), "101");
-    EXPECT_EQ(readout(177, false), "- 4");
+        EXPECT_EQ(text, c.text) << c.load << " metric " << c.metric;
+        const std::vector<Drawn> lines = of(panel, Drawn::line);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].x1, c.x1) << c.load;
+        EXPECT_NEAR(lines[0].x2, c.x2, 0.1) << c.load << " metric " << c.metric;
+        EXPECT_NEAR(lines[0].y2, c.y2, 0.1) << c.load << " metric " << c.metric;
+    }
 
     // Narrow window: the gauge row is only cleared, even at exactly 15000 twips.
     gauges.drawn.clear();
@@ -177,7 +186,16 @@ TEST_F(GaugePanel, PointsTheNeedlesAndReadsTheLoad) {
     const std::vector<Drawn> boxes = of(gauges, Drawn::box);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].x2, 1810); // inside the knock bar's black box
-    EXPECT_EQ(of(gauges, Drawn::line).size(), 5u);
+    // Advance 25, duty 100, engine speed 80, coolant 130, TPS 120, each from its own hub.
+    const double ends[5][3] = {{1570, 1375.8, 462.0}, {4240, 3902.3, 563.1}, {6880, 6555.9, 549.6},
+                               {9530, 9703.5, 1326.8}, {12180, 11957.3, 476.1}};
+    const std::vector<Drawn> needles = of(gauges, Drawn::line);
+    ASSERT_EQ(needles.size(), 5u);
+    for (int g = 0; g < 5; ++g) {
+        EXPECT_EQ(needles[g].x1, ends[g][0]);
+        EXPECT_NEAR(needles[g].x2, ends[g][1], 0.1) << "gauge " << g + 2;
+        EXPECT_NEAR(needles[g].y2, ends[g][2], 0.1) << "gauge " << g + 2;
+    }
 }
 
 TEST_F(GaugePanel, ErasesTheThreeOClockLineInsideTheFace) {

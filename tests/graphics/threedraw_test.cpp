@@ -34,9 +34,12 @@ TEST_F(ThreeDraw, StandsTheFrameBehindTheSurfaceAndDrawsEveryMeshSegment) {
     curimage.fuelmap[0][0] = 500;
     currpm = curload = 10;
     liverpm = liveload = 5;
-    const std::pair<double, int> framelines[] = {{136, 7}, {137, 5}, {138, 7},
-                                                 {316, 7}, {317, 3}, {318, 6}};
-    for (auto [rot, expected] : framelines) {
+    // All sites in use: the frame is wire but for the empty blend edge beyond the last site.
+    const std::pair<double, std::string> framelines[] = {{136, "WBWWWWW"}, {137, "WBWWW"},
+                                                         {138, "WBWWWWW"}, {316, "WBWWWWW"},
+                                                         {317, "WWW"},     {318, "WWWWBW"}};
+    for (auto [rot, parts] : framelines) {
+        const int expected = int(parts.size());
         viewrot = rot;
         loadrotcartesians();
         pic.drawn.clear();
@@ -47,18 +50,41 @@ TEST_F(ThreeDraw, StandsTheFrameBehindTheSurfaceAndDrawsEveryMeshSegment) {
         });
         const int frame = int(first - pic.drawn.begin()) - 1;
         EXPECT_EQ(frame, expected) << rot;
+        EXPECT_EQ(framecolours(frame), parts) << rot;
         const bool captions = rot <= 137;
         // Clear, frame, 1984 mesh segments, four bands of 31, two markers, the captions.
         EXPECT_EQ(pic.drawn.size(), 1 + frame + 1984 + 124 + 2 + (captions ? 8 : 0)) << rot;
         EXPECT_EQ(pic.drawn[0].kind, Drawn::box);
         EXPECT_EQ(pic.drawn[0].colour, background);
     }
+    // The live bands along column 5 and row 5, the cursor's whole along column and row 10.
+    const std::pair<uint32_t, size_t> bands[] = {{rpmband, 31}, {mapband, 31}, {trimband, 62}};
+    for (auto [colour, count] : bands) ASSERT_EQ(lines(colour).size(), count) << colour;
+    const std::vector<Drawn> rpm = lines(rpmband), load = lines(mapband);
+    for (int k = 0; k < 31; ++k) {
+        EXPECT_EQ(rpm[k].x2, gridx32[5][k + 1] + 390) << k;
+        EXPECT_EQ(load[k].y2, projy32[k + 1][5]) << k;
+    }
+    // The cursor marker in the trim band colour, then the live one in the MAP band colour.
+    std::vector<Drawn> markers;
+    for (const Drawn &d : pic.drawn)
+        if (d.kind == Drawn::ellipse) markers.push_back(d);
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(markers[0].x1, gridx32[10][10] + 390);
+    EXPECT_EQ(markers[0].colour, trimband);
+    EXPECT_EQ(markers[1].x1, gridx32[5][5] + 390);
+    EXPECT_EQ(markers[1].y1, projy32[5][5]);
+    EXPECT_EQ(markers[1].colour, mapband);
 }
 
 TEST_F(ThreeDraw, HighlightsFromTheFirstCellToTheLiveCell) {
     loadrotcartesians();
     ThreeDraw32(pic);
     EXPECT_TRUE(lines(highlight).empty());
+    // The cursor on the live cell: its bands dashed on the even segments from (0, 0).
+    ASSERT_EQ(lines(trimband).size(), 16u + 16);
+    EXPECT_EQ(lines(trimband)[0].x1, gridx32[0][0] + 390);
+    EXPECT_EQ(lines(trimband)[0].y1, projy32[0][0]);
 
     pic.drawn.clear();
     liverpm = liveload = 40; // beyond the grid: stored back at its edge
@@ -74,6 +100,12 @@ TEST_F(ThreeDraw, HighlightsFromTheFirstCellToTheLiveCell) {
     loadrotcartesians();
     ThreeDraw32(pic);
     EXPECT_EQ(lines(trace).size(), 20u * 31 + 19 * 32);
+    EXPECT_EQ(framecolours(7), "WBWBWWW"); // the post at (31, 0) stands over no site
+    rpmsites = 32;
+    loadrotcartesians();
+    pic.drawn.clear();
+    ThreeDraw32(pic);
+    EXPECT_EQ(framecolours(7), "WBWWWWW");
 }
 
 TEST_F(ThreeDraw, DrawsTheFixedGridWithinItsBoundsAndLeavesMap40ToTheCamTimingView) {
