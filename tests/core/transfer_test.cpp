@@ -173,8 +173,12 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
     EXPECT_FALSE(QFile::exists(folder.file("untitled.s20")));
 
     ecu.clearreceived();
+    ecu.setmemory(0x4000, 0x61);
+    ecu.setreplyfault({0, false, -1, {}, false, {'b', 0x11}}); // bytes after the sum
     EXPECT_EQ(upload(true), "unloaded");
     EXPECT_EQ(ecu.received(), QByteArray("N"));
+    EXPECT_EQ(curimage.fuelmap[0][0], 0x61 * 256 + 3);
+    EXPECT_EQ(curimage.afrmap[49][31], expected.afrmap[49][31]);
 }
 
 TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {

@@ -154,6 +154,7 @@ TEST_F(Logger, StoredLogUploadReportsCompleteOrBadSumLogsOnly) {
     window->Timer1->stop();
     uploadmode = 2;
     frmUp1 *up = form<frmUp1>();
+    ecu.setreplyfault({0, false, -1, {}, false, {0x4C, 0x61}}); // bytes after the sum
     up->Command2_Click();
     EXPECT_TRUE(ecu.received().endsWith('L'));
     EXPECT_EQ(up->Label2->text(), "Upload complete");
