@@ -71,14 +71,19 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
         if (waitforcount(port, uploadbytes + 1, 123.0f, view)) {
             stage = QStringLiteral("Upload CRC error");
             countedpause(port, 20001);
-            // 'b' and 'u' may come ahead of the data; the data are the last 12289 bytes.
+            // 'b' and 'u' may come ahead of the data, and other bytes after the sum: the data
+            // start after the leading 'b' and 'u', but no later than 12289 bytes from the end,
+            // as data byte 0 may be a 'b' or 'u' itself.
             port.setInputLen(0);
             const QByteArray all = port.Input();
             port.setInputLen(1);
             countedpause(port, 10000);
             if (all.size() >= uploadbytes + 1) {
-                const auto *data = reinterpret_cast<const uint8_t *>(all.constData()) + all.size() -
-                                   uploadbytes - 1;
+                qsizetype start = 0;
+                while (start < all.size() - uploadbytes - 1 &&
+                       (all[start] == 'b' || all[start] == 'u'))
+                    ++start;
+                const auto *data = reinterpret_cast<const uint8_t *>(all.constData()) + start;
                 std::copy(data, data + uploadbytes + 1, rxbuffer.begin());
                 uint8_t sum = 0;
                 for (int i = 0; i < uploadbytes; ++i)

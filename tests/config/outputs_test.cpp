@@ -22,6 +22,16 @@ using namespace korvane;
 using namespace korvane::test;
 
 namespace {
+// Types text into a box and presses its "enter" button.
+void enter(QLineEdit *box, QPushButton *button, const QString &text) {
+    box->setText(text);
+    button->click();
+}
+void choose(QComboBox *list, int position) {
+    list->setCurrentIndex(position);
+    emit list->activated(position);
+}
+
 // The output window over a cleared image, offline unless a test opens the port; the main
 // window's live loop is a flag.
 class Outputs : public ::testing::Test {
@@ -38,15 +48,6 @@ class Outputs : public ::testing::Test {
         if (loaded<frmOutputs>()) form<frmOutputs>()->cmdSave_Click();
         mainwindowhooks() = {};
         QLocale::setDefault(saved);
-    }
-    // Types text into a box and presses its "enter" button.
-    static void enter(QLineEdit *box, QPushButton *button, const QString &text) {
-        box->setText(text);
-        button->click();
-    }
-    static void choose(QComboBox *list, int position) {
-        list->setCurrentIndex(position);
-        emit list->activated(position);
     }
     bool timer = false;
     Responder responder;
@@ -174,6 +175,31 @@ TEST_F(OutputsOnline, EditsReachTheEcuAndTheLiveLoopComesBack) {
     w->Option1[59]->click();
     EXPECT_EQ(takereceived(70).left(6), QByteArray::fromHex("636348" "90fd3b"));
     EXPECT_EQ(livewrite, flagset);
+
+    // The other settings, each at its own address: the address with its flag bit, the value.
+    const auto sent = [this] { return takereceived(70).mid(3, 3); };
+    const char *scalars[8][2] = {{"77", "90c04d"},   {"88", "90ab58"}, {"99", "90bb63"},
+                                 {"3025", "902e3c"}, {"50", "902f7d"}, {"20.3", "90affe"},
+                                 {"33", "90a564"},   {"2.5", "90a87d"}};
+    for (int i = 0; i < 8; ++i) { // typed, and the address and byte sent
+        enter(w->scalarbox[i], w->scalarbutton[i], scalars[i][0]);
+        EXPECT_EQ(sent().toHex(), scalars[i][1]) << i;
+    }
+    enter(w->Text10, w->Command6, "80"); // thermofan ON TEMP: degrees + 20
+    EXPECT_EQ(sent().toHex(), "908264");
+    for (int slot = 0; slot < 16; ++slot) { // thresholds of coolant: degrees + 20
+        enter(w->thresholdbox[slot], w->thresholdbutton[slot], QString::number(slot));
+        EXPECT_EQ(sent(), QByteArray("\x90") + char(0x10 + slot) + char(20 + slot)) << slot;
+    }
+    for (int map = 1; map <= 11; ++map) { // INPUT X at 0x1030 + map - 1, Y at 0x1033 + map
+        const QList<QComboBox *> inputs = w->Frame1[19 + map]->findChildren<QComboBox *>();
+        ASSERT_EQ(inputs.size(), map >= 9 ? 2 : 1) << map;
+        choose(inputs[0], map);
+        EXPECT_EQ(sent(), QByteArray("\x90") + char(0x2F + map) + char(map)) << map;
+        if (map < 9) continue;
+        choose(inputs[1], 20 + map);
+        EXPECT_EQ(sent(), QByteArray("\x90") + char(0x33 + map) + char(20 + map)) << map;
+    }
 
     w->Combo5[3]->setCurrentIndex(63);
     emit w->Combo5[3]->activated(63);

@@ -75,7 +75,8 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
 TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     block(3) = 6;
     block(5) = 60;
-    block(11) = 0xC2;
+    block(11) = 0xEE; // centre trim 5, feedforward 6
+    block(15) = 0x6C; // centre trim 5, feedforward 4
     frmTrig1 *w = form<frmTrig1>();
     for (auto [typed, stored, shown] : {std::tuple{"7", 6, "6"}, {"3", 4, "4"}, {"9", 8, "8"},
                                         {"5", 4, "4"}, {"six", 4, "4"}}) {
@@ -103,9 +104,17 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     enter(w->Text10, w->Command6, "-3");
     EXPECT_EQ(block(5), 0);
 
-    // VCTi centre trim: bits 3-5 of 0x10DB, the rest untouched.
-    enter(w->fieldbox[0], w->fieldbutton[0], "9");
-    EXPECT_EQ(block(11), 0xFA);
+    // The 3-bit fields: centre trim bits 3-5, feedforward bits 0-2, the rest untouched. Each
+    // entry flips every bit of its field, the bit above it being set.
+    for (auto [i, shown, typed, k, stored] : {std::tuple{1, "6", "1", 11, 0xE9},
+                                              {0, "5", "2", 11, 0xD1},
+                                              {0, "2", "9", 11, 0xF9},
+                                              {3, "4", "3", 15, 0x6B},
+                                              {2, "5", "2", 15, 0x53}}) {
+        EXPECT_EQ(w->fieldbox[i]->text(), shown) << i;
+        enter(w->fieldbox[i], w->fieldbutton[i], typed);
+        EXPECT_EQ(block(k), stored) << i << typed;
+    }
     EXPECT_EQ(w->fieldbox[0]->text(), "7");
     enter(w->bytebox[4], w->bytebutton[4], "40");
     EXPECT_EQ(block(10), 40);

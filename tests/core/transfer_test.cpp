@@ -91,6 +91,17 @@ TEST_F(Transfer, DownloadWritesTheWholeImageAndKeepsTheFlags) {
     EXPECT_EQ(wire.mid(130 + 767 * 19, 3), QByteArray("\x66\x5F\xF0", 3));
     EXPECT_EQ(wire.right(4), QByteArray("\x66\x00\x00\x00", 4));
 
+    // The pauses the ECU needs, on its clock (ms). Each is timed from a byte the ECU answered
+    // before the pause began, so a busy machine can only lengthen what is measured.
+    const std::vector<double> at = ecu.receivedms();
+    ASSERT_EQ(at.size(), size_t(wire.size()));
+    const auto gap = [&at](int from, int to) { return at[size_t(to)] - at[size_t(from)]; };
+    EXPECT_GE(gap(0, 128), 127 * 0.1);      // 'B' to the last byte of the head: P1 each
+    EXPECT_GE(gap(0, 129), 128 * 0.1 + 30); // to 'V': P2 after the head
+    EXPECT_GE(gap(129, 130), 600);          // 'V' to the first line: P3
+    EXPECT_GE(gap(14721, 14722), 10);       // the last line to the closing 'f': P4
+    EXPECT_GE(gap(14722, 14725), 2 * 30);   // P2 after each closing zero
+
     // The PC's checksums are the ECU's again: a trim checked against them would agree.
     mapsums[0] += 5;
     download();
@@ -162,8 +173,12 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
     EXPECT_FALSE(QFile::exists(folder.file("untitled.s20")));
 
     ecu.clearreceived();
+    ecu.setmemory(0x4000, 0x61);
+    ecu.setreplyfault({0, false, -1, {}, false, {'b', 0x11}}); // bytes after the sum
     EXPECT_EQ(upload(true), "unloaded");
     EXPECT_EQ(ecu.received(), QByteArray("N"));
+    EXPECT_EQ(curimage.fuelmap[0][0], 0x61 * 256 + 3);
+    EXPECT_EQ(curimage.afrmap[49][31], expected.afrmap[49][31]);
 }
 
 TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {

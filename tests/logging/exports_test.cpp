@@ -73,6 +73,16 @@ TEST_F(Exports, CsvSpreadsTheSamplesOfASecondAndQuotes) {
     table.settext(3, 0, "00:00:00");
     EXPECT_EQ(csvtimes(table, 2, 3), (std::vector<QString>{"0", "1000"}));
 
+    // The look-ahead counts at most 21 samples to a second: 23 of them step by 1000 / 21.
+    LogTable busy;
+    busy.resize(24, 17);
+    for (int r = 0; r < 24; ++r)
+        busy.settext(r, 0, r < 23 ? "10:00:05" : "10:00:06");
+    const std::vector<QString> busytimes = csvtimes(busy, 0, 23);
+    EXPECT_EQ(busytimes[1], "47.6");
+    EXPECT_EQ(busytimes[22], "1047.6");
+    EXPECT_EQ(busytimes[23], "1000");
+
     // A report starts at row 1 with its seconds as milliseconds; an empty time ends it.
     table.settext(0, 0, "Time (s)");
     table.settext(1, 0, "B:0 2.7");

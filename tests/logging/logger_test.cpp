@@ -74,6 +74,8 @@ TEST_F(Logger, RateSliderSetsTheIntervalAndTheNominalRate) {
 
 TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
     ecu.setquery(0x5C, {40, 147, 60, 250});
+    ecu.setquery(0x5D, {201, 123, 217, 95});
+    ecu.setquery(0x5E, {233, 201, 77, 19});
     ecu.setquery(0x5F, {1, 2, 3, 200});
     frmLog *window = form<frmLog>();
     window->Timer1->stop();
@@ -84,12 +86,13 @@ TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
     EXPECT_EQ(window->logrow, 3);
     EXPECT_TRUE(table().text(1, 0).isEmpty());
     EXPECT_TRUE(logtimesecond(table().text(2, 0)).has_value());
-    EXPECT_EQ(table().text(2, 1), "20");    // coolant 40 - 20
-    EXPECT_EQ(table().text(2, 2), "14.7");  // AFR
-    EXPECT_EQ(table().text(2, 3), "3000");  // rpm, no grouping
-    EXPECT_EQ(table().text(2, 4), "100.0"); // tps
-    EXPECT_EQ(table().text(2, 14), "0.6");  // fuel pulse 2 x 0.32
-    EXPECT_EQ(table().text(2, 16), "200");  // advance
+    // Every channel with its scale and decimals: coolant 40 - 20, AFR, rpm without grouping,
+    // tps, boost 201 x 0.156, speed, knock ramp 217 x 0.02, air temp, duty, knock retard
+    // 201 x 0.063, wastegate, cell X and Y, fuel pulse 2 x 0.32, vacuum 3 x 3, advance.
+    const char *texts[16] = {"20",   "14.7", "3000", "100.0", "31.4", "123", "4.34", "75",
+                             "93.2", "12.7", "30.8", "19",    "1",    "0.6", "9",    "200"};
+    for (int ch = 0; ch < 16; ++ch)
+        EXPECT_EQ(table().text(2, ch + 1), texts[ch]) << ch;
     EXPECT_EQ(window->logGrid1->table().text(2, 0), "1");
     EXPECT_EQ(window->Label1->text(), "Logging");
     window->mnuExit_Click();
@@ -154,6 +157,7 @@ TEST_F(Logger, StoredLogUploadReportsCompleteOrBadSumLogsOnly) {
     window->Timer1->stop();
     uploadmode = 2;
     frmUp1 *up = form<frmUp1>();
+    ecu.setreplyfault({0, false, -1, {}, false, {0x4C, 0x61}}); // bytes after the sum
     up->Command2_Click();
     EXPECT_TRUE(ecu.received().endsWith('L'));
     EXPECT_EQ(up->Label2->text(), "Upload complete");

@@ -48,9 +48,10 @@ TEST(CrankPlot, DrawsMarkersGridAndOneStepPerInterval) {
     trigedges[0] = 100;
     trigedges[1] = 150;
     syncedges[0] = 200;
+    syncedges[1] = 300;
     RecordingCanvas canvas;
     drawdata(canvas, 1); // shifted left by 1000
-    ASSERT_EQ(canvas.drawn.size(), 1u + 2 + 51 + 1 + 1 + 4);
+    ASSERT_EQ(canvas.drawn.size(), 1u + 2 + 51 + 1 + 1 + 4 + 4);
     EXPECT_EQ(canvas.drawn[0].kind, Drawn::box);
     EXPECT_EQ(canvas.drawn[0].x1, 0); // the clear covers the visible plot
     auto line = [&](size_t i) {
@@ -66,6 +67,11 @@ TEST(CrankPlot, DrawsMarkersGridAndOneStepPerInterval) {
     EXPECT_EQ(line(57), std::tuple(1000.0, 1000.0, 1500.0, 1000.0, 0x00FF00u));
     EXPECT_EQ(line(58), std::tuple(1500.0, 500.0, 1500.0, 1000.0, 0x00FF00u));
     EXPECT_EQ(line(59), std::tuple(2000.0, 500.0, 2000.0, 1000.0, 0x00FF00u));
+    // The sync step at 65 % of its interval: 7 x 200 + 13 x 300 = 5300.
+    EXPECT_EQ(line(60), std::tuple(5000.0, 1500.0, 4300.0, 1500.0, 0x00FFFFu));
+    EXPECT_EQ(line(61), std::tuple(3000.0, 2000.0, 4300.0, 2000.0, 0x00FFFFu));
+    EXPECT_EQ(line(62), std::tuple(4300.0, 1500.0, 4300.0, 2000.0, 0x00FFFFu));
+    EXPECT_EQ(line(63), std::tuple(5000.0, 1500.0, 5000.0, 2000.0, 0x00FFFFu));
 }
 
 namespace {

@@ -47,6 +47,7 @@ struct SimEcu::State {
     mutable std::condition_variable arrived;
     SimProtocol protocol;
     QByteArray received;
+    std::vector<clock::time_point> times; // when each received byte was read
     bool silent = false;
     long budget = -1; // reply bytes still allowed before the stall; -1 = no stall
     long sent = 0;
@@ -121,6 +122,7 @@ struct SimEcu::State {
                 {
                     std::lock_guard<std::mutex> guard(lock);
                     received.append(buffer[i]);
+                    times.push_back(start);
                     protocol.receive(uint8_t(buffer[i]), out);
                     if (!out.empty()) applyfault(fault, replies++, out);
                 }
@@ -260,9 +262,18 @@ long SimEcu::sentcount() const {
     return d->sent;
 }
 
+std::vector<double> SimEcu::receivedms() const {
+    std::lock_guard<std::mutex> guard(d->lock);
+    std::vector<double> ms;
+    for (const clock::time_point t : d->times)
+        ms.push_back(std::chrono::duration<double, std::milli>(t.time_since_epoch()).count());
+    return ms;
+}
+
 void SimEcu::clearreceived() {
     std::lock_guard<std::mutex> guard(d->lock);
     d->received.clear();
+    d->times.clear();
 }
 
 bool SimEcu::waitreceived(int count, int timeoutms) const {

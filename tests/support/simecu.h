@@ -56,6 +56,8 @@ class SimEcu {
 
     // What the ECU saw.
     QByteArray received() const;
+    // When each received byte was read, in ms on the ECU's clock; it is read before any reply.
+    std::vector<double> receivedms() const;
     void clearreceived();
     long sentcount() const; // bytes the ECU has put on the line so far
     // Waits until at least count bytes have been received; false after timeoutms.

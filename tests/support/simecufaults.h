@@ -14,6 +14,7 @@ struct ReplyFault {
     int first = -1;              // 0..255: the first byte becomes this
     std::vector<uint8_t> insert; // bytes put in after the first byte
     bool badlast = false;        // the last byte is one more than it should be (a wrong sum)
+    std::vector<uint8_t> append; // bytes sent after the last byte
 };
 
 // Applies fault to reply number index, whose bytes are in out.
