@@ -118,6 +118,14 @@ void stepedit(mapwindow &window, MapGrid &grid, int direction)
         focusgrid(&grid);
         return;
     }
+    // A trim lands on the column the ECU last confirmed: unless that is the cursor's, or a
+    // select makes it so, neither the PC's cell nor the ECU's may move.
+    if (curmap <= 7 && editready != 0 && !trimcolumnready()) {
+        showmessage("The ECU did not confirm the map column: the cell was not changed, try again",
+                    "System error", 30, forced);
+        focusgrid(&grid);
+        return;
+    }
     int d = direction;
     delval(d, curload, currpm, window.ismainwindow());
     if (curmap <= 7) sendinc(d, curload);

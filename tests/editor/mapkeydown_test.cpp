@@ -22,22 +22,13 @@ class GridKeys : public Editing {
         });
         return numbers;
     }
-    int fuelcellatecu(int r, int l) const
-    {
-        const int a = 0x4000 + 64 * r + 2 * l;
-        return ecu.memory(a) << 8 | ecu.memory(a + 1);
-    }
 };
 } // namespace
 
 TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
 {
     goonline();
-    rpmhold = loadhold = prefon;
-    currpm = 4;
-    curload = 5;
-    sendmapselect();
-    ecu.clearreceived();
+    holdat(4, 5);
     window->cmdFast_MouseDown();
     ASSERT_EQ(trimstep, 10);
     const int before = curimage.fuelmap[4][5];
@@ -74,18 +65,45 @@ TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
               QStringList({QString::number((sum + 9) & 255), "no reply"}));
 }
 
+TEST_F(GridKeys, APgUpAfterAFailedSelectStepsTheSameCellOnBothSidesOrNeither)
+{
+    goonline();
+    holdat(4, 5);
+    window->cmdSlow_MouseDown();
+    // Right holds column 5 on the PC, but the ECU's confirmation is wrong.
+    ecu.setwrongreply('0', 0);
+    key(Qt::Key_Right);
+    EXPECT_EQ(currpm, 5);
+    EXPECT_EQ(notices("An error occured, try again"), 1);
+    // The select goes again before the trim: 'i', 5, '0', then 128 + 0 + load 5.
+    ecu.setwrongreply(-1, 0);
+    ecu.clearreceived();
+    key(Qt::Key_PageUp);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(5), QByteArray("i\x05\x30\x85\x85"));
+    // A select that fails again steps neither side, and says so.
+    ecu.setwrongreply('0', 0);
+    key(Qt::Key_Right);
+    const int before = curimage.fuelmap[6][5];
+    ecu.clearreceived();
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(3), QByteArray("i\x06\x30"));
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+    EXPECT_EQ(curimage.fuelmap[6][5], before);
+    EXPECT_EQ(notices("The ECU did not confirm the map column: the cell was not changed, try again"), 1);
+    for (int r = 4; r <= 6; ++r)
+        for (int l = 0; l < 32; ++l) EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
+}
+
 TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
 {
     goonline();
     window->mnuRamMapGroup_Click(3); // spark map, 0..50
     editready = flagset;
-    rpmhold = loadhold = prefon;
-    currpm = 2;
-    curload = 3;
+    holdat(2, 3);
     curimage.rammaps[64 + 2][3] = 50;
     const int32_t sum = mapsums[3];
     const int beeps = beepcount();
-    ecu.clearreceived();
     key(Qt::Key_PageUp);
     EXPECT_EQ(curimage.rammaps[64 + 2][3], 50);
     EXPECT_EQ(beepcount(), beeps + 1);
