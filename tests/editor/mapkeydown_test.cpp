@@ -95,6 +95,37 @@ TEST_F(GridKeys, APgUpAfterAFailedSelectStepsTheSameCellOnBothSidesOrNeither)
         for (int l = 0; l < 32; ++l) EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
 }
 
+TEST_F(GridKeys, AWriteThatTimesOutInEnterKeepsItsCellAndTheRestPending)
+{
+    goonline();
+    window->mnuPwm3D_Click(1); // map 41 at 0x1540, 24 cells a row
+    editready = flagset;
+    rpmhold = loadhold = prefon;
+    curload = 3;
+    for (int r = 1; r <= 3; ++r) {
+        currpm = uint8_t(r);
+        curimage.pwmmaps[24 + r][3] = uint8_t(10 * r);
+        ecu.setmemory(0x1540 + 24 * r + 3, uint8_t(10 * r));
+        key(Qt::Key_PageUp);
+    }
+    // The first write goes through (four replies), the second finds the ECU silent.
+    ecu.stallafter(4);
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(71), writebytes({0x95, 0x5B, 11}) + "c");
+    EXPECT_TRUE(entrypending);
+    EXPECT_EQ(ecu.memory(0x1573), 20);
+    key(Qt::Key_Left);
+    EXPECT_EQ(curload, 3);
+    // The next Enter retries the second cell and sends the third.
+    ecu.stallafter(-1);
+    ecu.clearreceived();
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(140), writebytes({0x95, 0x73, 21}) + writebytes({0x95, 0x8B, 31}));
+    EXPECT_FALSE(entrypending);
+    for (int r = 0; r < 24; ++r)
+        for (int l = 0; l < 24; ++l) EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l), curimage.pwmmaps[24 + r][l]);
+}
+
 TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
 {
     goonline();
@@ -173,11 +204,12 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     EXPECT_EQ(takereceived(70), writebytes({0x9A, 0x05, 146}));
     EXPECT_TRUE(responder.wasasked("password protected"));
 
-    // Going offline with an entry unsent keeps it for the next download.
+    // Going offline with an entry unsent keeps it for the next download, and says so.
     key(Qt::Key_PageUp);
     window->mnucom1_Click();
     EXPECT_FALSE(entrypending);
     EXPECT_EQ(ecudirty, flagset);
+    EXPECT_TRUE(responder.wasasked("were not sent to the ECU"));
     goonline();
 
     // Maps 1..7 have no single write: Enter sends nothing.
