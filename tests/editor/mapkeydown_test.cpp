@@ -75,55 +75,21 @@ TEST_F(GridKeys, APgUpAfterAFailedSelectStepsTheSameCellOnBothSidesOrNeither)
     key(Qt::Key_Right);
     EXPECT_EQ(currpm, 5);
     EXPECT_EQ(notices("An error occured, try again"), 1);
-    // The select goes again before the trim: 'i', 5, '0', then 128 + 0 + load 5.
-    ecu.setwrongreply(-1, 0);
+    // A select that fails again steps neither side, and says so.
+    const int before = curimage.fuelmap[5][5];
     ecu.clearreceived();
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(3), QByteArray("i\x05\x30"));
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+    EXPECT_EQ(curimage.fuelmap[5][5], before);
+    // Once it works, the select goes before the trim, then trims go alone: 128 + 0 + load 5.
+    ecu.setwrongreply(-1, 0);
     key(Qt::Key_PageUp);
     key(Qt::Key_PageUp);
     EXPECT_EQ(takereceived(5), QByteArray("i\x05\x30\x85\x85"));
-    // A select that fails again steps neither side, and says so.
-    ecu.setwrongreply('0', 0);
-    key(Qt::Key_Right);
-    const int before = curimage.fuelmap[6][5];
-    ecu.clearreceived();
-    key(Qt::Key_PageUp);
-    EXPECT_EQ(takereceived(3), QByteArray("i\x06\x30"));
-    EXPECT_FALSE(ecu.waitreceived(1, 50));
-    EXPECT_EQ(curimage.fuelmap[6][5], before);
     EXPECT_EQ(notices("The ECU did not confirm the map column: the cell was not changed, try again"), 1);
-    for (int r = 4; r <= 6; ++r)
+    for (int r = 4; r <= 5; ++r)
         for (int l = 0; l < 32; ++l) EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
-}
-
-TEST_F(GridKeys, AWriteThatTimesOutInEnterKeepsItsCellAndTheRestPending)
-{
-    goonline();
-    window->mnuPwm3D_Click(1); // map 41 at 0x1540, 24 cells a row
-    editready = flagset;
-    rpmhold = loadhold = prefon;
-    curload = 3;
-    for (int r = 1; r <= 3; ++r) {
-        currpm = uint8_t(r);
-        curimage.pwmmaps[24 + r][3] = uint8_t(10 * r);
-        ecu.setmemory(0x1540 + 24 * r + 3, uint8_t(10 * r));
-        key(Qt::Key_PageUp);
-    }
-    // The first write goes through (four replies), the second finds the ECU silent.
-    ecu.stallafter(4);
-    key(Qt::Key_Return);
-    EXPECT_EQ(takereceived(71), writebytes({0x95, 0x5B, 11}) + "c");
-    EXPECT_TRUE(entrypending);
-    EXPECT_EQ(ecu.memory(0x1573), 20);
-    key(Qt::Key_Left);
-    EXPECT_EQ(curload, 3);
-    // The next Enter retries the second cell and sends the third.
-    ecu.stallafter(-1);
-    ecu.clearreceived();
-    key(Qt::Key_Return);
-    EXPECT_EQ(takereceived(140), writebytes({0x95, 0x73, 21}) + writebytes({0x95, 0x8B, 31}));
-    EXPECT_FALSE(entrypending);
-    for (int r = 0; r < 24; ++r)
-        for (int l = 0; l < 24; ++l) EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l), curimage.pwmmaps[24 + r][l]);
 }
 
 TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
@@ -182,15 +148,24 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     currpm = 5;
     key(Qt::Key_Enter);
     EXPECT_EQ(takereceived(70), writebytes({0x95, 0x5B, 10}));
-    // Two cells edited before Enter, the cursor moved between them: both go out.
-    curimage.pwmmaps[24 + 5][3] = 20;
-    curimage.pwmmaps[24 + 6][3] = 30;
-    key(Qt::Key_PageUp);
-    currpm = 6;
-    key(Qt::Key_PageUp);
+    // Three cells edited, the cursor moved between them; the second write times out after
+    // the first went through: it and the third wait for the next Enter.
+    for (int r = 5; r <= 7; ++r) {
+        currpm = uint8_t(r);
+        curimage.pwmmaps[24 + r][3] = uint8_t(10 * r - 30);
+        key(Qt::Key_PageUp);
+    }
+    ecu.stallafter(4); // the replies to 'c', 'c', 'H' and the first write's end
     key(Qt::Key_Enter);
-    EXPECT_EQ(takereceived(140), writebytes({0x95, 0xBB, 21}) + writebytes({0x95, 0xD3, 31}));
+    EXPECT_EQ(takereceived(71), writebytes({0x95, 0xBB, 21}) + "c");
+    EXPECT_TRUE(entrypending);
+    ecu.stallafter(-1);
+    ecu.clearreceived();
+    key(Qt::Key_Enter);
+    EXPECT_EQ(takereceived(140), writebytes({0x95, 0xD3, 31}) + writebytes({0x95, 0xEB, 41}));
     EXPECT_FALSE(entrypending);
+    for (int r = 0; r < 24; ++r)
+        for (int l = 0; l < 24; ++l) EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l), curimage.pwmmaps[24 + r][l]);
 
     // Map 43; an ECU that answers 0 refused the write.
     window->mnuAFR_Click();
