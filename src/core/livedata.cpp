@@ -5,6 +5,7 @@
 #include "core/commio.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/onlineops.h"
 #include "core/prefs.h"
 
 #include <algorithm>
@@ -142,12 +143,16 @@ bool phase2main() {
     if (tracking(loadhold)) curload = liveload;
 
     bool rpmcame;
-    if (curmap == 43)
+    if (curmap == 43) {
         rpmcame = single(cmd::liverpmheld, QStringLiteral("2, 2"), rpm);
-    else if (tracking(rpmhold))
+    } else if (tracking(rpmhold)) {
+        // This query also makes the ECU trim its live rpm row: the row it answers, when the
+        // answer came and is a row of the map.
         rpmcame = single(cmd::liverpmrow(curmap), QStringLiteral("2, 2"), rpm);
-    else
+        trimcolumn = rpmcame && rpm <= 31 ? TrimColumn{curmap, rpm} : TrimColumn{};
+    } else {
         rpmcame = single(cmd::liverpmheld, QStringLiteral("2,3"), rpm);
+    }
     if (!rpmcame) return false;
     liverpm = std::min<uint8_t>(rpm, 31);
     // A held rpm axis stays where the user put it on every map, the AFR target included:

@@ -1,5 +1,6 @@
 #include "core/mainport.h"
 
+#include "core/onlineops.h"
 #include "core/prefs.h"
 #include "platform/serialport.h"
 
@@ -13,6 +14,7 @@ SerialPort &mainport() {
 QString openmainport() {
     SerialPort &port = mainport();
     closemainport(); // a second attempt starts afresh
+    trimcolumn = {};  // whatever the ECU trimmed before, it has not said so on this port
     if (!port.setCommPort(comport).isEmpty()) {
         closemainport();
         return QStringLiteral("an error occurred setting the com port number");

@@ -53,8 +53,8 @@ bool sendwrite(int address, int value) {
 }
 } // namespace
 
-void sendsetting(int address, int value) {
-    if (livewrite == 0) return;
+bool sendsetting(int address, int value) {
+    if (livewrite == 0) return false;
     if (!isecuaddress(address) || value < 0 || value > 255) {
         // A caller's fault, never the ECU's: nothing may reach the ECU's memory.
         beep();
@@ -64,7 +64,7 @@ void sendsetting(int address, int value) {
                             .arg(QString::number(address, 16).toUpper())
                             .arg(value),
                         QStringLiteral("System error"), 30, forced);
-        return;
+        return false;
     }
     pollready = 0;
     bool sent;
@@ -74,31 +74,44 @@ void sendsetting(int address, int value) {
     }
     if (!sent) {
         writefailed();
-        return;
+        return false;
     }
     const int expected = (address + value) & 255;
-    if (commrx == (expected == 0 ? 1 : expected)) return;
+    if (commrx == (expected == 0 ? 1 : expected)) return true;
     multierror = true;
     if (commrx == 0) {
         showmessage(QStringLiteral("An protection violation occured, the setting is password "
                                    "protected"),
                     QStringLiteral("Information"), 40, forced);
-        return;
+        return false;
     }
     writefailed();
+    return false;
 }
+
+TrimColumn trimcolumn;
 
 bool sendmapselect(bool report) {
     if (online != flagset || curmap >= 8 || curmap < 1) return true;
     const int row = currpm;
     const int expected = curmap == 1 ? row / 4 + 0x45 : 72 + 4 * (curmap - 2) + row / 8 + 5;
     if (exchange(cmd::selectmap(curmap), 0) && exchange(uint8_t(row), 0) &&
-        exchange(cmd::confirmmap(curmap), 0) && commrx == expected)
+        exchange(cmd::confirmmap(curmap), 0) && commrx == expected) {
+        trimcolumn = {curmap, row};
         return true;
+    }
+    // The ECU may have taken part of the select: its column is not known any more.
+    trimcolumn = {};
     if (report)
         showmessage(QStringLiteral("An error occured, try again"), QStringLiteral("System error"),
                     30, forced);
     return false;
+}
+
+bool trimcolumnready() {
+    if (online != flagset || curmap < 1 || curmap > 7) return true;
+    if (trimcolumn == TrimColumn{curmap, currpm}) return true;
+    return sendmapselect(false);
 }
 
 void stepafr() {

@@ -7,13 +7,27 @@ namespace korvane {
 // An address outside the two ECU blocks or a value above 255 is refused before anything is
 // sent. A failed or refused write beeps (except a refusal by the ECU), sets multierror and,
 // outside a group, is reported; the PC's copy keeps the value either way. The next live-poll
-// tick is skipped.
-void sendsetting(int address, int value);
+// tick is skipped. True only when the ECU confirmed this write (false too while livewrite is 0).
+bool sendsetting(int address, int value);
+
+// The main map and rpm row the ECU's keyboard trim acts on, as last confirmed to the PC: by a
+// map select, or by the live poll's rpm row while the rpm side tracks. map 0: not known (a
+// select failed, the poll's reply was lost, or the port was opened afresh).
+struct TrimColumn {
+    int map = 0, row = 0;
+    bool operator==(const TrimColumn &) const = default;
+};
+extern TrimColumn trimcolumn;
 
 // Tells the ECU which main map (1..7) is on screen and the cursor's rpm row. False after a
 // timeout or a wrong confirmation, which is reported unless report is false (a group run
 // reports its own failure). Offline and for maps 8 and above nothing is sent (true).
 bool sendmapselect(bool report = true);
+
+// Before a single trim of map 1..7 online: true when the ECU trims the cursor's column, after
+// selecting it again where that is not known; false when that select failed as well (nothing
+// reported). Offline and for maps 8 and above true at once.
+bool trimcolumnready();
 
 // After the user confirms, steps the ECU's air-fuel ratio down for calibration ('h' twice);
 // a wrong reply or no reply is reported. The live loop is paused around it.

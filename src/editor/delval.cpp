@@ -8,26 +8,15 @@
 #include "core/livedata.h"
 #include "editor/frmwarn5.h"
 #include "editor/mapcatalogue.h"
+#include "editor/pendingcells.h"
 #include "editor/selectmap.h"
 #include "platform/beep.h"
 #include "platform/forms.h"
-
-#include <algorithm>
 
 namespace korvane {
 
 int pcchecksum = 0;
 int ecuchecksum = 0;
-std::vector<PendingCell> pendingcells;
-
-void markpending(int rpm, int load)
-{
-    if (!entrypending) pendingcells.clear(); // what waited before has been sent or dropped
-    entrypending = true;
-    const PendingCell cell{curmap, rpm, load};
-    if (std::find(pendingcells.begin(), pendingcells.end(), cell) == pendingcells.end())
-        pendingcells.push_back(cell);
-}
 
 void delval(int &direction, int load, int rpm, bool redraw)
 {

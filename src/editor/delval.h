@@ -1,23 +1,11 @@
 #pragma once
 #include <cstdint>
-#include <vector>
 
 namespace korvane {
 
 // The last online trim: the checksum the PC expected and the ECU's reply (-1: no reply).
 extern int pcchecksum;
 extern int ecuchecksum;
-
-// A cell an online edit of maps 8..43 left waiting for Enter.
-struct PendingCell {
-    int map = 0, rpm = 0, load = 0;
-    bool operator==(const PendingCell &) const = default;
-};
-// The cells waiting for Enter while entrypending is set, in the order first edited: the live
-// poll or F8 may move the cursor between two edits, and Enter must send both.
-extern std::vector<PendingCell> pendingcells;
-// An online edit of cell (rpm, load) of the current map waits for Enter.
-void markpending(int rpm, int load);
 
 // Steps cell (rpm, load) of the current map by trimstep in direction (+1 / -1) within the
 // map's raw limits and marks it changed; a step that would leave the limits is undone with a

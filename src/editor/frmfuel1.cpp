@@ -21,6 +21,7 @@
 #include "editor/gridscroll.h"
 #include "editor/mapcatalogue.h"
 #include "editor/mapkeydown.h"
+#include "editor/pendingcells.h"
 #include "editor/showmapvalues.h"
 #include "editor/viewangles.h"
 #include "platform/colour.h"
@@ -222,6 +223,7 @@ void frmFuel1::Form_Load()
 void frmFuel1::Form_Unload()
 {
     Timer1->stop();
+    if (online != 0 && entrypending) unsententriesnotice();
     closemainport();
     setmapview(nullptr);
     mainwindowhooks() = MainWindowHooks{};

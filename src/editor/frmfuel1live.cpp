@@ -13,6 +13,7 @@
 #include "editor/frmwarn6.h"
 #include "editor/gridscroll.h"
 #include "editor/mapcatalogue.h"
+#include "editor/pendingcells.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
 #include "platform/pollrate.h"
@@ -70,6 +71,7 @@ void frmFuel1::mnucom1_Click()
         showmessage("Any changes made off-line will not take effect at the ecu. You must "
                     "download after an off-line edit for changes to be made.",
                     "Information", 50, 0);
+        if (unsent) unsententriesnotice();
     } else {
         Label42->setText("online");
         if (ecudirty == flagset) form<frmWarn6>()->exec();

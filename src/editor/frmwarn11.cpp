@@ -8,6 +8,7 @@
 #include "editor/groupcells.h"
 #include "editor/interpolateselection.h"
 #include "editor/mapcatalogue.h"
+#include "editor/pendingcells.h"
 #include "platform/forms.h"
 
 #include <cstdlib>
@@ -17,13 +18,15 @@ namespace korvane {
 namespace {
 constexpr int passes = 21;
 
-// Writes target into cell (r, l) and marks it, when it differs.
+// Writes target into cell (r, l) and marks it, when it differs. Online the cell waits for
+// Enter like a typed one, so no later key or menu can leave it off the ECU unnoticed.
 void writecell(int r, int l, int target)
 {
     if (cellvalue(curimage, curmap, r, l) == target) return;
     if (!setcellvalue(curimage, curmap, r, l, target)) return;
     cellchanged[mapcatalogue(curmap).changedslot][r][l] = flagset;
     markedited();
+    if (curmap >= 8 && online == flagset) markpending(r, l);
 }
 
 // One trim step towards target, only when it brings the cell strictly closer: a coarse step

@@ -1,10 +1,6 @@
 #include "editor/frmwarn8.h"
 
-#include "core/calimage.h"
-#include "core/editorstate.h"
-#include "core/onlineops.h"
-#include "editor/groupcells.h"
-#include "editor/mapcatalogue.h"
+#include "editor/pendingcells.h"
 #include "platform/forms.h"
 
 namespace korvane {
@@ -13,17 +9,11 @@ frmWarn8::frmWarn8() : progresswindow("Multi entry progress") {}
 
 void frmWarn8::formcode()
 {
-    const GroupCells group = groupcells();
-    const int total = group.count();
+    const std::vector<PendingCell> cells = groupcelllist();
+    const int total = int(cells.size());
     showprogress(0);
-    multierror = false;
-    int n = 0;
-    for (int r = group.lorpm; r <= group.hirpm && !multierror; ++r)
-        for (int l = group.loload; l <= group.hiload && !multierror; ++l) {
-            showprogress(n * 99 / total);
-            sendsetting(singlewriteaddress(curmap, r, l), cellvalue(curimage, curmap, r, l));
-            ++n;
-        }
+    // The cells from a failed write on stay pending for the next Enter.
+    sendcells(cells, [&](int n) { showprogress(n * 99 / total); });
     finish();
 }
 

@@ -4,9 +4,9 @@
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "editor/celltext.h"
-#include "editor/delval.h"
 #include "editor/mapcatalogue.h"
 #include "editor/numbertext.h"
+#include "editor/pendingcells.h"
 
 #include <cmath>
 

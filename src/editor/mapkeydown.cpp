@@ -13,6 +13,7 @@
 #include "editor/mapcatalogue.h"
 #include "editor/mapwindow.h"
 #include "editor/multientry.h"
+#include "editor/pendingcells.h"
 #include "editor/showmapvalues.h"
 #include "platform/beep.h"
 #include "platform/mapgrid.h"
@@ -118,6 +119,14 @@ void stepedit(mapwindow &window, MapGrid &grid, int direction)
         focusgrid(&grid);
         return;
     }
+    // A trim lands on the column the ECU last confirmed: unless that is the cursor's, or a
+    // select makes it so, neither the PC's cell nor the ECU's may move.
+    if (curmap <= 7 && editready != 0 && !trimcolumnready()) {
+        showmessage("The ECU did not confirm the map column: the cell was not changed, try again",
+                    "System error", 30, forced);
+        focusgrid(&grid);
+        return;
+    }
     int d = direction;
     delval(d, curload, currpm, window.ismainwindow());
     if (curmap <= 7) sendinc(d, curload);
@@ -125,30 +134,12 @@ void stepedit(mapwindow &window, MapGrid &grid, int direction)
     focusgrid(&grid);
 }
 
-// The cells edited online since the last Enter, in order; the first failed write stops
-// them, and the cells not yet sent (the failed one too, where the write left it pending)
-// wait for the next Enter.
-void sendpending()
-{
-    const std::vector<PendingCell> cells = pendingcells;
-    multierror = false;
-    for (size_t i = 0; i < cells.size(); ++i) {
-        const PendingCell &c = cells[i];
-        sendsetting(singlewriteaddress(c.map, c.rpm, c.load), cellvalue(curimage, c.map, c.rpm, c.load));
-        if (!multierror) continue;
-        pendingcells.assign(cells.begin() + std::ptrdiff_t(entrypending ? i : i + 1), cells.end());
-        entrypending = !pendingcells.empty();
-        return;
-    }
-    if (!entrypending) pendingcells.clear();
-}
-
 // Online Enter without a group: the cells an entry waits for (the live poll may have moved
 // the cursor since), else the cursor cell, go to the ECU. Maps 1..7 have no such write.
 void sendcell()
 {
-    if (entrypending && !pendingcells.empty() && pendingcells.front().map == curmap) {
-        sendpending();
+    if (entrypending && !pendingcells.empty()) {
+        sendcells(pendingcells);
         return;
     }
     const int address = singlewriteaddress(curmap, currpm, curload);
@@ -164,15 +155,13 @@ void commit(mapwindow &window, MapGrid &grid)
         focusgrid(&grid);
         return;
     }
-    const bool writegroup = online == flagset && groupactive && curmap >= 40;
-    if (writegroup) multientryprogress(window);
+    // The group write leaves the cells it could not write pending for the next Enter.
+    if (online == flagset && groupactive && curmap >= 40) multientryprogress(window);
     if (groupactive) {
         endgroup(grid);
         showmapvalues(grid, 255);
     }
     window.drawmap();
-    // Written only while single-setting writes go out; else the group still waits.
-    if (writegroup && livewrite != 0) entrypending = false;
     focusgrid(&grid);
 }
 

@@ -68,9 +68,11 @@ TEST(SimEcuProtocol, TrimsFollowTheMapSelectAndAnswerTheChecksum) {
     EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 31) + 5], 102);
     EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 9) + 5], 0);
 
-    // A lone live-row query followed by another command is no map select.
-    EXPECT_EQ(feed(ecu, {'i', 'c'}), (std::vector<uint8_t>{0, 28}));
-    EXPECT_EQ(ecu.selmap, 2);
+    // A lone live-row query moves the trims to the ECU's live row of that map (clamped).
+    ecu.bytes['i'] = 40;
+    EXPECT_EQ(feed(ecu, {'i', 'c'}), (std::vector<uint8_t>{40, 28}));
+    EXPECT_EQ(ecu.selmap, 1);
+    EXPECT_EQ(ecu.selrow, 31);
 }
 
 // The live rpm query and the map select share a byte, and a select's row looks like a row copy's
@@ -81,7 +83,8 @@ TEST(SimEcuProtocol, RowCopyAfterALiveQueryAndASelectAfterARowCopy) {
     ecu.mem[SimProtocol::rowaddress(2, 4) + 3] = 66;
     EXPECT_EQ(feed(ecu, {0x6A, 0x04, 0x21}), (std::vector<uint8_t>{17, 0x59, 0x48}));
     EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 31) + 3], 66);
-    EXPECT_EQ(ecu.selmap, 1); // no select happened
+    EXPECT_EQ(ecu.selmap, 2); // the live row of map 2, no select
+    EXPECT_EQ(ecu.selrow, 17);
     EXPECT_EQ(feed(ecu, {0x04, 0x29, 0x6B, 0x0C, 0x32}),
               (std::vector<uint8_t>{0x59, 0x48, 0, 0x61, 0x4D + 5}));
     EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 0) + 3], 66); // copied down from row 4

@@ -44,9 +44,24 @@ class Editing : public MainWindow {
         editready = flagset;
         ecu.clearreceived();
     }
+    // Both axes held on cell (rpm, load) of the current map, its column told to the ECU.
+    void holdat(int rpm, int load)
+    {
+        rpmhold = loadhold = prefon;
+        currpm = uint8_t(rpm);
+        curload = uint8_t(load);
+        sendmapselect();
+        ecu.clearreceived();
+    }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1)
     {
         for (int i = 0; i < times; ++i) QTest::keyClick(window->mapgrid, k, modifiers);
+    }
+    // A fuel-map cell as the ECU holds it: two bytes, high first.
+    int fuelcellatecu(int r, int l) const
+    {
+        const int a = 0x4000 + 64 * r + 2 * l;
+        return ecu.memory(a) << 8 | ecu.memory(a + 1);
     }
     QByteArray takereceived(int count)
     {

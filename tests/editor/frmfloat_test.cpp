@@ -42,10 +42,7 @@ class FloatingGrid : public Editing {
 TEST_F(FloatingGrid, OnePgUpSendsOneTrimByteAndOnlyOneWindowPolls)
 {
     goonline();
-    rpmhold = loadhold = prefon;
-    currpm = 4;
-    curload = 5;
-    sendmapselect();
+    holdat(4, 5);
     frmFloat *f = openfloat();
     f->cmdFast_MouseDown();
     ecu.clearreceived();

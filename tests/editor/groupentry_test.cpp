@@ -102,7 +102,68 @@ TEST_F(GroupEntry, EnterWritesAPwmGroupOnceWithItsProgress)
     EXPECT_FALSE(ecu.waitreceived(1, 400));
     EXPECT_TRUE(entrypending);
     EXPECT_EQ(ecudirty, flagset);
+    // The group has ended; its cells still wait, and the next Enter sends them all.
     livewrite = flagset;
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(12 * 70).size(), 12 * 70);
+    for (int r = 2; r <= 4; ++r)
+        for (int l = 4; l <= 7; ++l) EXPECT_EQ(ecu.memory(0x1300 + 24 * r + l), curimage.pwmmaps[r][l]);
+    EXPECT_FALSE(entrypending);
+}
+
+TEST_F(GroupEntry, InterpolatedPwmCellsWaitForEnterThroughThePreferences)
+{
+    goonline();
+    window->mnuPwm3D_Click(1); // map 41 at 0x1540, 24 cells a row
+    editready = flagset;
+    for (int r = 2; r <= 4; ++r) {
+        curimage.pwmmaps[24 + r][4] = 10;
+        curimage.pwmmaps[24 + r][5] = curimage.pwmmaps[24 + r][6] = 0;
+        curimage.pwmmaps[24 + r][7] = 40;
+    }
+    ecu.loadimage(curimage);
+    group3by4();
+    key(Qt::Key_F5);
+    EXPECT_FALSE(ecu.waitreceived(1, 30));
+    // The preferences end the group; the interpolated cells stay pending all the same.
+    window->mnuPrefs_Click();
+    EXPECT_FALSE(groupactive);
+    EXPECT_TRUE(entrypending);
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(6 * 70),
+              writebytes({0x95, 0x75, 20}) + writebytes({0x95, 0x76, 30}) +
+                  writebytes({0x95, 0x8D, 20}) + writebytes({0x95, 0x8E, 30}) +
+                  writebytes({0x95, 0xA5, 20}) + writebytes({0x95, 0xA6, 30}));
+    for (int r = 0; r < 24; ++r)
+        for (int l = 0; l < 24; ++l) EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l), curimage.pwmmaps[24 + r][l]);
+    EXPECT_FALSE(entrypending);
+}
+
+TEST_F(GroupEntry, InterpolationAlongRpmTrimsEachColumnItSelects)
+{
+    goonline();
+    window->mnuRamMapGroup_Click(1); // map 2 at 0x4800, 32 bytes a row
+    editready = flagset;
+    window->cmdSlow_MouseDown();
+    for (int l = 4; l <= 7; ++l) {
+        curimage.rammaps[2][l] = curimage.rammaps[3][l] = curimage.rammaps[4][l] = 100;
+        curimage.rammaps[5][l] = 130;
+    }
+    ecu.loadimage(curimage);
+    calcmapsums();
+    currpm = 2;
+    curload = 4;
+    key(Qt::Key_Right, Qt::ControlModifier, 3);
+    key(Qt::Key_Up, Qt::ControlModifier, 3);
+    key(Qt::Key_F6);
+    // First pass: columns 2 and 5 are the ends; 3 and 4 step their four loads up by one.
+    const QByteArray sent = takereceived(21 * 12 + 4 * 10 + 4 * 20);
+    EXPECT_EQ(sent.left(26), QByteArray("j\x02\x31j\x03\x31\x84\x85\x86\x87j\x04\x31\x84\x85\x86\x87j\x05\x31j\x02\x31j\x03\x31"));
+    EXPECT_EQ(curimage.rammaps[3][6], 110);
+    EXPECT_EQ(curimage.rammaps[4][6], 120);
+    for (int r = 0; r < 32; ++r)
+        for (int l = 0; l < 32; ++l) EXPECT_EQ(ecu.memory(0x4800 + 32 * r + l), curimage.rammaps[r][l]);
+    EXPECT_EQ(notices(multicell), 0);
 }
 
 TEST_F(GroupEntry, InterpolationAlongLoadReachesItsTargetsWithoutOscillating)

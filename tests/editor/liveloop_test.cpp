@@ -202,6 +202,28 @@ TEST_F(LiveLoop, TheCursorFollowsTheLiveCellOnlyOnAxesNotHeld)
     EXPECT_EQ(rpmhold, 0);
     window->Command9_MouseDown();
     EXPECT_EQ(currpm, 20);
+
+    // Tracking, a trim lands on the live row the ECU answered, which the grid shows, until the
+    // next poll moves both: the engine moving on in between changes neither.
+    pollready = flagset;
+    pollphase = 2;
+    EXPECT_EQ(tick(), QByteArray("\x60i"));
+    EXPECT_EQ(currpm, 8);
+    window->cmdSlow_MouseDown();
+    ecu.clearreceived();
+    key(Qt::Key_PageUp);
+    ecu.setbyte(104 + 1, 10);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(2), QByteArray("\x85\x85")); // 128 + fine up + load 5
+    pollready = flagset;
+    pollphase = 2;
+    EXPECT_EQ(tick(), QByteArray("\x60i"));
+    ecu.clearreceived();
+    EXPECT_EQ(window->mapgrid->currentrow(), 10);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(takereceived(1), QByteArray("\xC5"));
+    for (int r : {8, 10})
+        for (int l = 0; l < 32; ++l) EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
 }
 
 TEST_F(LiveLoop, OfflineATickOnlyLetsEditsThrough)

@@ -22,22 +22,13 @@ class GridKeys : public Editing {
         });
         return numbers;
     }
-    int fuelcellatecu(int r, int l) const
-    {
-        const int a = 0x4000 + 64 * r + 2 * l;
-        return ecu.memory(a) << 8 | ecu.memory(a + 1);
-    }
 };
 } // namespace
 
 TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
 {
     goonline();
-    rpmhold = loadhold = prefon;
-    currpm = 4;
-    curload = 5;
-    sendmapselect();
-    ecu.clearreceived();
+    holdat(4, 5);
     window->cmdFast_MouseDown();
     ASSERT_EQ(trimstep, 10);
     const int before = curimage.fuelmap[4][5];
@@ -74,18 +65,42 @@ TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
               QStringList({QString::number((sum + 9) & 255), "no reply"}));
 }
 
+TEST_F(GridKeys, APgUpAfterAFailedSelectStepsTheSameCellOnBothSidesOrNeither)
+{
+    goonline();
+    holdat(4, 5);
+    window->cmdSlow_MouseDown();
+    // Right holds column 5 on the PC, but the ECU's confirmation is wrong.
+    ecu.setwrongreply('0', 0);
+    key(Qt::Key_Right);
+    EXPECT_EQ(currpm, 5);
+    EXPECT_EQ(notices("An error occured, try again"), 1);
+    // A select that fails again steps neither side, and says so.
+    const int before = curimage.fuelmap[5][5];
+    ecu.clearreceived();
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(3), QByteArray("i\x05\x30"));
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+    EXPECT_EQ(curimage.fuelmap[5][5], before);
+    // Once it works, the select goes before the trim, then trims go alone: 128 + 0 + load 5.
+    ecu.setwrongreply(-1, 0);
+    key(Qt::Key_PageUp);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(5), QByteArray("i\x05\x30\x85\x85"));
+    EXPECT_EQ(notices("The ECU did not confirm the map column: the cell was not changed, try again"), 1);
+    for (int r = 4; r <= 5; ++r)
+        for (int l = 0; l < 32; ++l) EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
+}
+
 TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
 {
     goonline();
     window->mnuRamMapGroup_Click(3); // spark map, 0..50
     editready = flagset;
-    rpmhold = loadhold = prefon;
-    currpm = 2;
-    curload = 3;
+    holdat(2, 3);
     curimage.rammaps[64 + 2][3] = 50;
     const int32_t sum = mapsums[3];
     const int beeps = beepcount();
-    ecu.clearreceived();
     key(Qt::Key_PageUp);
     EXPECT_EQ(curimage.rammaps[64 + 2][3], 50);
     EXPECT_EQ(beepcount(), beeps + 1);
@@ -133,15 +148,24 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     currpm = 5;
     key(Qt::Key_Enter);
     EXPECT_EQ(takereceived(70), writebytes({0x95, 0x5B, 10}));
-    // Two cells edited before Enter, the cursor moved between them: both go out.
-    curimage.pwmmaps[24 + 5][3] = 20;
-    curimage.pwmmaps[24 + 6][3] = 30;
-    key(Qt::Key_PageUp);
-    currpm = 6;
-    key(Qt::Key_PageUp);
+    // Three cells edited, the cursor moved between them; the second write times out after
+    // the first went through: it and the third wait for the next Enter.
+    for (int r = 5; r <= 7; ++r) {
+        currpm = uint8_t(r);
+        curimage.pwmmaps[24 + r][3] = uint8_t(10 * r - 30);
+        key(Qt::Key_PageUp);
+    }
+    ecu.stallafter(4); // the replies to 'c', 'c', 'H' and the first write's end
     key(Qt::Key_Enter);
-    EXPECT_EQ(takereceived(140), writebytes({0x95, 0xBB, 21}) + writebytes({0x95, 0xD3, 31}));
+    EXPECT_EQ(takereceived(71), writebytes({0x95, 0xBB, 21}) + "c");
+    EXPECT_TRUE(entrypending);
+    ecu.stallafter(-1);
+    ecu.clearreceived();
+    key(Qt::Key_Enter);
+    EXPECT_EQ(takereceived(140), writebytes({0x95, 0xD3, 31}) + writebytes({0x95, 0xEB, 41}));
     EXPECT_FALSE(entrypending);
+    for (int r = 0; r < 24; ++r)
+        for (int l = 0; l < 24; ++l) EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l), curimage.pwmmaps[24 + r][l]);
 
     // Map 43; an ECU that answers 0 refused the write.
     window->mnuAFR_Click();
@@ -155,11 +179,12 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     EXPECT_EQ(takereceived(70), writebytes({0x9A, 0x05, 146}));
     EXPECT_TRUE(responder.wasasked("password protected"));
 
-    // Going offline with an entry unsent keeps it for the next download.
+    // Going offline with an entry unsent keeps it for the next download, and says so.
     key(Qt::Key_PageUp);
     window->mnucom1_Click();
     EXPECT_FALSE(entrypending);
     EXPECT_EQ(ecudirty, flagset);
+    EXPECT_TRUE(responder.wasasked("were not sent to the ECU"));
     goonline();
 
     // Maps 1..7 have no single write: Enter sends nothing.

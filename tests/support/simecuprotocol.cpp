@@ -176,7 +176,10 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out) {
     } else if (byte == cmd::monitorread) {
         reply(byte, valid(monitor) ? mem[monitor] : 0, out);
     } else if (ismainmapselect(byte)) {
-        // The live rpm row of the map; when a row follows, the first step of a map select.
+        // The live rpm row of the map, which the ECU trims from now on; when a row and the
+        // confirmation follow, the first step of a map select, which then sets the row.
+        selmap = byte - cmd::selectmap(0);
+        selrow = std::min<int>(bytes[byte], 31);
         reply(byte, bytes[byte], out);
     } else if (byte == cmd::version || byte == cmd::knockplot || byte == cmd::knockspark ||
                byte == cmd::liveloadrow || byte == cmd::liverpmheld) {

@@ -28,7 +28,9 @@ class SimProtocol {
     int wrongcommand = -1; // the first reply byte to this command is wrongvalue
     uint8_t wrongvalue = 0;
     bool refusewrites = false;
-    int selmap = 1, selrow = 0; // the last map select
+    // The column trims act on: set by a map select (104 + m, row, 47 + m) to its row, and by
+    // the lone 104 + m of the live poll to the live rpm row it answers.
+    int selmap = 1, selrow = 0;
     int32_t sums[7]{};          // running checksums of maps 1..7
     bool headok = false;        // the last download head matched the write sequence
 

@@ -8,11 +8,49 @@
 
 #include <csignal>
 #include <thread>
+#include <vector>
 
 namespace {
 volatile std::sig_atomic_t interrupted = 0;
 void oninterrupt(int) {
     interrupted = 1;
+}
+
+// Where a byte of ECU memory sits in the main maps, for the change log; empty elsewhere.
+QString mainmapcell(int address) {
+    if (address >= 0x4000 && address < 0x4800) {
+        const int offset = address - 0x4000;
+        return QStringLiteral(" (map 1 rpm row %1 load %2)").arg(offset / 64).arg(offset % 64 / 2);
+    }
+    if (address >= 0x4800 && address < 0x6000) {
+        const int offset = address - 0x4800;
+        return QStringLiteral(" (map %1 rpm row %2 load %3)")
+            .arg(2 + offset / 0x400)
+            .arg(offset % 0x400 / 32)
+            .arg(offset % 32);
+    }
+    return {};
+}
+
+// Prints the bytes of ECU memory that differ from seen, and takes them into seen: so a person
+// can check which cell a trim or a write reached. A download changes thousands: one line then.
+void logchanges(const korvane::test::SimEcu &ecu, std::vector<uint8_t> &seen, QTextStream &out) {
+    std::vector<std::pair<int, uint8_t>> changed;
+    for (int address = 0; address < int(seen.size()); ++address)
+        if (const uint8_t now = ecu.memory(address); now != seen[size_t(address)])
+            changed.push_back({address, now});
+    if (changed.size() > 16)
+        out << "memory: " << changed.size() << " bytes changed\n";
+    for (auto [address, now] : changed) {
+        if (changed.size() <= 16)
+            out << QStringLiteral("memory 0x%1: %2 -> %3")
+                       .arg(address, 4, 16, QChar('0'))
+                       .arg(seen[size_t(address)])
+                       .arg(now)
+                << mainmapcell(address) << "\n";
+        seen[size_t(address)] = now;
+    }
+    out.flush();
 }
 } // namespace
 
@@ -43,13 +81,18 @@ int main(int argc, char **argv) {
         << "linked as COM1: " << ecu.linkpath() << "\n"
         << "To go online: start korvane with the same program folder (" << folder << "),\n"
         << "COM port 1 is the default; open MAPS and choose Communications > COM On/Off.\n"
-        << "Ctrl-C stops the ECU.\n";
+        << "Every change of the ECU memory is printed as it happens. Ctrl-C stops the ECU.\n";
     out.flush();
 
     std::signal(SIGINT, oninterrupt);
     std::signal(SIGTERM, oninterrupt);
-    while (!interrupted)
+    std::vector<uint8_t> seen(0x6000);
+    for (int address = 0; address < int(seen.size()); ++address)
+        seen[size_t(address)] = ecu.memory(address);
+    while (!interrupted) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        logchanges(ecu, seen, out);
+    }
     out << "\nbytes received: " << ecu.received().size() << "\n";
     return 0;
 }
