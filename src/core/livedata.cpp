@@ -16,6 +16,7 @@ namespace korvane {
 
 int16_t livevals[livecount]{};
 int16_t livepeaks[livecount]{};
+uint8_t panelhold = 0;
 int16_t enginerpm = 0;
 uint8_t knockdoty[256]{}, knockdotx[256]{};
 uint8_t vct1target = 0, vct1feedback = 0, vct2target = 0, vct2feedback = 0, vctresearch = 0;

@@ -30,6 +30,9 @@ enum LiveSlot {
 };
 extern int16_t livevals[livecount];
 extern int16_t livepeaks[livecount];
+// 255 while the gauge panel shows its peaks (Hold), 0 while it shows live values; a new main
+// window starts at 0.
+extern uint8_t panelhold;
 extern int16_t enginerpm;                      // engine speed in rpm
 extern uint8_t knockdoty[256], knockdotx[256]; // knock plot history, entry 0 the newest
 extern uint8_t vct1target, vct1feedback, vct2target, vct2feedback, vctresearch;

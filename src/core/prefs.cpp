@@ -12,9 +12,9 @@ int16_t prefs[21]{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
 namespace {
 constexpr int comportslot = 11;
 constexpr char yes = 'T', no = 'F';
-// The port is kept as the character 48 + n; the preferences window offers 1..5, the transfer
-// windows up to 15, and both must survive a save.
-constexpr int lowestport = 1, highestport = 15;
+// The file holds the port as one digit, "1" to "5", the ports the preferences window offers.
+// A higher port chosen in a transfer window lasts for the session and is saved as "1".
+constexpr int lowestport = 1, highestport = 5;
 
 std::function<void()> &savedhook()
 {

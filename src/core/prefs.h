@@ -24,9 +24,10 @@ constexpr int prefsbytes = 21;
 QString preferencesfile();
 
 // The 21 bytes of preferences.dat for the slots as they stand: "T" or "F" per yes/no slot,
-// the COM port as the character 48 + n (n 1..15, anything else as "1").
+// the COM port as its digit "1" to "5" (a higher port, from a transfer window, as "1").
 QByteArray encodepreferences();
-// Sets every slot from the bytes of preferences.dat; bytes a short file lacks count as zero.
+// Sets every slot from the bytes of preferences.dat; bytes a short file lacks count as zero,
+// a port byte other than "1" to "5" as port 1.
 void decodepreferences(const QByteArray &bytes);
 
 // Reads preferences.dat into prefs. A missing, unreadable or short file gives the values of

@@ -4,6 +4,7 @@
 #include "core/commands.h"
 #include "core/flags.h"
 #include "core/mapfile.h"
+#include "core/prefs.h"
 #include "core/timing.h"
 #include "core/transferport.h"
 #include "platform/beep.h"
@@ -111,12 +112,12 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
 }
 
 QString readfirmwaresig(SerialPort &port) {
-    const QString noreply = QStringLiteral("ECU firmware: no reply");
-    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty()) return noreply;
+    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty())
+        return QStringLiteral("ECU firmware: COM%1 could not be opened").arg(comport);
     purgeinput(port, 1 << 20);
     port.Output(QByteArray(1, char(cmd::signature)));
     const int limit = int(duration_cast<milliseconds>(pollstime(signaturepolls)).count());
-    QString text = noreply;
+    QString text = QStringLiteral("ECU firmware: no reply");
     if (port.waitforinput(4, QDeadlineTimer(limit, Qt::PreciseTimer))) {
         port.setInputLen(4);
         const QByteArray b = port.Input();

@@ -33,8 +33,8 @@ void storeupload(const uint8_t *bytes, calimage &image);
 QString uploadecu(SerialPort &port, bool boot, const TransferView &view);
 
 // Reads the firmware signature ('F', four bytes) and returns its text, "ECU firmware: B0,1,2,3,4",
-// or "ECU firmware: no reply" when four bytes do not come within a second. The port is opened
-// for it and closed again whatever happens.
+// or "ECU firmware: no reply" when four bytes do not come within a second, or says that the port
+// could not be opened. The port is opened for it and closed again whatever happens.
 QString readfirmwaresig(SerialPort &port);
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include "core/frmdec1.h"
 #include "core/livedata.h"
 #include "core/mainwindowhooks.h"
+#include "core/mapfile.h"
 #include "core/onlineops.h"
 #include "core/pauseonline.h"
 #include "core/prefs.h"
@@ -302,6 +303,8 @@ void frmFloat::Command13_MouseDown(int index)
     case 0: toggleholdtrack(*this, *mapgridfloat); break;
     case 1:
         if (loaded<frmdec1>()) form<frmdec1>()->mnuSave_Click();
+        // The main window under this one names the file as its own Save would.
+        if (loaded<frmFuel1>()) form<frmFuel1>()->setWindowTitle(mapfilename);
         break;
     case 4:
     case 5:

@@ -191,6 +191,8 @@ void frmFuel1::Form_Load()
     online = 0;
     entrypending = false;
     livewrite = 0;
+    // A new window shows live values: a hold of an earlier window would show stale peaks.
+    panelhold = 0;
     colours[4] = rgbcolour(0, 255, 255);
     floatopen = 0;
     makeaxislabels();

@@ -33,9 +33,11 @@ void record()
     if (vctindex < vctsamples - 1) ++vctindex;
     if (vctindex == vctsamples - 1) {
         // Never a modal box here: the live loop's timer would fire under it.
-        const QString error = exportvctexcel();
-        if (!error.isEmpty() && loaded<frmFuel1>())
-            form<frmFuel1>()->Text1->setText("VCT export failed: " + error);
+        const WorkbookResult result = exportvctexcel();
+        if (result.outcome != WorkbookResult::opened && loaded<frmFuel1>())
+            form<frmFuel1>()->Text1->setText(result.outcome == WorkbookResult::notwritten
+                                                  ? "VCT export failed: " + result.error
+                                                  : result.error);
     }
 }
 

@@ -32,13 +32,12 @@ frmLtt::frmLtt()
 {
     setWindowTitle("Long term fuel trim table");
     setModal(true);
-    setFixedSize(tw(9000), tw(3300));
 
     SCGrid1 = new MapGrid(this);
-    SCGrid1->setGeometry(tw(120), tw(120), tw(8760), tw(2280));
     SCGrid1->setgridsize(4, 8);
     SCGrid1->setcellsize(tw(375), tw(900));
     SCGrid1->settext(-1, -1, "load");
+    SCGrid1->setbackcolour(-1, -1, headergrey);
     for (int c = 0; c < 8; ++c) {
         SCGrid1->settext(-1, c, QString("%1 rpm").arg(800 * c));
         SCGrid1->setbackcolour(-1, c, headergrey);
@@ -48,12 +47,17 @@ frmLtt::frmLtt()
         SCGrid1->setbackcolour(r, -1, headergrey);
     }
 
+    // The grid box ends with its rows and columns; the buttons sit under it.
+    const QSize grid = SCGrid1->fittedsize();
+    SCGrid1->setGeometry(tw(120), tw(120), grid.width(), grid.height());
+    const int width = totwips(grid.width()) + 240, buttons = totwips(grid.height()) + 300;
     Command2 = new QPushButton("Clear &LTT table", this);
-    Command2->setGeometry(tw(120), tw(2580), tw(2000), tw(450));
+    Command2->setGeometry(tw(120), tw(buttons), tw(2000), tw(450));
     connect(Command2, &QPushButton::clicked, this, &frmLtt::Command2_Click);
     cmdCancel = new QPushButton("E&xit", this);
-    cmdCancel->setGeometry(tw(6880), tw(2580), tw(2000), tw(450));
+    cmdCancel->setGeometry(tw(width - 2120), tw(buttons), tw(2000), tw(450));
     connect(cmdCancel, &QPushButton::clicked, this, &frmLtt::cmdCancel_Click);
+    setFixedSize(tw(width), tw(buttons + 570));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(pollinterval);

@@ -120,18 +120,12 @@ frmZero::frmZero()
     VScroll1->setRange(0, flatscale - 1);
     setFixedSize(tw(graphwidth + 600), tw(graphtop + graphheight + 240));
 
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        invalidtold = false; // a press of Enter always hears of a bad entry
-        Command1_Click();
-    });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, &frmZero::Command2_Click);
     connect(Combo3, &QComboBox::activated, this, &frmZero::Combo3_Click);
     // Every change of an address byte has the ECU told the new address at the next tick.
     for (QLineEdit *field : {Text1, Text3})
-        connect(field, &QLineEdit::textChanged, this, [this] {
-            addresspending = true;
-            invalidtold = false;
-        });
+        connect(field, &QLineEdit::textChanged, this, [this] { addresspending = true; });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(pollinterval);
@@ -169,13 +163,18 @@ void frmZero::Combo3_Click(int index)
 
 bool frmZero::Command1_Click()
 {
-    const std::optional<uint8_t> high = hexbyte(Text3->text()), low = hexbyte(Text1->text());
-    if (!high || !low) {
-        // Told once for the texts as they stand, not at every tick that retries them.
-        if (!invalidtold) beep();
-        invalidtold = true;
+    // Enter judges the address; the ticks leave an address still being typed alone, untold.
+    if (!hexbyte(Text3->text()) || !hexbyte(Text1->text())) {
+        beep();
         return false;
     }
+    return sendaddress();
+}
+
+bool frmZero::sendaddress()
+{
+    const std::optional<uint8_t> high = hexbyte(Text3->text()), low = hexbyte(Text1->text());
+    if (!high || !low) return false;
     if (!handshake(cmd::monitoraddress, cmd::monitorack1) ||
         !handshake(*high, cmd::monitorack2) || !handshake(*low, cmd::monitorack3)) {
         Label1->setText("error");
@@ -190,7 +189,7 @@ void frmZero::Command2_Click() { mondecimal = mondecimal ? 0 : 255; }
 void frmZero::Timer1_Timer()
 {
     if (addresspending) {
-        Command1_Click();
+        sendaddress();
         // A wrong acknowledgement is an answer; only a byte that never came slows the timer.
         setpollrate(*Timer1, commerror == 0, pollinterval);
         return;

@@ -51,9 +51,9 @@ class frmZero : public ToolWindow<frmZero> {
     void Form_Load();
     void Form_Unload() override;
     void loadmonvars();
-    // Tells the ECU the address of Text3 and Text1 ('@' handshake). False, the address still
-    // pending, when a field is no hex byte (a beep, nothing sent) or the ECU did not agree
-    // ("error").
+    // "Enter": tells the ECU the address of Text3 and Text1 ('@' handshake). False, the
+    // address still pending, when a field is no hex byte (a beep, nothing sent) or the ECU did
+    // not agree ("error").
     bool Command1_Click();
     void Command2_Click();
     void Combo3_Click(int index);
@@ -73,8 +73,11 @@ class frmZero : public ToolWindow<frmZero> {
     QTimer *Timer1;
 
   private:
+    // What a tick does with a pending address: as Enter, but a field that is no hex byte
+    // (still being typed) only waits.
+    bool sendaddress();
+
     bool addresspending = false;
-    bool invalidtold = false; // the beep for the texts as they stand has sounded
     MonitorGraph graph;
 };
 

@@ -58,7 +58,9 @@ void font(Canvas &pic, double size, bool bold, bool italic, uint32_t colour)
 void drawframe(Canvas &pic)
 {
     pic.DrawWidth = 1;
-    pic.box(0, 0, 2300, 7000, profilecolours[6]);
+    // The whole picture: the panel is wider than its cells and lines.
+    pic.BackColor = profilecolours[6];
+    pic.cls();
     for (int i = 0; i < 12; ++i) {
         pic.box(0, 2355 + 360 * i, 680, 2610 + 360 * i, 0x3F3F00);
         pic.box(780, 2355 + 360 * i, 2260, 2610 + 360 * i, 0);

@@ -13,8 +13,6 @@
 
 namespace korvane {
 
-uint8_t panelhold = 0;
-
 namespace {
 constexpr uint32_t black = 0, red = 0x0000FF, cyan = 0xFFFF00, orange = 0x2090F0;
 constexpr int barmax = 1380;

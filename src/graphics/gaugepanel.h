@@ -5,9 +5,6 @@ namespace korvane {
 
 class Canvas;
 
-// 255 while the panel holds its peaks (shown in orange), 0 while it shows live values.
-extern uint8_t panelhold;
-
 // The twelve live readouts of the panel picture (Picture3), as numbers or as bars by the
 // panel-mode preference, keeping each value's peak, then the gauge needles (picgauges for
 // gauges 2..6). Draws nothing while the cam-timing research view is chosen. The only writer

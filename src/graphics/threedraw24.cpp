@@ -34,7 +34,9 @@ void drawsurface(Canvas &pic) {
                 gridy24[x][y] - (pwm ? 3 * curimage.pwmmaps[(curmap - 40) * 24 + x][y] : 0);
     const Wireframe w{24, &gridx24[0][0], &gridy24[0][0], &projy24[0][0], 24, 24};
     const uint32_t wire = colours[1], highlight = colours[6];
-    pic.box(0, 0, 7100, 5300, colours[0]);
+    // The whole picture: a 32 x 32 map drawn before may reach below the fixed grid.
+    pic.BackColor = colours[0];
+    pic.cls();
     flooredge(pic, w, 23, 0, 0, 0, highlight);
     flooredge(pic, w, liverpm, 0, 23, 0, wire);
     post(pic, w, 23, 0, wire);

@@ -124,7 +124,9 @@ void ThreeDraw32(Canvas &pic) {
                       std::clamp<int>(rpmsites, 1, 32),
                       std::clamp<int>(loadsites, 1, 32)};
     pic.fillstyle = FillStyle::transparent;
-    pic.box(0, 0, 7100, 5300, colours[0]);
+    // The whole picture: at a low tilt the floor reaches below the drawing's nominal area.
+    pic.BackColor = colours[0];
+    pic.cls();
     drawframe(pic, w);
     drawmesh(pic, w, [&w](Side side, int i, int j) { return meshcolour(w, side, i, j); });
     drawbands(pic, w);

@@ -7,7 +7,7 @@ namespace korvane {
 
 uint8_t vcttrace[4][vctsamples];
 
-QString exportvctexcel()
+WorkbookResult exportvctexcel()
 {
     std::vector<WorkbookRow> rows;
     rows.reserve(vctindex);
@@ -15,10 +15,10 @@ QString exportvctexcel()
     for (int k = 0; k < vctindex; ++k)
         rows.push_back({vcttrace[0][k] * 50.0, double(vcttrace[1][k]), double(vcttrace[2][k]),
                         double(vcttrace[3][k])});
-    const QString error = writeworkbook(
+    WorkbookResult result = writeworkbook(
         "VCT trace", {"Rpm", "VCTi1 target", "VCTi1 feedback", "VCTi1 research"}, rows);
     vctindex = 0;
-    return error;
+    return result;
 }
 
 } // namespace korvane

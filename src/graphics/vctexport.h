@@ -1,5 +1,6 @@
 #pragma once
-#include <QString>
+#include "platform/workbook.h"
+
 #include <cstdint>
 
 namespace korvane {
@@ -14,7 +15,7 @@ extern uint8_t vcttrace[4][vctsamples];
 
 // Writes the samples recorded this cycle (0 .. vctindex - 1) under their header row to a new
 // workbook and opens it, then starts the next cycle (vctindex 0) whatever happened, so the
-// trace goes on. Returns an empty text, or what went wrong.
-QString exportvctexcel();
+// trace goes on. Says whether the workbook was opened, only written, or not written.
+WorkbookResult exportvctexcel();
 
 } // namespace korvane

@@ -132,7 +132,7 @@ QString exportcsv(const LogTable &table, const QString &path, const ExportProgre
     return writeatomically(path, first, last, line, heading, progress, 50);
 }
 
-QString exportworkbook(const LogTable &table, const ExportProgress &progress) {
+WorkbookResult exportworkbook(const LogTable &table, const ExportProgress &progress) {
     QStringList heading;
     for (int c = 0; c < table.cols(); ++c)
         heading << table.text(0, c);

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/workbook.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
@@ -31,8 +33,8 @@ QString exportcsv(const LogTable &table, const QString &path, const ExportProgre
 std::vector<QString> csvtimes(const LogTable &table, int first, int last);
 
 // Writes the heading row and every other row of table to a new workbook in the program folder
-// and opens it. Texts that are numbers go in as numbers. Returns an empty text, else what went
-// wrong.
-QString exportworkbook(const LogTable &table, const ExportProgress &progress);
+// and opens it. Texts that are numbers go in as numbers. Says whether the workbook was opened,
+// only written, or not written.
+WorkbookResult exportworkbook(const LogTable &table, const ExportProgress &progress);
 
 } // namespace korvane

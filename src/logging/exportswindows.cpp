@@ -116,7 +116,11 @@ frmExport::frmExport() : ExportWindow(QStringLiteral("Export to Excel")) {}
 
 void frmExport::runexport() {
     ProgressBar1->setValue(5);
-    if (!exportworkbook(*source, [this](int p) { showprogress(p); }).isEmpty()) exporterror();
+    const WorkbookResult result = exportworkbook(*source, [this](int p) { showprogress(p); });
+    if (result.outcome == WorkbookResult::notwritten) exporterror();
+    // The file is there for the user to open: a failure to show it is no failed export.
+    if (result.outcome == WorkbookResult::notopened)
+        showmessage(result.error, QStringLiteral("Warning"), 30, forced);
 }
 
 void frmExport::unloadself() {

@@ -137,16 +137,6 @@ void frmLog::Timer1_Timer() {
         showmessage("The log table is full", "Information", 30, 0);
         return;
     }
-    // Nothing is written before all 16 channels came: a silent ECU leaves no stamped rows.
-    uint8_t raw[16];
-    const int rate = lograteinterval(HScroll1->value());
-    for (int g = 0; g < 4; ++g)
-        if (queryecu(cmd::querylog(g), raw + 4 * g) != 4) {
-            Label1->setText("No reply from the ECU");
-            setpollrate(*Timer1, false, rate);
-            return;
-        }
-    setpollrate(*Timer1, true, rate);
     const QTime now = QTime::currentTime();
     ++samplecount;
     if (now.second() != lastsecond) {
@@ -159,14 +149,21 @@ void frmLog::Timer1_Timer() {
     const int viewrow = logrow % 10 + 1;
     view.settext(viewrow, 0, QString::number(logrow));
     table.settext(logrow + 1, 0, logtimetext(now));
+    // A sample the ECU did not answer keeps its row with the time alone, so the log shows
+    // when the ECU fell silent; no value of a half-answered sample is written.
+    uint8_t raw[16];
+    bool answered = true;
+    for (int g = 0; g < 4 && answered; ++g)
+        answered = queryecu(cmd::querylog(g), raw + 4 * g) == 4;
+    setpollrate(*Timer1, answered, lograteinterval(HScroll1->value()));
     for (int ch = 0; ch < 16; ++ch) {
-        const QString text = channeltext(ch, raw[ch]);
+        const QString text = answered ? channeltext(ch, raw[ch]) : QString();
         view.settext(viewrow, ch + 1, text);
         table.settext(logrow + 1, ch + 1, text);
     }
     view.setredraw(true);
     ++logrow;
-    Label1->setText("Logging");
+    Label1->setText(answered ? "Logging" : "No reply from the ECU");
 }
 
 void frmLog::mnuHighspeed_Click() {

@@ -158,11 +158,19 @@ QString MapGrid::text(int row, int column) const
 
 void MapGrid::setbackcolour(int row, int column, uint32_t colour)
 {
+    if (row == -1 && column == -1) {
+        QPalette palette = corner->palette();
+        palette.setColor(QPalette::Window, tocolor(colour));
+        corner->setPalette(palette);
+        corner->setAutoFillBackground(true);
+    }
     if (QTableWidgetItem *item = cell(row, column)) item->setBackground(tocolor(colour));
 }
 
 uint32_t MapGrid::backcolour(int row, int column) const
 {
+    if (row == -1 && column == -1 && corner->autoFillBackground())
+        return fromcolor(corner->palette().color(QPalette::Window));
     const QTableWidgetItem *item = cell(row, column);
     if (!item || item->background().style() == Qt::NoBrush) return rgbcolour(255, 255, 255);
     return fromcolor(item->background().color());
@@ -285,6 +293,15 @@ void MapGrid::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
 void MapGrid::scrollTo(const QModelIndex &, ScrollHint)
 {
     // The view moves only when the program sets the first or last visible row or column.
+}
+
+QSize MapGrid::fittedsize() const
+{
+    // The headers take the larger of their minimum and their hint, as the view lays them out.
+    const QHeaderView *top = horizontalHeader(), *left = verticalHeader();
+    const int frame = 2 * frameWidth();
+    return {std::max(left->minimumWidth(), left->sizeHint().width()) + top->length() + frame,
+            std::max(top->minimumHeight(), top->sizeHint().height()) + left->length() + frame};
 }
 
 void MapGrid::updateGeometries()

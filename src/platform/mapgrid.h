@@ -52,6 +52,9 @@ class MapGrid : public QTableWidget {
     void setlastvisiblerow(int row);
     void setlastvisiblecolumn(int column);
 
+    // The size in pixels that shows the headers and every cell, with no empty band.
+    QSize fittedsize() const;
+
     // Off: cells change without being painted; on: the grid repaints once. The grid stays
     // shown and keeps the focus either way.
     void setredraw(bool on);

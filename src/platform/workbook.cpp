@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 #include <xlsxwriter.h>
 
@@ -56,29 +57,34 @@ lxw_error fillsheet(lxw_worksheet *sheet, const QStringList &header,
 
 void setworkbookopener(WorkbookOpener newopener) { opener = std::move(newopener); }
 
-QString writeworkbook(const QString &stem, const QStringList &header,
-                      const std::vector<WorkbookRow> &rows, QString *path)
+WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
+                             const std::vector<WorkbookRow> &rows)
 {
+    WorkbookResult result;
     const QString name = freshname(stem);
-    if (path)
-        *path = name;
     lxw_workbook_options options = {};
     options.constant_memory = LXW_TRUE; // rows go out in order; a log table stays off the heap
     lxw_workbook *book = workbook_new_opt(QFile::encodeName(name).constData(), &options);
-    if (!book)
-        return QString("Could not create the workbook %1").arg(name);
+    if (!book) {
+        result.error = QString("Could not create the workbook %1").arg(name);
+        return result;
+    }
     lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
     const lxw_error filled = sheet ? fillsheet(sheet, header, rows) : LXW_ERROR_MEMORY_MALLOC_FAILED;
     const lxw_error closed = workbook_close(book);
     if (filled || closed) {
         QFile::remove(name);
-        return QString("Could not write the workbook %1: %2")
-            .arg(name, QString::fromUtf8(lxw_strerror(filled ? filled : closed)));
+        result.error = QString("Could not write the workbook %1: %2")
+                           .arg(name, QString::fromUtf8(lxw_strerror(filled ? filled : closed)));
+        return result;
     }
-    const bool opened = opener ? opener(name) : openwithdesktop(name);
-    if (!opened)
-        return QString("The workbook %1 was written but could not be opened").arg(name);
-    return QString();
+    result.path = name;
+    result.outcome = (opener ? opener(name) : openwithdesktop(name)) ? WorkbookResult::opened
+                                                                     : WorkbookResult::notopened;
+    if (result.outcome == WorkbookResult::notopened)
+        result.error = QString("The workbook \"%1\" was written in %2 but could not be opened")
+                           .arg(QFileInfo(name).fileName(), programfolder());
+    return result;
 }
 
 } // namespace korvane

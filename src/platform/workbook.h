@@ -11,12 +11,20 @@ namespace korvane {
 using WorkbookCell = std::variant<double, QString>;
 using WorkbookRow = std::vector<WorkbookCell>;
 
+// What became of a workbook: opened; written (path) but not opened, for want of an
+// application; or not written at all. error says what went wrong, naming the file.
+struct WorkbookResult {
+    enum Outcome { opened, notopened, notwritten };
+    Outcome outcome = notwritten;
+    QString path;
+    QString error;
+};
+
 // Writes the header row and then the rows to a new .xlsx in the program folder, named
 // "<stem> yyyy-MM-dd hh.mm.ss.zzz.xlsx", and opens it with the desktop's application for
-// spreadsheets. Returns an empty text on success, else what went wrong; a file that could
-// not be written whole is removed. The written path goes to *path when given.
-QString writeworkbook(const QString &stem, const QStringList &header,
-                      const std::vector<WorkbookRow> &rows, QString *path = nullptr);
+// spreadsheets. A file that could not be written whole is removed.
+WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
+                             const std::vector<WorkbookRow> &rows);
 
 // How a written workbook is shown: returns false when it could not be opened. The default asks
 // the desktop; tests install their own so nothing is launched.

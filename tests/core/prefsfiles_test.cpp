@@ -101,9 +101,9 @@ TEST_F(PrefsFiles, MissingShortOrOverlongFilesGiveDefaults)
     EXPECT_EQ(prefs[20], prefoff);
 }
 
-TEST_F(PrefsFiles, ComPortsUpToFifteenSurviveASave)
+TEST_F(PrefsFiles, ComPortsOneToFiveSurviveASaveOthersSaveAsOne)
 {
-    for (int port = 1; port <= 15; ++port) {
+    for (int port = 1; port <= 5; ++port) {
         comport = int16_t(port);
         EXPECT_EQ(savepreferences(), "");
         EXPECT_EQ(uint8_t(readfile(preferencesfile())[11]), 48 + port);
@@ -111,12 +111,12 @@ TEST_F(PrefsFiles, ComPortsUpToFifteenSurviveASave)
         loadpreferences();
         EXPECT_EQ(comport, port);
     }
-    for (int16_t outside : {int16_t(0), int16_t(16), int16_t(-1), int16_t(255)}) {
+    for (int16_t outside : {0, 6, 7, 10, 15, 16, -1, 255}) {
         comport = outside;
         EXPECT_EQ(savepreferences(), "");
         EXPECT_EQ(readfile(preferencesfile())[11], '1') << outside;
     }
-    for (char stored : {'0', '@', 'T', char(0)}) {
+    for (char stored : {'0', '6', ':', '@', 'T', char(0)}) {
         loadpreferencesfrom(QByteArray("FFFFFFFFFFF") + stored + "FFFFFFFFF");
         EXPECT_EQ(comport, 1) << int(stored);
     }

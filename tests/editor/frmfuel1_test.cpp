@@ -4,6 +4,7 @@
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/linecheck.h"
+#include "core/livedata.h"
 #include "core/mainwindowhooks.h"
 #include "core/mapfile.h"
 #include "core/names.h"
@@ -69,8 +70,11 @@ TEST_F(MainWindow, OpensOfflineOnTheFuelMapMaximised)
     EXPECT_FALSE(loaded<frmFuel1>());
     EXPECT_FALSE(bool(mainwindowhooks().setstatus));
 
-    // Full size before any desktop acts on the maximise request (there may be none).
+    // Full size before any desktop acts on the maximise request (there may be none), and a
+    // Hold of the closed window does not carry over.
+    panelhold = 255;
     EXPECT_EQ(form<frmFuel1>()->size(), QGuiApplication::primaryScreen()->availableGeometry().size());
+    EXPECT_EQ(panelhold, 0);
 }
 
 TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)

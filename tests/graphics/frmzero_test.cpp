@@ -70,15 +70,18 @@ TEST_F(Monitor, WrongHandshakeReplyKeepsTheAddressPending)
     EXPECT_EQ(takereceived(3), QByteArray("\x40\x10\x00", 3));
 }
 
-TEST_F(Monitor, InvalidHexBeepsOnceAndSendsNothing)
+TEST_F(Monitor, InvalidHexSendsNothingAndBeepsOnlyAtEnter)
 {
     const int beeps = beepcount();
+    address("6A", ""); // the low byte still being typed
+    window->Timer1_Timer();
     address("G1", "00");
     window->Timer1_Timer();
-    window->Timer1_Timer();
+    EXPECT_EQ(beepcount(), beeps);
+    window->Command1_Click();
     EXPECT_EQ(beepcount(), beeps + 1);
     address("100", "00"); // no byte either
-    window->Timer1_Timer();
+    window->Command1_Click();
     EXPECT_EQ(beepcount(), beeps + 2);
     EXPECT_FALSE(ecu.waitreceived(1, 100));
     address("4", "0");

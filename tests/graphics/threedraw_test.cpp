@@ -54,7 +54,7 @@ TEST_F(ThreeDraw, StandsTheFrameBehindTheSurfaceAndDrawsEveryMeshSegment) {
         const bool captions = rot <= 137;
         // Clear, frame, 1984 mesh segments, four bands of 31, two markers, the captions.
         EXPECT_EQ(pic.drawn.size(), 1 + frame + 1984 + 124 + 2 + (captions ? 8 : 0)) << rot;
-        EXPECT_EQ(pic.drawn[0].kind, Drawn::box);
+        EXPECT_EQ(pic.drawn[0].kind, Drawn::clear);
         EXPECT_EQ(pic.drawn[0].colour, background);
     }
     // The live bands along column 5 and row 5, the cursor's whole along column and row 10.

@@ -99,7 +99,7 @@ TEST_F(Exports, WorkbookHoldsTheHeadingsAndTheRows) {
         opened << path;
         return true;
     });
-    ASSERT_EQ(exportworkbook(table, {}), QString());
+    ASSERT_EQ(exportworkbook(table, {}).outcome, WorkbookResult::opened);
     setworkbookopener({});
     ASSERT_EQ(opened.size(), 1);
     const QMap<QString, QString> cells = xlsxcells(opened[0]);
@@ -139,6 +139,19 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
     static_cast<QDialog *>(window)->reject(); // Escape or the close box
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_FALSE(loaded<frmExportText>());
+
+    // A workbook no application could open is told as written, under its name.
+    setworkbookopener([](const QString &) { return false; });
+    frmExport *book = form<frmExport>();
+    book->source = &table;
+    for (int i = 0; i < 6; ++i)
+        book->Timer1_Timer();
+    setworkbookopener([](const QString &) { return true; });
+    const QStringList written = QDir(folder.path()).entryList({"Log *.xlsx"});
+    ASSERT_EQ(written.size(), 1);
+    EXPECT_TRUE(responder.wasasked("The workbook \"" + written[0] + "\" was written in " +
+                                   folder.path() + " but could not be opened"));
+    EXPECT_FALSE(responder.wasasked("An export error occured"));
 
     setprogramfolder(folder.path() + "missing/");
     responder.answerok("log");

@@ -32,10 +32,12 @@ TEST(Workbook, WritesHeaderAndRowsToAFreshFileAndOpensIt)
 {
     test::TempProgramFolder folder(false);
     OpenerSpy spy;
-    QString first, second;
     const std::vector<WorkbookRow> rows = {{11950.0, 12.0, QString("late")}, {12750.0, 0.5}};
-    ASSERT_EQ(writeworkbook("VCT", {"Rpm", "VCTi1 target"}, rows, &first), QString());
-    ASSERT_EQ(writeworkbook("VCT", {"Rpm"}, {}, &second), QString());
+    const WorkbookResult one = writeworkbook("VCT", {"Rpm", "VCTi1 target"}, rows);
+    const WorkbookResult two = writeworkbook("VCT", {"Rpm"}, {});
+    ASSERT_EQ(one.outcome, WorkbookResult::opened);
+    ASSERT_EQ(two.outcome, WorkbookResult::opened);
+    const QString first = one.path, second = two.path;
 
     EXPECT_NE(first, second); // a second export never overwrites the first
     EXPECT_EQ(spy.opened, QStringList({first, second}));
@@ -54,13 +56,13 @@ TEST(Workbook, FailuresAreReportedNeverShownAsSuccess)
     OpenerSpy spy;
     const QString good = folder.path();
     setprogramfolder(good + "missing/");
-    EXPECT_FALSE(writeworkbook("VCT", {"Rpm"}, {{1.0}}).isEmpty());
+    EXPECT_EQ(writeworkbook("VCT", {"Rpm"}, {{1.0}}).outcome, WorkbookResult::notwritten);
     EXPECT_TRUE(spy.opened.isEmpty());
     EXPECT_TRUE(QDir(good).entryList(QDir::Files).isEmpty());
 
     setprogramfolder(good);
     spy.succeed = false;
-    QString path;
-    EXPECT_FALSE(writeworkbook("VCT", {"Rpm"}, {{1.0}}, &path).isEmpty());
-    EXPECT_TRUE(QFile::exists(path)); // written, only the opening failed
+    const WorkbookResult unopened = writeworkbook("VCT", {"Rpm"}, {{1.0}});
+    EXPECT_EQ(unopened.outcome, WorkbookResult::notopened);
+    EXPECT_TRUE(QFile::exists(unopened.path)); // written, only the opening failed
 }
