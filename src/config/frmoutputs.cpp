@@ -94,7 +94,6 @@ frmOutputs::frmOutputs()
     cmdSave = new QPushButton("&Ok", this);
     cmdSave->setGeometry(tw(11130 - 1335), tw(6840), tw(1215), tw(495));
     connect(cmdSave, &QPushButton::clicked, this, &frmOutputs::cmdSave_Click);
-    noreturnbutton(*this);
     Form_Load();
 }
 

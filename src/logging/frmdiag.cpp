@@ -73,7 +73,6 @@ frmDiag::frmDiag()
     connect(Command41, &QPushButton::clicked, this, &frmDiag::Command41_Click);
     connect(Command1, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(Timer1, &QTimer::timeout, this, &frmDiag::Timer1_Timer);
-    noreturnbutton(*this);
     Form_Load();
 }
 
