@@ -58,6 +58,7 @@ frmDiag::frmDiag()
     ProgressBar1->setGeometry(tw(120), tw(600), tw(4440), tw(300));
     Text1 = new QPlainTextEdit("Analysis results:", this);
     Text1->setGeometry(tw(120), tw(1020), tw(4440), tw(3600));
+    Text1->setTabChangesFocus(true); // Tab leads on to the timers and "E&xit"
     Label1 = new QLabel("Trig timer:", this);
     Label1->setGeometry(tw(120), tw(4760), tw(1100), tw(300));
     Text24 = new QLineEdit("0", this);
