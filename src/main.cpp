@@ -32,6 +32,7 @@
 #include "logging/frmlog.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
+#include "platform/returnkey.h"
 
 #include <QApplication>
 
@@ -83,6 +84,7 @@ void linkmaintools()
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvane");
+    installreturnrule();
 
     // The files shipped in data/ beside the executable seed the program folder.
     const QString error = prepareprogramfolder(QApplication::applicationDirPath() + "/data");

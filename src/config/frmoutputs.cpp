@@ -10,6 +10,7 @@
 #include "platform/forms.h"
 #include "platform/quietwheel.h"
 #include "platform/serialport.h"
+#include "platform/tabstrip.h"
 #include "platform/twips.h"
 
 #include <QButtonGroup>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTabBar>
 
 namespace korvane {
 
@@ -65,15 +65,16 @@ frmOutputs::frmOutputs()
     setFont(QFont("Arial", 8));
     setFixedSize(tw(11130), tw(7515));
 
-    TabStrip1 = new QTabBar(this);
-    TabStrip1->setUsesScrollButtons(true);
-    TabStrip1->setExpanding(false);
+    // All 24 outputs in sight, on as many rows as they need.
+    TabStrip1 = new TabStrip(this);
     for (int t = 1; t <= outputcount; ++t) TabStrip1->addTab(outputcaption(t));
-    TabStrip1->setGeometry(tw(120), tw(120), tw(10890), tw(360));
-    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    TabStrip1->setGeometry(tw(120), tw(120), tw(10890), TabStrip1->heightForWidth(tw(10890)));
+    connect(TabStrip1, &TabStrip::currentChanged, this, [this] { TabStrip1_Click(); });
 
-    // The tab strip's client area: function buttons on the left, the frame on the right.
-    const QRect client(tw(120), tw(480), tw(10890), tw(6240));
+    // The tab strip's client area under its rows: function buttons on the left, the frame on
+    // the right.
+    const int clienttop = TabStrip1->geometry().bottom() + 1;
+    const QRect client(tw(120), clienttop, tw(10890), tw(6720) - clienttop);
     Frame2 = new QGroupBox("OUTPUT 1", this);
     Frame2->setGeometry(client.left(), client.top(), tw(5300) - 4, client.height());
     auto *buttons = new QGridLayout(Frame2);
@@ -94,7 +95,6 @@ frmOutputs::frmOutputs()
     cmdSave = new QPushButton("&Ok", this);
     cmdSave->setGeometry(tw(11130 - 1335), tw(6840), tw(1215), tw(495));
     connect(cmdSave, &QPushButton::clicked, this, &frmOutputs::cmdSave_Click);
-    noreturnbutton(*this);
     Form_Load();
 }
 

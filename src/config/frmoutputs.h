@@ -11,9 +11,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
-class QTabBar;
 
 namespace korvane {
+
+class TabStrip;
 
 // "Output configuration": the function of each of the 24 outputs and the settings of the
 // chosen function. Every edit is stored in the image at once and, with the main port open,
@@ -45,7 +46,7 @@ class frmOutputs : public QDialog {
     void thermofan_Click();
     void cmdSave_Click();
 
-    QTabBar *TabStrip1;
+    TabStrip *TabStrip1;
     QGroupBox *Frame2;
     std::array<QRadioButton *, functioncount> Option1{};
     QStackedWidget *frames;

@@ -12,7 +12,6 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -102,14 +101,6 @@ void frmSettings1::Timer1_Timer() {
     if (arrived >= 3) livetps = reply[2];
     if (arrived == 4) Text42->setText(QString::number(livetps));
     setpollrate(*Timer1, arrived == 4, pollinterval);
-}
-
-// Return in a field stores nothing: a setting is stored only by its own button. Left to the
-// dialog, Return would press the window's first "enter" button and store whatever its field
-// holds, typed there or not. A button with the focus still takes Return itself.
-void frmSettings1::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
-    QDialog::keyPressEvent(event);
 }
 
 // However the window closes, it resumes the live loop and is unloaded, so the next opening

@@ -10,7 +10,6 @@ class QGridLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -99,7 +98,6 @@ class frmSettings1 : public QDialog {
 
   protected:
     void done(int result) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void buildpage(int page);

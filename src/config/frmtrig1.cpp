@@ -86,7 +86,6 @@ frmTrig1::frmTrig1()
     Command1 = new QPushButton("&Ok", this);
     Command1->setGeometry(tw(13380 - 1335), tw(7260), tw(1215), tw(495));
     connect(Command1, &QPushButton::clicked, this, &frmTrig1::Command1_Click);
-    noreturnbutton(*this);
     Form_Load();
 }
 

@@ -36,6 +36,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 
 namespace korvane {
@@ -131,9 +132,8 @@ void frmFloat::Form_Load()
     setmapaxes(*mapgridfloat);
     showmapvalues(*mapgridfloat, 255);
     colourmapcells(*mapgridfloat, 255);
-    // The window is not yet at its size: a view following the cursor now would hide the
-    // first rows and columns of the full-screen grid. It opens at the top-left instead.
-    scrolltocell(*mapgridfloat, true);
+    // The view is set to the cursor once the window has its size (showEvent): followed now,
+    // in a grid still small, it would hide first columns that the full-screen grid can show.
     setmybar();
     showstep(*lblTrim);
     showholdtrack(*this);
@@ -400,6 +400,16 @@ void frmFloat::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     Form_Resize();
+}
+
+void frmFloat::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The opening view: from the top-left as far as the cursor needs, in the grid at its size.
+    // A window restored by the desktop keeps the view it had.
+    if (event->spontaneous()) return;
+    scrolltocell(*mapgridfloat, true);
+    scrolltocell(*mapgridfloat, false);
 }
 
 // However it closes (F9, "F9 float off ", "E&xit", the close box), the main window gets its

@@ -61,6 +61,7 @@ class frmFloat : public QDialog, public mapwindow {
   protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void done(int result) override;
 
   private:

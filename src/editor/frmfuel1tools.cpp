@@ -23,15 +23,19 @@ namespace korvane {
 uint8_t widegauges = 0;
 
 namespace {
-// Twips. Controls left of the grid keep their place; the right-hand ones follow the right edge.
+// Twips. The panel and the graph keep their place at the left; the grid's left edge stays, its
+// width follows the window, and the right-hand controls follow the right edge.
 constexpr int margin = 120;
 constexpr int rowheight = 375;
 constexpr int rowpitch = 420;
 constexpr int fkeywidth = 1290, fkeypitch = 1305;
-constexpr int panelwidth = 2400;                 // Picture3
-constexpr int graphleft = 2640, graphwidth = 6770; // picGraph: the drawings are 6770 wide
-constexpr int gridleft = 9530;
-constexpr int gridspare = 12435;  // window width the grid leaves to the rest
+constexpr int panelleft = 80, panelwidth = 2300;   // Picture3: the panel faces are 2300 wide
+constexpr int graphleft = 2420, graphwidth = 6770; // picGraph: the drawings are 6770 wide
+constexpr int gridleft = 9265;
+constexpr int gridspare = 9385;   // window width the grid leaves to the rest: the grid ends
+                                  // 120 short of the window's outer right edge
+constexpr int columnrows = 5;     // rows of the right-hand button column over the grid
+constexpr int columnleft = 2680;  // the column's left edge, counted from the right edge
 constexpr int workbottom = 7620;  // grid and pictures end here
 constexpr int bottomrow = 7680;   // panel, hint and step controls
 constexpr int gaugetop = 8100;    // gauge strip
@@ -114,11 +118,12 @@ void frmFuel1::Form_Resize()
     // Controls at fixed places: tops and sizes, and the left edges that never move.
     for (int i = 0; i < 9; ++i)
         place(Command13[i], margin + i * fkeypitch, top, fkeywidth, rowheight);
-    place(Picture3, margin, work, panelwidth, workbottom - work);
+    place(Picture3, panelleft, work, panelwidth, workbottom - work);
     place(picGraph, graphleft, work, graphwidth, workbottom - work);
-    lblMap->setGeometry(tw(gridleft), tw(work), mapgrid->width(), tw(rowheight));
-    mapgrid->setGeometry(tw(gridleft), tw(work + rowpitch), mapgrid->width(),
-                         tw(workbottom - work - rowpitch));
+    // The map's title beside the button column, the grid under it.
+    place(lblMap, gridleft, work, std::max(0, W - columnleft - 60 - gridleft), rowheight);
+    const int gridtop = work + columnrows * rowpitch;
+    mapgrid->setGeometry(tw(gridleft), tw(gridtop), mapgrid->width(), tw(workbottom - gridtop));
     place(Command4, margin, bottomrow, 780, rowheight);
     place(Command5, margin + 840, bottomrow, 780, rowheight);
     place(Command6, margin + 1680, bottomrow, 780, rowheight);
@@ -160,10 +165,7 @@ void frmFuel1::Form_Resize()
         placeright(r.control, W, r.offset, r.onlywhenwider);
     }
 
-    if (W > gridspare) {
-        mapgrid->resize(tw(W - gridspare), mapgrid->height());
-        lblMap->resize(mapgrid->width(), lblMap->height());
-    }
+    if (W > gridspare) mapgrid->resize(tw(W - gridspare), mapgrid->height());
     picgauges->move(tw(margin), tw(gaugetop));
     if (W > 1790) picgauges->resize(tw(W - 1785), picgauges->height());
     if (H > 8870) picgauges->resize(picgauges->width(), tw(H - 8865));

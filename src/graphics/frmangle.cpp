@@ -41,6 +41,9 @@ frmAngle::frmAngle()
     VScroll1->setGeometry(tw(240), tw(1230), tw(300), tw(1800));
     VScroll1->setRange(0, 10);
     VScroll1->setPageStep(1);
+    // The angles can be turned with the keys too.
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
 
     Command1 = new QPushButton("&Ok", this);
     Command1->setGeometry(tw(2400), tw(2700), tw(1200), tw(450));

@@ -6,6 +6,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -36,6 +37,7 @@ frmColors::frmColors()
     List1->setGeometry(tw(240), tw(240), tw(3720), tw(1800));
     connect(List1, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { List1_Click(List1->row(item)); });
+    List1->installEventFilter(this);
     cmdSave = new QPushButton("&Save", this);
     cmdSave->setGeometry(tw(240), tw(2280), tw(1200), tw(450));
     connect(cmdSave, &QPushButton::clicked, this, &frmColors::cmdSave_Click);
@@ -61,6 +63,21 @@ void frmColors::List1_Click(int index)
     colours[slot] = *chosen;
     // The traces of the 3D view start again from the new wire colour.
     if (slot == wireslot) resettraces(*chosen);
+}
+
+// Enter or Space on the list chooses its current entry as a click does.
+bool frmColors::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        const bool choose = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
+                            key.key() == Qt::Key_Space;
+        if (choose && key.modifiers() == Qt::NoModifier && List1->currentRow() >= 0) {
+            List1_Click(List1->currentRow());
+            return true;
+        }
+    }
+    return ToolWindow<frmColors>::eventFilter(watched, event);
 }
 
 void frmColors::cmdSave_Click()

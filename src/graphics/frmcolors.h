@@ -24,6 +24,9 @@ class frmColors : public ToolWindow<frmColors> {
     QListWidget *List1;
     QPushButton *cmdSave;
     QPushButton *Command1;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 } // namespace korvane

@@ -34,6 +34,8 @@ frmLtt::frmLtt()
     setModal(true);
 
     SCGrid1 = new MapGrid(this);
+    // The table only shows values: Tab and the window's own keys reach its buttons.
+    SCGrid1->setFocusPolicy(Qt::NoFocus);
     SCGrid1->setgridsize(4, 8);
     SCGrid1->setcellsize(tw(375), tw(900));
     SCGrid1->settext(-1, -1, "load");

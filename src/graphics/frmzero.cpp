@@ -118,6 +118,7 @@ frmZero::frmZero()
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setGeometry(tw(graphwidth + 150), tw(graphtop), tw(255), tw(graphheight));
     VScroll1->setRange(0, flatscale - 1);
+    VScroll1->setFocusPolicy(Qt::StrongFocus); // the scale can be set with the keys too
     setFixedSize(tw(graphwidth + 600), tw(graphtop + graphheight + 240));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

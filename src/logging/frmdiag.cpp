@@ -58,6 +58,7 @@ frmDiag::frmDiag()
     ProgressBar1->setGeometry(tw(120), tw(600), tw(4440), tw(300));
     Text1 = new QPlainTextEdit("Analysis results:", this);
     Text1->setGeometry(tw(120), tw(1020), tw(4440), tw(3600));
+    Text1->setTabChangesFocus(true); // Tab leads on to the timers and "E&xit"
     Label1 = new QLabel("Trig timer:", this);
     Label1->setGeometry(tw(120), tw(4760), tw(1100), tw(300));
     Text24 = new QLineEdit("0", this);
@@ -73,7 +74,6 @@ frmDiag::frmDiag()
     connect(Command41, &QPushButton::clicked, this, &frmDiag::Command41_Click);
     connect(Command1, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(Timer1, &QTimer::timeout, this, &frmDiag::Timer1_Timer);
-    noreturnbutton(*this);
     Form_Load();
 }
 

@@ -56,6 +56,7 @@ frmLog::frmLog() {
     HScroll1 = new QScrollBar(Qt::Horizontal, client);
     HScroll1->setRange(1, 16);
     HScroll1->setPageStep(1);
+    HScroll1->setFocusPolicy(Qt::StrongFocus); // the rate can be set with the keys too
     Label8 = placelabel(client, " Faster", 0, 165, 720, 300);
     Label3 = placelabel(client, " 1             8          16 Hz", 0, 420, 2400, 300);
     Label2 = placelabel(client, "1 Hz", 0, 165, 1500, 300);

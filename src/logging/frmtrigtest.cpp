@@ -44,6 +44,7 @@ frmTrigtest::frmTrigtest()
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setRange(0, 100);
     HScroll1->setGeometry(tw(120), top + tw(600), tw(11055), tw(255));
+    HScroll1->setFocusPolicy(Qt::StrongFocus); // the arrow keys scroll the capture too
     picGraph = new PictureBox(this);
     picGraph->setGeometry(tw(120), top + tw(960), tw(11055), tw(2535));
     picGraph->setbackcolour(0);

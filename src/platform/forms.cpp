@@ -1,7 +1,6 @@
 #include "platform/forms.h"
 
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QScreen>
 
 namespace korvane {
@@ -20,14 +19,6 @@ void fillscreen(QWidget &window)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
-}
-
-void noreturnbutton(QWidget &window)
-{
-    for (QPushButton *button : window.findChildren<QPushButton *>()) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
 }
 
 } // namespace korvane

@@ -26,10 +26,6 @@ void centreonscreen(QWidget &window);
 // full size also where the desktop ignores the request or there is no window manager at all.
 void fillscreen(QWidget &window);
 
-// Return in a window's entry box presses none of its buttons. A dialog otherwise presses its
-// first push button, so Return typed in one box would store whatever another box holds.
-void noreturnbutton(QWidget &window);
-
 template <class T> bool loaded() { return !forminstance<T>().isNull(); }
 
 template <class T> void unload()

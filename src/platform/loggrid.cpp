@@ -85,6 +85,8 @@ LogGrid::LogGrid(QWidget *parent) : QTableView(parent) {
                                             Qt::Alignment(Qt::TextWordWrap));
     setEditTriggers(NoEditTriggers);
     setWordWrap(false);
+    // The table only shows values: Tab goes on to the window's other controls.
+    setTabKeyNavigation(false);
 }
 
 void LogGrid::setcolwidth(int col, int twips) {

@@ -281,8 +281,9 @@ void MapGrid::keyPressEvent(QKeyEvent *event) { handkey(*event); }
 
 void MapGrid::mousePressEvent(QMouseEvent *event)
 {
-    // A click only gives the focus; the cursor cell is the program's.
-    setFocus(Qt::MouseFocusReason);
+    // A click only gives the focus, and only to a grid that takes it (one that only shows
+    // values takes none); the cursor cell is the program's.
+    if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
     event->accept();
 }
 

@@ -11,7 +11,8 @@ namespace korvane {
 // The grid that shows one map: data cells (row, column) from 0, row -1 the header row (column
 // labels), column -1 the header column (row labels), (-1, -1) the corner caption. The program
 // owns everything the grid shows: the grid edits nothing, selects nothing, scrolls only when
-// told, and hands every key to the program's handler. Colours are 0x00BBGGRR.
+// told, and hands every key to the program's handler. A grid that only shows values is set to
+// Qt::NoFocus: it then takes neither the focus nor keys. Colours are 0x00BBGGRR.
 class MapGrid : public QTableWidget {
     Q_OBJECT
   public:

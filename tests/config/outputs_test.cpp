@@ -6,6 +6,7 @@
 #include "core/names.h"
 #include "platform/beep.h"
 #include "platform/forms.h"
+#include "platform/tabstrip.h"
 #include "responder.h"
 #include "simlink.h"
 
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QTest>
 
 using namespace korvane;
@@ -171,7 +171,9 @@ TEST_F(OutputsOnline, EditsReachTheEcuAndTheLiveLoopComesBack) {
     EXPECT_EQ(ecu.memory(0x10E8), 35);
     EXPECT_EQ(curimage.settings[14][8], 35);
 
-    w->TabStrip1->setCurrentIndex(23); // PWM 16, ECU 0x10FD
+    // PWM 16 (ECU 0x10FD) is in sight without scrolling and reached with the keys.
+    EXPECT_TRUE(w->TabStrip1->rect().contains(w->TabStrip1->tabRect(23)));
+    QTest::keyClick(w->TabStrip1, Qt::Key_End);
     w->Option1[59]->click();
     EXPECT_EQ(takereceived(70).left(6), QByteArray::fromHex("636348" "90fd3b"));
     EXPECT_EQ(livewrite, flagset);

@@ -87,14 +87,18 @@ TEST_F(FloatingGrid, OnePgUpSendsOneTrimByteAndOnlyOneWindowPolls)
 TEST_F(FloatingGrid, OfflineButtonsKeysAndTraceOfTheAfrMap)
 {
     window->mnuAFR_Click();
-    curload = 2;
+    curload = 28;
     colours[1] = 0x00C08040;
     for (auto *trace : {&fueltrace, &sparktrace})
         for (auto &row : *trace) std::fill(std::begin(row), std::end(row), 0x123456u);
     frmFloat *f = openfloat();
     EXPECT_EQ(f->windowTitle(), "AFR target map");
-    // The full-screen grid opens at its first column, whatever column the cursor is on.
-    EXPECT_EQ(f->mapgridfloat->firstvisiblecolumn(), 0);
+    // The grid opens with the cursor in view, hiding no more columns at the left than it needs.
+    MapGrid &grid = *f->mapgridfloat;
+    const QRect cursor = grid.visualItemRect(grid.item(0, 28));
+    EXPECT_TRUE(grid.viewport()->rect().contains(cursor));
+    EXPECT_TRUE(grid.firstvisiblecolumn() == 0 ||
+                cursor.right() + cursor.width() >= grid.viewport()->width());
 
     ecu.clearreceived();
     f->Timer1_Timer();

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -91,6 +93,22 @@ TEST_F(InjectorTools, SliderScalesByItsPercentageAndCancelKeepsTheMap)
     responder.answerok();
     form<frmInjtrim>()->Command2_Click();
     EXPECT_EQ(curimage.fuelmap[0][31], 1500);
+
+    // Only the button pressed scales: Return in the slider presses no "enter", Return on the
+    // slider's "enter" scales by 120 % whatever flow rates stand in the other frame.
+    curimage.fuelmap[0][31] = 1000;
+    window = form<frmInjtrim>();
+    window->show();
+    window->Text33->setText("440");
+    window->Text1->setText("550");
+    window->Slider1->setValue(120);
+    window->Slider1->setFocus();
+    const size_t asked = responder.asked.size();
+    QTest::keyClick(window->Slider1, Qt::Key_Return);
+    EXPECT_TRUE(responder.asked.size() == asked && loaded<frmInjtrim>());
+    responder.answerok();
+    QTest::keyClick(window->Command2, Qt::Key_Return);
+    EXPECT_EQ(curimage.fuelmap[0][31], 1200);
 }
 
 TEST_F(InjectorTools, PresetsArePreselectedByTheirBandAndLoadedAsMap9)

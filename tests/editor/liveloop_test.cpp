@@ -261,8 +261,8 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
     EXPECT_EQ(widegauges, 0);
     resizeouter(15015, 700); // the next width a pixel allows
     EXPECT_EQ(widegauges, 255);
-    // The grid takes the width the rest leaves; the column of buttons keeps to the right edge.
-    EXPECT_EQ(window->mapgrid->width(), (15015 - 12435) / 15);
+    // The grid under the column of buttons runs to the right edge; the column keeps to it.
+    EXPECT_EQ(window->mapgrid->width(), (15015 - 9385) / 15);
     EXPECT_EQ(window->Command7->x(), (15015 - 1480) / 15);
 
     pauseonline();

@@ -7,7 +7,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QPushButton>
+#include <QListWidget>
+#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -45,8 +48,14 @@ TEST_F(Colours, ChosenColourGoesToItsSlotOnlyANewWireColourClearsTheTraces)
     EXPECT_EQ(colours[1], 0x111111u);
     EXPECT_TRUE(tracesvisited());
 
+    // Chosen with the keys: Down to "Keyboard trim band colour", then Space.
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(QApplication::focusWidget(), window->List1);
+    for (int i = 0; i < 4; ++i) QTest::keyClick(window->List1, Qt::Key_Down);
     responder.answer({true, {}, 0x0000FF});
-    window->List1_Click(4); // keyboard trim band
+    QTest::keyClick(window->List1, Qt::Key_Space);
     EXPECT_EQ(colours[5], 0x0000FFu);
     EXPECT_EQ(colours[4], 0x111111u);
     EXPECT_TRUE(tracesvisited());

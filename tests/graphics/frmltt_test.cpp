@@ -7,6 +7,7 @@
 #include "pollprobe.h"
 #include "toolwindowfixture.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -64,17 +65,26 @@ TEST_F(Ltt, ClearAsksFirstAndTheMainLoopRunsAfterClosing)
     maintimer = false; // the main loop runs after the window whatever it did before
     frmLtt *window = form<frmLtt>();
     window->Timer1->stop();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    // The table only shows values: the keys go from button to button.
+    EXPECT_EQ(QApplication::focusWidget(), window->Command2);
+    QTest::keyClick(window->Command2, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->cmdCancel);
+    QTest::keyClick(window->cmdCancel, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->Command2);
     ecu.clearreceived();
     responder.answercancel();
-    window->Command2->click();
+    QTest::keyClick(window->Command2, Qt::Key_Space);
     responder.answerok();
-    window->Command2->click();
+    QTest::keyClick(window->Command2, Qt::Key_Space);
     EXPECT_EQ(takereceived(1), QByteArray("D"));
     EXPECT_TRUE(responder.wasasked("This will clear the non-volatile LTT table"));
 
-    close<frmLtt>();
+    QTest::keyClick(window, Qt::Key_X, Qt::AltModifier); // "E&xit"
+    EXPECT_TRUE(QTest::qWaitFor([] { return !loaded<frmLtt>(); }));
     EXPECT_TRUE(maintimer);
-    EXPECT_FALSE(loaded<frmLtt>());
 }
 
 namespace {

@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "platform/returnkey.h"
 #include "platform/workbook.h"
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    korvane::installreturnrule(); // as the program does
     // A test never launches the desktop's spreadsheet application.
     korvane::setworkbookopener([](const QString &) { return true; });
     ::testing::InitGoogleTest(&argc, argv);
