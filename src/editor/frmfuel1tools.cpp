@@ -127,7 +127,9 @@ void frmFuel1::Form_Resize()
     place(Command4, margin, bottomrow, 780, rowheight);
     place(Command5, margin + 840, bottomrow, 780, rowheight);
     place(Command6, margin + 1680, bottomrow, 780, rowheight);
-    place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
+    // The hint starts clear of the panel buttons, so its first letter stays readable.
+    const int hintleft = margin + 2520;
+    place(Text1, hintleft, bottomrow, std::max(0, W - 3000 - hintleft), rowheight);
     // Engine speed and link status sit at the right edge, but never over the function keys:
     // in a narrower window they share what is left after F9 and their texts shrink to fit.
     const int rowstart = margin + 8 * fkeypitch + fkeywidth + 60;

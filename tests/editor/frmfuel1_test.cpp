@@ -55,6 +55,7 @@ TEST_F(MainWindow, OpensOfflineOnTheFuelMapMaximised)
     EXPECT_EQ(window->mapgrid->text(5, 7), cellvaluetext(1, curimage.fuelmap[5][7], false, 0));
     EXPECT_EQ(window->mapgrid->text(-1, 0), "760 mmHg");
     EXPECT_EQ(window->lblTrim->text(), "0.005");
+    EXPECT_FALSE(window->Text1->geometry().intersects(window->Command6->geometry()));
 
     // Offline a tick of the live loop only lets edits through.
     editready = 0;

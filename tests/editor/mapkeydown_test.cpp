@@ -50,6 +50,14 @@ TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
     key(Qt::Key_PageDown);
     EXPECT_EQ(takereceived(1), QByteArray("\xC5"));
     EXPECT_EQ(fuelcellatecu(4, 5), before + 9);
+    // Coarse step down, 128 + 96 + 5, and back up.
+    window->cmdFast_MouseDown();
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(takereceived(1), QByteArray("\xE5"));
+    EXPECT_EQ(fuelcellatecu(4, 5), before - 1);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(1), QByteArray("\xA5"));
+    window->cmdSlow_MouseDown();
 
     // A reply other than the PC's sum opens the checksum window with both numbers.
     const int expected = (sum + 10) & 255;

@@ -85,6 +85,17 @@ TEST_F(RowCopy, OnlineCopyUpAfterALiveQuerySendsTheExactBytesAndChecksTheAnswers
     EXPECT_EQ(mapsums[1] & 255, ecu.checksum(2));
     EXPECT_FALSE(window->Timer1->isActive()); // it was not running before
 
+    whilemodal<frmWarn3>([&] { window->Command3_MouseDown(); }, [](frmWarn3 &w) {
+        w.Option3->setChecked(true);
+        w.cmdOk->click();
+    });
+    EXPECT_EQ(takereceived(2), QByteArray("\x0a\x29")); // row 10, then 2 + 39: copy down
+    for (int r = 0; r < 10; ++r) {
+        EXPECT_EQ(curimage.rammaps[r][5], 195) << r;
+        EXPECT_EQ(ecurow(r), ecurow(10)) << r;
+    }
+    EXPECT_EQ(notices("Copy command failed, you should re-upload"), 1);
+
     // Online the PWM and AFR maps are refused before any byte goes out.
     window->mnuAFR_Click();
     ecu.clearreceived();
