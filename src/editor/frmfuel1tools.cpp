@@ -124,12 +124,11 @@ void frmFuel1::Form_Resize()
     place(lblMap, gridleft, work, std::max(0, W - columnleft - 60 - gridleft), rowheight);
     const int gridtop = work + columnrows * rowpitch;
     mapgrid->setGeometry(tw(gridleft), tw(gridtop), mapgrid->width(), tw(workbottom - gridtop));
-    place(Command4, margin, bottomrow, 780, rowheight);
-    place(Command5, margin + 840, bottomrow, 780, rowheight);
-    place(Command6, margin + 1680, bottomrow, 780, rowheight);
-    // The hint starts clear of the panel buttons, so its first letter stays readable.
-    const int hintleft = margin + 2520;
-    place(Text1, hintleft, bottomrow, std::max(0, W - 3000 - hintleft), rowheight);
+    // The panel's buttons under the panel, clear of the hint line that starts under the graph.
+    place(Command4, 120, bottomrow, 735, rowheight);
+    place(Command5, 840, bottomrow, 735, rowheight);
+    place(Command6, 1560, bottomrow, 735, rowheight);
+    place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
     // Engine speed and link status sit at the right edge, but never over the function keys:
     // in a narrower window they share what is left after F9 and their texts shrink to fit.
     const int rowstart = margin + 8 * fkeypitch + fkeywidth + 60;

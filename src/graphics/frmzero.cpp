@@ -152,6 +152,8 @@ void frmZero::Form_Unload()
 void frmZero::loadmonvars()
 {
     for (const quickvar &v : quickvars) Combo3->addItem(v.name);
+    // No name shows until one is chosen: the ECU has been told no address yet.
+    Combo3->setCurrentIndex(-1);
 }
 
 void frmZero::Combo3_Click(int index)

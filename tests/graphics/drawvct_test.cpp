@@ -99,17 +99,24 @@ TEST_F(CamTiming, ValuesAndTraceStepsOnlyFromView5)
 
     vctview = 5;
     drawVCT(pic);
-    const Drawn *target = textat(6000, 100);
-    ASSERT_NE(target, nullptr);
-    EXPECT_EQ(target->string, "0.1"); // 128 / 255 * 60 - 30
-    EXPECT_EQ(target->colour, 0x00FFFFu);
-    ASSERT_NE(textat(6000, 1000), nullptr);
-    EXPECT_EQ(textat(6000, 1000)->string, "1");
-    // The first sample of a hundred clears the trace area, then the three steps at s = 1.
+    // Target 128 / 255 * 60 - 30, feedbacks 10 and 20 the same way, index, research raw.
+    const struct { int y; const char *value; uint32_t colour; } rows[5] = {
+        {100, "0.1", 0x00FFFF}, {400, "-27.6", 0x00FF00}, {700, "-25.3", 0xFFFF00},
+        {1000, "1", 0xFFFFFF},  {1300, "7", 0x00FFFF}};
+    for (const auto &row : rows) {
+        const Drawn *value = textat(6000, row.y);
+        ASSERT_NE(value, nullptr) << row.y;
+        EXPECT_EQ(value->string, row.value) << row.y;
+        EXPECT_EQ(value->colour, row.colour) << row.y;
+    }
+    // The first sample of a hundred clears the trace area, then the three steps at s = 1:
+    // VCTi2 feedback, VCTi1 target, VCTi1 feedback.
     EXPECT_EQ(pic.drawn.front().kind, Drawn::box);
-    const Drawn &last = pic.drawn.back();
-    EXPECT_EQ(last.x1, 66);
-    EXPECT_EQ(last.x2, 132);
-    EXPECT_EQ(last.y1, 5000 - 9 * 10);
-    EXPECT_EQ(last.colour, 0x00FF00u);
+    const Drawn *step = &pic.drawn.back() - 2;
+    for (auto [b, colour] : {std::pair{20, 0xFFFF00u}, {128, 0x00FFFFu}, {10, 0x00FF00u}}) {
+        EXPECT_EQ(step->x1, 66);
+        EXPECT_EQ(step->x2, 132);
+        EXPECT_EQ(step->y1, 5000 - 9 * b);
+        EXPECT_EQ((step++)->colour, colour);
+    }
 }

@@ -66,6 +66,16 @@ TEST_F(Colours, ChosenColourGoesToItsSlotOnlyANewWireColourClearsTheTraces)
     EXPECT_EQ(fueltrace[3][4], 0x00FFFFu);
     EXPECT_EQ(sparktrace[5][6], 0x00FFFFu);
     EXPECT_EQ(visittrace[0][1][2], 0x00FFFFu);
+
+    // Every entry, in list order, to its own slot; the panel and blend slots stay.
+    const int slot[6] = {0, 1, 2, 3, 5, 6};
+    for (int i = 0; i < 6; ++i) {
+        responder.answer({true, {}, 0x000100u * (i + 1)});
+        window->List1_Click(i);
+    }
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(colours[slot[i]], 0x000100u * (i + 1)) << i;
+    EXPECT_EQ(colours[4], 0x111111u);
+    EXPECT_EQ(colours[7], 0x111111u);
 }
 
 TEST_F(Colours, SaveWritesColoursFileAndAFailedSaveIsTold)

@@ -41,6 +41,11 @@ TEST_F(Ltt, TickReadsEveryColumnThenTheCurrentCell)
     EXPECT_EQ(grid.backcolour(2, 7), 0xE0FFFFu);
     EXPECT_EQ(grid.backcolour(3, 6), 0xE0FFFFu);
     EXPECT_TRUE(grid.redraw());
+    // 0x52: load row 2, rpm column 5; the nibbles read the other way round would mark (3, 2).
+    ecu.setquery('Q', {0, 0x52, 0, 0});
+    window->Timer1_Timer();
+    EXPECT_EQ(grid.backcolour(2, 5), 0xFFFFu);
+    EXPECT_EQ(grid.backcolour(3, 2), 0xE0FFFFu);
     close<frmLtt>();
 }
 

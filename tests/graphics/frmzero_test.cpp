@@ -51,11 +51,17 @@ TEST_F(Monitor, AddressHandshakeThenReadsTheByte)
     window->Timer1_Timer();
     EXPECT_EQ(window->Label1->text(), "196");
 
-    // The quick list fills both fields and the ECU hears the address at the next tick.
-    ecu.clearreceived();
-    window->Combo3_Click(4); // CTS
-    window->Timer1_Timer();
-    EXPECT_EQ(takereceived(3), QByteArray("\x40\x6A\xE0"));
+    // The quick list names no entry before one is chosen; a choice fills both fields and
+    // the ECU hears the address at the next tick.
+    EXPECT_EQ(window->Combo3->currentText(), "");
+    const char *const quick[5] = {"\x40\x6A\x88", "\x40\x6A\x92", "\x40\x6B\x13",
+                                  "\x40\x6B\xE0", "\x40\x6A\xE0"};
+    for (int item = 0; item < 5; ++item) {
+        ecu.clearreceived();
+        window->Combo3_Click(item);
+        window->Timer1_Timer();
+        EXPECT_EQ(takereceived(3), QByteArray(quick[item])) << item;
+    }
 }
 
 TEST_F(Monitor, WrongHandshakeReplyKeepsTheAddressPending)
