@@ -7,6 +7,7 @@
 #include "core/upload.h"
 #include "platform/forms.h"
 #include "platform/hourglass.h"
+#include "platform/returnkey.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
 
@@ -55,6 +56,7 @@ frmUp1::frmUp1() : MSComm1(std::make_unique<SerialPort>()) {
     connect(Command2, &QPushButton::clicked, this, &frmUp1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmUp1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmUp1::Command4_Click);
+    opennofocus(this);
     Form_Load();
 }
 

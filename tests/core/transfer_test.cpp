@@ -17,7 +17,10 @@
 #include "simecu.h"
 #include "tempfolder.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
 #include <QLabel>
 #include <QProgressBar>
 #include <gtest/gtest.h>
@@ -230,4 +233,24 @@ TEST_F(Transfer, SignatureShowsFourBytesOrNoReplyAndClosesThePort) {
     EXPECT_EQ(window->Label4->text(), "ECU firmware: no reply");
     EXPECT_FALSE(window->MSComm1->PortOpen());
     EXPECT_TRUE(sameimage(curimage, image));
+}
+
+// Return or Space at the first view of a transfer window moves no COM port and starts nothing;
+// Tab then reaches the port buttons first.
+TEST_F(Transfer, FirstViewTakesNoKeyAsAButtonPress) {
+    const auto firstview = [this](QDialog *window, QPushButton *down) {
+        comport = 2;
+        ecu.clearreceived();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(comport, 2);
+        EXPECT_TRUE(ecu.received().isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), down);
+    };
+    firstview(form<frmDown1>(), form<frmDown1>()->Command2);
+    firstview(form<frmUp1>(), form<frmUp1>()->Command4);
 }
