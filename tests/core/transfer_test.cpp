@@ -236,9 +236,10 @@ TEST_F(Transfer, SignatureShowsFourBytesOrNoReplyAndClosesThePort) {
 }
 
 // Return or Space at the first view of a transfer window moves no COM port and starts nothing;
-// Tab then reaches the port buttons first.
+// Tab then reaches the port buttons, which keep the port within COM1 to COM15.
 TEST_F(Transfer, FirstViewTakesNoKeyAsAButtonPress) {
-    const auto firstview = [this](QDialog *window, QPushButton *down) {
+    const auto firstview = [this](QDialog *window, QPushButton *down, QPushButton *up,
+                                  QLabel *port) {
         comport = 2;
         ecu.clearreceived();
         window->show();
@@ -250,7 +251,17 @@ TEST_F(Transfer, FirstViewTakesNoKeyAsAButtonPress) {
         EXPECT_TRUE(ecu.received().isEmpty());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), up);
+        for (int i = 0; i < 14; ++i) QTest::keyClick(up, Qt::Key_Return);
+        EXPECT_EQ(port->text(), "COM15");
+        EXPECT_EQ(comport, 15);
+        for (int i = 0; i < 20; ++i) down->click();
+        EXPECT_EQ(port->text(), "COM1");
+        EXPECT_EQ(comport, 1);
     };
-    firstview(form<frmDown1>(), form<frmDown1>()->Command2);
-    firstview(form<frmUp1>(), form<frmUp1>()->Command4);
+    frmDown1 *down = form<frmDown1>();
+    firstview(down, down->Command2, down->Command3, down->Label3);
+    frmUp1 *up = form<frmUp1>();
+    firstview(up, up->Command4, up->Command3, up->Label3);
 }
