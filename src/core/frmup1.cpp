@@ -1,5 +1,6 @@
 #include "core/frmup1.h"
 
+#include "core/flags.h"
 #include "core/logupload.h"
 #include "core/mapfile.h"
 #include "core/transferport.h"
@@ -7,6 +8,7 @@
 #include "core/upload.h"
 #include "platform/forms.h"
 #include "platform/hourglass.h"
+#include "platform/prompts.h"
 #include "platform/returnkey.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
@@ -76,6 +78,9 @@ void frmUp1::Command2_Click() {
     if (uploadmode == 1 && Check2->isChecked()) {
         Label4->setText(readfirmwaresig(*MSComm1));
     } else if (uploadmode == 1) {
+        // The ECU's calibration replaces the image: unsaved edits go only when the tuner agrees.
+        if (modified == flagset && !msgboxokcancel(QStringLiteral("Discard the unsaved changes?")))
+            return;
         bool done;
         {
             Hourglass pointer;

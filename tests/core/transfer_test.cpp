@@ -158,6 +158,13 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
     download();
     curimage = randomimage(99);
     curimage.afrmap[50][4] = 77;
+    // Unsaved edits are replaced only when the tuner agrees: Cancel sends nothing.
+    ecu.clearreceived();
+    responder.answercancel();
+    EXPECT_EQ(upload(), "");
+    EXPECT_TRUE(responder.wasasked("Discard the unsaved changes?"));
+    EXPECT_TRUE(ecu.received().isEmpty());
+    EXPECT_EQ(curimage.afrmap[50][4], 77);
     ecu.sendstale("bbb\x01"); // stale input must not pass for the prompt or the data
     ecu.setreplyfault({0, false, -1, {'b', 'u', 'b'}}); // the ECU may repeat its prompt
     EXPECT_EQ(upload(), "unloaded");
@@ -200,8 +207,8 @@ TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
         ecu.stallafter(c.stall);
         responder.asked.clear();
         EXPECT_EQ(upload(), "Upload failed");
-        ASSERT_GE(responder.asked.size(), 1u);
-        EXPECT_EQ(responder.asked[0].text, c.stage);
+        ASSERT_GE(responder.asked.size(), 2u); // the question on unsaved edits, then the stage
+        EXPECT_EQ(responder.asked[1].text, c.stage);
         EXPECT_TRUE(sameimage(curimage, image));
         EXPECT_EQ(modified, flagset);
         EXPECT_EQ(ecudirty, flagset);
@@ -212,8 +219,8 @@ TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
     ecu.stallafter(150);
     responder.asked.clear();
     EXPECT_EQ(upload(), "Upload failed");
-    ASSERT_EQ(responder.asked.size(), 2u);
-    EXPECT_EQ(responder.asked[1].text, "Upload exit purge overflow");
+    ASSERT_EQ(responder.asked.size(), 3u);
+    EXPECT_EQ(responder.asked[2].text, "Upload exit purge overflow");
     EXPECT_FALSE(form<frmUp1>()->MSComm1->PortOpen());
 }
 
