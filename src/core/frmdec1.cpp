@@ -13,6 +13,7 @@
 #include "platform/colour.h"
 #include "platform/picturebox.h"
 #include "platform/programfolder.h"
+#include "platform/returnkey.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 
@@ -97,6 +98,7 @@ frmdec1::frmdec1() {
     mnuPreferences->setEnabled(bool(links.preferences));
 
     setFixedSize(tw(10440), tw(8520) + menuBar()->sizeHint().height());
+    opennofocus(this);
     Form_Load();
     Timer1->start();
 }

@@ -6,6 +6,7 @@
 #include "platform/beep.h"
 #include "platform/forms.h"
 #include "platform/hourglass.h"
+#include "platform/returnkey.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
 
@@ -38,6 +39,7 @@ frmDown1::frmDown1() : MSComm1(std::make_unique<SerialPort>()) {
     connect(Command2, &QPushButton::clicked, this, &frmDown1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmDown1::Command3_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmDown1::cmdCancel_Click);
+    opennofocus(this);
     Form_Load();
 }
 

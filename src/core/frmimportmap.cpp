@@ -7,6 +7,7 @@
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 #include "platform/prompts.h"
+#include "platform/returnkey.h"
 #include "platform/twips.h"
 
 #include <QBoxLayout>
@@ -179,6 +180,7 @@ frmImportMap::frmImportMap()
     buttons->addWidget(cmdSave);
     layout->addLayout(buttons);
     setMinimumWidth(tw(6000));
+    opennofocus(this);
     Form_Load();
 }
 

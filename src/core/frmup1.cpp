@@ -1,5 +1,6 @@
 #include "core/frmup1.h"
 
+#include "core/flags.h"
 #include "core/logupload.h"
 #include "core/mapfile.h"
 #include "core/transferport.h"
@@ -7,6 +8,8 @@
 #include "core/upload.h"
 #include "platform/forms.h"
 #include "platform/hourglass.h"
+#include "platform/prompts.h"
+#include "platform/returnkey.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
 
@@ -55,6 +58,7 @@ frmUp1::frmUp1() : MSComm1(std::make_unique<SerialPort>()) {
     connect(Command2, &QPushButton::clicked, this, &frmUp1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmUp1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmUp1::Command4_Click);
+    opennofocus(this);
     Form_Load();
 }
 
@@ -74,6 +78,9 @@ void frmUp1::Command2_Click() {
     if (uploadmode == 1 && Check2->isChecked()) {
         Label4->setText(readfirmwaresig(*MSComm1));
     } else if (uploadmode == 1) {
+        // The ECU's calibration replaces the image: unsaved edits go only when the tuner agrees.
+        if (modified == flagset && !msgboxokcancel(QStringLiteral("Discard the unsaved changes?")))
+            return;
         bool done;
         {
             Hourglass pointer;

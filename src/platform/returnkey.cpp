@@ -45,4 +45,11 @@ void installreturnrule()
     }
 }
 
+void opennofocus(QWidget *window)
+{
+    // Click focus keeps the window itself out of the Tab chain.
+    window->setFocusPolicy(Qt::ClickFocus);
+    window->setFocus();
+}
+
 } // namespace korvane

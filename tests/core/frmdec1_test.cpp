@@ -10,10 +10,12 @@
 #include "responder.h"
 #include "tempfolder.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -70,13 +72,30 @@ TEST_F(StartupWindow, StartsOnTheTemplateWithTheLaterButtonsDisabled) {
 }
 
 TEST_F(StartupWindow, RegisteredWindowsEnableTheirButtons) {
-    int maps = 0;
+    int maps = 0, transfers = 0;
     dec1links().maps = [&] { ++maps; };
     window = open();
     EXPECT_TRUE(window->Command3->isEnabled());
     EXPECT_FALSE(window->Command1->isEnabled());
     window->Command3->click();
     EXPECT_EQ(maps, 1);
+    unload<frmdec1>();
+
+    // At the first view Return and Space open nothing; Tab reaches each button in turn.
+    dec1links().upload = dec1links().download = [&] { ++transfers; };
+    window = open();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(maps + transfers, 1);
+    for (QPushButton *button : {window->Command1, window->Command2, window->Command3}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), button);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(maps, 2);
 }
 
 TEST_F(StartupWindow, MissingOrDamagedTemplateWarnsAndGoesOn) {

@@ -27,10 +27,14 @@ TEST(MapText, FieldsSitWhereTheLayoutPutsThem) {
     image.settings[3][5] = 10;    // ECU 0x1035: data byte 21 of line 1
     image.fuelmap[3][20] = 10000; // cell 4 of line 153
     image.afrmap[42][0] = 'K';    // first comment character: line 138
+    image.pwmmaps[24][23] = 0x41; // map 41, x 0, y 23: data byte 23 of line 48
+    image.rammaps[65][0] = 0x44;  // map 4, rpm 1, load 0: data byte 0 of line 275
     const QByteArray text = test::maptextof(image);
     EXPECT_EQ(text.mid(126, 2), "0A");
     EXPECT_EQ(text.mid(11652, 4), "2710");
     EXPECT_EQ(text.mid(138 * 76 + 8, 2), "4B");
+    EXPECT_EQ(text.mid(48 * 76 + 54, 2), "41");
+    EXPECT_EQ(text.mid(275 * 76 + 8, 2), "44");
     EXPECT_EQ(text.mid(153 * 76, 8), "S12340E0");
 }
 

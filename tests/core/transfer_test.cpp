@@ -17,7 +17,10 @@
 #include "simecu.h"
 #include "tempfolder.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
 #include <QLabel>
 #include <QProgressBar>
 #include <gtest/gtest.h>
@@ -155,6 +158,13 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
     download();
     curimage = randomimage(99);
     curimage.afrmap[50][4] = 77;
+    // Unsaved edits are replaced only when the tuner agrees: Cancel sends nothing.
+    ecu.clearreceived();
+    responder.answercancel();
+    EXPECT_EQ(upload(), "");
+    EXPECT_TRUE(responder.wasasked("Discard the unsaved changes?"));
+    EXPECT_TRUE(ecu.received().isEmpty());
+    EXPECT_EQ(curimage.afrmap[50][4], 77);
     ecu.sendstale("bbb\x01"); // stale input must not pass for the prompt or the data
     ecu.setreplyfault({0, false, -1, {'b', 'u', 'b'}}); // the ECU may repeat its prompt
     EXPECT_EQ(upload(), "unloaded");
@@ -197,8 +207,8 @@ TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
         ecu.stallafter(c.stall);
         responder.asked.clear();
         EXPECT_EQ(upload(), "Upload failed");
-        ASSERT_GE(responder.asked.size(), 1u);
-        EXPECT_EQ(responder.asked[0].text, c.stage);
+        ASSERT_GE(responder.asked.size(), 2u); // the question on unsaved edits, then the stage
+        EXPECT_EQ(responder.asked[1].text, c.stage);
         EXPECT_TRUE(sameimage(curimage, image));
         EXPECT_EQ(modified, flagset);
         EXPECT_EQ(ecudirty, flagset);
@@ -209,8 +219,8 @@ TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
     ecu.stallafter(150);
     responder.asked.clear();
     EXPECT_EQ(upload(), "Upload failed");
-    ASSERT_EQ(responder.asked.size(), 2u);
-    EXPECT_EQ(responder.asked[1].text, "Upload exit purge overflow");
+    ASSERT_EQ(responder.asked.size(), 3u);
+    EXPECT_EQ(responder.asked[2].text, "Upload exit purge overflow");
     EXPECT_FALSE(form<frmUp1>()->MSComm1->PortOpen());
 }
 
@@ -230,4 +240,35 @@ TEST_F(Transfer, SignatureShowsFourBytesOrNoReplyAndClosesThePort) {
     EXPECT_EQ(window->Label4->text(), "ECU firmware: no reply");
     EXPECT_FALSE(window->MSComm1->PortOpen());
     EXPECT_TRUE(sameimage(curimage, image));
+}
+
+// Return or Space at the first view of a transfer window moves no COM port and starts nothing;
+// Tab then reaches the port buttons, which keep the port within COM1 to COM15.
+TEST_F(Transfer, FirstViewTakesNoKeyAsAButtonPress) {
+    const auto firstview = [this](QDialog *window, QPushButton *down, QPushButton *up,
+                                  QLabel *port) {
+        comport = 2;
+        ecu.clearreceived();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(comport, 2);
+        EXPECT_TRUE(ecu.received().isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), up);
+        for (int i = 0; i < 14; ++i) QTest::keyClick(up, Qt::Key_Return);
+        EXPECT_EQ(port->text(), "COM15");
+        EXPECT_EQ(comport, 15);
+        for (int i = 0; i < 20; ++i) down->click();
+        EXPECT_EQ(port->text(), "COM1");
+        EXPECT_EQ(comport, 1);
+    };
+    frmDown1 *down = form<frmDown1>();
+    firstview(down, down->Command2, down->Command3, down->Label3);
+    frmUp1 *up = form<frmUp1>();
+    firstview(up, up->Command4, up->Command3, up->Label3);
 }
