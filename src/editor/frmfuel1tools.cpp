@@ -40,6 +40,7 @@ constexpr int workbottom = 7620;  // grid and pictures end here
 constexpr int bottomrow = 7680;   // panel, hint and step controls
 constexpr int gaugetop = 8100;    // gauge strip
 constexpr int pairwidth = 1140;
+constexpr int panelbuttonwidth = 780, panelbuttonpitch = 840; // "Hold", "Reset", "Mode"
 constexpr int smallwidth = 330;
 constexpr int minimisedwidth = 3000; // below this the window shows nothing worth a poll
 constexpr int widewidth = 15000;
@@ -124,10 +125,12 @@ void frmFuel1::Form_Resize()
     place(lblMap, gridleft, work, std::max(0, W - columnleft - 60 - gridleft), rowheight);
     const int gridtop = work + columnrows * rowpitch;
     mapgrid->setGeometry(tw(gridleft), tw(gridtop), mapgrid->width(), tw(workbottom - gridtop));
-    place(Command4, margin, bottomrow, 780, rowheight);
-    place(Command5, margin + 840, bottomrow, 780, rowheight);
-    place(Command6, margin + 1680, bottomrow, 780, rowheight);
-    place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
+    place(Command4, margin, bottomrow, panelbuttonwidth, rowheight);
+    place(Command5, margin + panelbuttonpitch, bottomrow, panelbuttonwidth, rowheight);
+    place(Command6, margin + 2 * panelbuttonpitch, bottomrow, panelbuttonwidth, rowheight);
+    // The hint line starts after "Mode" and ends before the step controls.
+    constexpr int hintleft = margin + 2 * panelbuttonpitch + panelbuttonwidth + 60;
+    place(Text1, hintleft, bottomrow, std::max(0, W - 3000 - hintleft), rowheight);
     // Engine speed and link status sit at the right edge, but never over the function keys:
     // in a narrower window they share what is left after F9 and their texts shrink to fit.
     const int rowstart = margin + 8 * fkeypitch + fkeywidth + 60;
