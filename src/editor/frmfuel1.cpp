@@ -290,7 +290,13 @@ void frmFuel1::fuelcolor()
 void frmFuel1::setmapaxes() { korvane::setmapaxes(*mapgrid); }
 void frmFuel1::showmapvalues() { korvane::showmapvalues(*mapgrid, 255); }
 void frmFuel1::colourmapcells() { korvane::colourmapcells(*mapgrid, 255); }
-void frmFuel1::scrolltotopleft() { scrolltocell(*mapgrid, true); }
+void frmFuel1::scrolltotopleft()
+{
+    scrolltocell(*mapgrid, true);
+    // A cursor kept through the switch (online, after the preferences or an import) must not
+    // be left out of sight; a grid not shown yet has no size to scroll by.
+    if (mapgrid->isVisible()) scrolltocell(*mapgrid, false);
+}
 void frmFuel1::showstep() { korvane::showstep(*lblTrim); }
 void frmFuel1::setholdcaptions() { korvane::setholdcaptions(*this); }
 

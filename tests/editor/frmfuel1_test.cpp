@@ -131,6 +131,17 @@ TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
     EXPECT_EQ(entries, 43);
 }
 
+TEST_F(MainWindow, AMapRedrawnAroundAKeptCursorShowsIt)
+{
+    currpm = 25;
+    curload = 20;
+    window->mnuPrefs_Click();
+    const MapGrid &grid = *window->mapgrid;
+    EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualItemRect(grid.item(25, 20))));
+    EXPECT_EQ(grid.currentrow(), 25);
+    EXPECT_EQ(grid.currentcolumn(), 20);
+}
+
 TEST_F(MainWindow, OnlineTheMainMapsKeepTheCursorAndAPendingEntryBlocksEveryChoice)
 {
     online = flagset;
