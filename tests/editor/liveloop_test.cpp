@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -263,7 +264,15 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
     EXPECT_EQ(widegauges, 255);
     // The grid under the column of buttons runs to the right edge; the column keeps to it.
     EXPECT_EQ(window->mapgrid->width(), (15015 - 9385) / 15);
-    EXPECT_EQ(window->Command7->x(), (15015 - 1480) / 15);
+    const std::pair<QWidget *, int> anchored[] = {
+        {window->Command2, 1480}, {window->Command12, 1480}, {window->Command14, 1480},
+        {window->Command7, 1480}, {window->Command1, 2680},  {window->Command11, 2680},
+        {window->Command8, 2680}, {window->Command10, 2680}, {window->Command15, 2680},
+        {window->Command3, 1140}, {window->Command9, 640},   {window->cmdSlow, 2940},
+        {window->cmdFast, 1620},  {window->Label1, 2320},    {window->lblTrim, 2580}};
+    for (const auto &[control, offset] : anchored)
+        EXPECT_EQ(control->x(), (15015 - offset) / 15) << offset;
+    EXPECT_GT(window->Text1->x(), window->Command6->geometry().right()); // the hint shows whole
 
     pauseonline();
     EXPECT_FALSE(window->Timer1->isActive());
@@ -351,9 +360,9 @@ TEST_F(LiveLoop, HoldTrackToggleSeekAndColumnBounds)
     EXPECT_EQ(takereceived(3), QByteArray("j\x06\x31"));
     EXPECT_TRUE(window->Command1->font().bold());
     // At the last column "+" stays and still sends the map select.
-    window->mnuRamMapGroup_Click(2);
+    window->mnuRamMapGroup_Click(2); // the ECU follows the new map on the held column
+    EXPECT_EQ(takereceived(3), QByteArray("k\x06\x32"));
     currpm = 31;
-    ecu.clearreceived();
     window->Command9_MouseDown();
     EXPECT_EQ(currpm, 31);
     EXPECT_EQ(takereceived(3), QByteArray("k\x1f\x32"));
