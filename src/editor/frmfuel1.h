@@ -159,7 +159,9 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     void placeright(QWidget *control, int W, int offset, bool onlywhenwider);
     void hookup();
     bool entrypendinggate();
-    void choosemap(int map, const QString &title, const QString &offlinehint, bool keepcursoronline);
+    void choosemap(int map, const QString &title, bool keepcursoronline);
+    // The hint line of the current map, for the link state it is edited in.
+    void showmaphint();
 };
 
 } // namespace korvane

@@ -63,19 +63,23 @@ TEST_F(LiveLoop, ComOnChecksTheFirmwareAndComOffClosesThePort)
     // A wrong firmware byte warns but does not refuse.
     EXPECT_EQ(notices("This is not the correct PC software for the ECU"), 1);
 
+    window->mnuAFR_Click();
     window->mnucom1_Click();
     EXPECT_EQ(online, 0);
     EXPECT_FALSE(mainport().PortOpen());
     EXPECT_EQ(window->Label42->text(), "offline");
+    EXPECT_EQ(window->Text1->text(), " Offline editing AFR target map");
 
     ecu.setfirmware(28);
     window->mnucom1_Click();
     EXPECT_EQ(online, flagset);
+    EXPECT_EQ(window->Text1->text(), " Press enter after editing to make permanent changes");
     EXPECT_EQ(notices("This is not the correct PC software for the ECU"), 1);
 
     // An rpm axis held while offline is told to the ECU on the way online, so the first trim
     // lands on the held column of the right map.
     window->mnucom1_Click();
+    window->mnuRamMapGroup_Click(0);
     rpmhold = prefon;
     currpm = 5;
     ecu.clearreceived();
