@@ -95,7 +95,8 @@ void frmFuel1::buildcontrols()
     mapgrid->setkeyhandler([this](QKeyEvent &event) {
         mapkeydown(*this, *mapgrid, virtualkey(event), shiftmask(event));
     });
-    lblMap = newlabel(this, QString(), 14, true);
+    // A narrow window shrinks a long title rather than cut it.
+    lblMap = new FitLabel(QString(), QFont(QStringLiteral("Arial"), 14, QFont::Bold), this);
     Label1 = newlabel(this, "0 rpm", 10, false);
     Label42 = new FitLabel("offline", QFont(QStringLiteral("Arial"), 10, QFont::Bold), this);
     Label2 = new FitLabel(QString(), QFont(QStringLiteral("Arial"), 12, QFont::Bold), this);

@@ -108,7 +108,7 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     // Controls.
     MapGrid *mapgrid;
     FitLabel *Label42; // link state: "offline", "online" or "error"
-    QLabel *lblMap;  // title of the current map
+    FitLabel *lblMap; // title of the current map
     FitLabel *Label2; // live engine speed
     QLabel *lblTrim; // trim step in the map's unit
     QLineEdit *Text1; // hint line
