@@ -51,6 +51,16 @@ frmfuel1links &fuel1links()
 namespace {
 const QString onlinehint = " Press enter after editing to make permanent changes";
 
+// The hint line of a map chosen offline; the main maps leave the line as it was.
+QString offlinehint(int map)
+{
+    if (map >= 8 && map <= 31) return " Offline editing control map";
+    if (map >= 32 && map <= 39) return " Offline editing 2D PWM map";
+    if (map >= 40 && map <= 42) return " Offline editing 3D PWM map";
+    if (map == 43) return " Offline editing AFR target map";
+    return {};
+}
+
 void run(const std::function<void()> &link)
 {
     if (link) link();
@@ -85,7 +95,8 @@ void frmFuel1::buildcontrols()
     mapgrid->setkeyhandler([this](QKeyEvent &event) {
         mapkeydown(*this, *mapgrid, virtualkey(event), shiftmask(event));
     });
-    lblMap = newlabel(this, QString(), 14, true);
+    // A narrow window shrinks a long title rather than cut it.
+    lblMap = new FitLabel(QString(), QFont(QStringLiteral("Arial"), 14, QFont::Bold), this);
     Label1 = newlabel(this, "0 rpm", 10, false);
     Label42 = new FitLabel("offline", QFont(QStringLiteral("Arial"), 10, QFont::Bold), this);
     Label2 = new FitLabel(QString(), QFont(QStringLiteral("Arial"), 12, QFont::Bold), this);
@@ -290,7 +301,13 @@ void frmFuel1::fuelcolor()
 void frmFuel1::setmapaxes() { korvane::setmapaxes(*mapgrid); }
 void frmFuel1::showmapvalues() { korvane::showmapvalues(*mapgrid, 255); }
 void frmFuel1::colourmapcells() { korvane::colourmapcells(*mapgrid, 255); }
-void frmFuel1::scrolltotopleft() { scrolltocell(*mapgrid, true); }
+void frmFuel1::scrolltotopleft()
+{
+    scrolltocell(*mapgrid, true);
+    // A cursor kept through the switch (online, after the preferences or an import) must not
+    // be left out of sight; a grid not shown yet has no size to scroll by.
+    if (mapgrid->isVisible()) scrolltocell(*mapgrid, false);
+}
 void frmFuel1::showstep() { korvane::showstep(*lblTrim); }
 void frmFuel1::setholdcaptions() { korvane::setholdcaptions(*this); }
 
@@ -325,8 +342,13 @@ bool frmFuel1::entrypendinggate()
     return true;
 }
 
-void frmFuel1::choosemap(int map, const QString &title, const QString &offlinehint,
-                         bool keepcursoronline)
+void frmFuel1::showmaphint()
+{
+    const QString offline = offlinehint(curmap);
+    if (!offline.isEmpty()) Text1->setText(online == flagset ? onlinehint : offline);
+}
+
+void frmFuel1::choosemap(int map, const QString &title, bool keepcursoronline)
 {
     if (entrypendinggate()) return;
     curmap = uint8_t(map);
@@ -340,43 +362,43 @@ void frmFuel1::choosemap(int map, const QString &title, const QString &offlinehi
     lblMap->setText(title);
     if (map == 40) run(fuel1links().askvctispread);
     selectmap();
-    if (!offlinehint.isEmpty()) Text1->setText(online == flagset ? onlinehint : offlinehint);
+    showmaphint();
     focusgrid(mapgrid);
 }
 
 void frmFuel1::mnuRamMapGroup_Click(int index)
 {
-    choosemap(index + 1, mapnames[index], QString(), true);
+    choosemap(index + 1, mapnames[index], true);
 }
 
 void frmFuel1::mnuCont1_Click(int index)
 {
-    choosemap(8 + index, mapcatalogue(8 + index).title, " Offline editing control map", false);
+    choosemap(8 + index, mapcatalogue(8 + index).title, false);
 }
 
 void frmFuel1::mnuCont2_Click(int index)
 {
-    choosemap(16 + index, mapcatalogue(16 + index).title, " Offline editing control map", false);
+    choosemap(16 + index, mapcatalogue(16 + index).title, false);
 }
 
 void frmFuel1::mnuCont3_Click(int index)
 {
-    choosemap(24 + index, mapcatalogue(24 + index).title, " Offline editing control map", false);
+    choosemap(24 + index, mapcatalogue(24 + index).title, false);
 }
 
 void frmFuel1::mnuPwm2D_Click(int index)
 {
-    choosemap(32 + index, mapcatalogue(32 + index).title, " Offline editing 2D PWM map", false);
+    choosemap(32 + index, mapcatalogue(32 + index).title, false);
 }
 
 void frmFuel1::mnuPwm3D_Click(int index)
 {
-    choosemap(40 + index, mapcatalogue(40 + index).title, " Offline editing 3D PWM map", false);
+    choosemap(40 + index, mapcatalogue(40 + index).title, false);
 }
 
 void frmFuel1::mnuAFR_Click()
 {
-    choosemap(43, "AFR target", " Offline editing AFR target map", true);
+    choosemap(43, "AFR target", true);
 }
 
 void frmFuel1::mnuSettings_Click()

@@ -108,7 +108,7 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     // Controls.
     MapGrid *mapgrid;
     FitLabel *Label42; // link state: "offline", "online" or "error"
-    QLabel *lblMap;  // title of the current map
+    FitLabel *lblMap; // title of the current map
     FitLabel *Label2; // live engine speed
     QLabel *lblTrim; // trim step in the map's unit
     QLineEdit *Text1; // hint line
@@ -159,7 +159,9 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     void placeright(QWidget *control, int W, int offset, bool onlywhenwider);
     void hookup();
     bool entrypendinggate();
-    void choosemap(int map, const QString &title, const QString &offlinehint, bool keepcursoronline);
+    void choosemap(int map, const QString &title, bool keepcursoronline);
+    // The hint line of the current map, for the link state it is edited in.
+    void showmaphint();
 };
 
 } // namespace korvane

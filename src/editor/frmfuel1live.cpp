@@ -90,6 +90,8 @@ void frmFuel1::mnucom1_Click()
         if (rpmhold != 0) sendmapselect();
     }
     ecudirty = unsent ? flagset : 0;
+    // "Offline editing ..." must not stay up online, nor the press-Enter hint offline.
+    showmaphint();
     focusgrid(mapgrid);
 }
 

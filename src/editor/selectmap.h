@@ -10,7 +10,7 @@ public:
     virtual void setmapaxes() = 0;      // blank the grid, write the current map's headers
     virtual void showmapvalues() = 0;   // write every cell value of the current map
     virtual void colourmapcells() = 0;  // a whole colouring pass
-    virtual void scrolltotopleft() = 0; // show the top-left cell first, leave the current cell
+    virtual void scrolltotopleft() = 0; // show the top-left cell first, then the cursor's
     virtual void showstep() = 0;        // the step label in the current map's unit
     virtual void setholdcaptions() = 0; // hold/track captions for the map kind
     virtual void drawmap() = 0;         // redraw the graph of the current map

@@ -102,6 +102,33 @@ TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
         "Dwell", "Cranking enrichment", "Start primer", "TPS fuel trim", "Fuel cut limit",
         "Trim by gear", "Dwell trim", "Knock fuel add", "Closed loop limit", "Autotune rate",
         "Max ISC integrator", "Min AC ISC integrator"};
+    // Per map: raw 200 as shown (scale, offset and source cell), the step label of step 1 and,
+    // for the tables, the corner caption and the header of entry 1.
+    const QStringList shown = {
+        "1", "5.76", "5.76", "200", "72", "72", "200", "100", "1", "7.2", "72", "200", "80", "100",
+        "4", "30", "72", "72", "1600", "8", "200", "16", "7.2", "1600", "7.2", "2.88", "20", "165",
+        "200", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "20"};
+    const QStringList steps = {
+        "0.005", "0.08", "0.08", "1", "1", "1", "1", "0.5", "0.005", "0.1", "1", "1", "0.4",
+        "0.5", "0.02", "0.15", "1", "1", "8", "0.04", "1", "0.08", "0.1", "8", "0.1", "0.04",
+        "0.1", "3", "1", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4",
+        "0.4", "0.4", "0.4", "0.1"};
+    const QStringList captions = {
+        "enr. %", "ms", "enr. %", "degrees", "degrees", "enr. %", "enr. %", "volts", "psi",
+        "degrees", "degrees", "rpm", "ms", "enr. %", "ms", "enr. %", "rpm", "enr. %", "ms",
+        "enr. %", "vac mmHg", "I term", "I %", "I %"};
+    const QStringList headers = {
+        "-10 C", "10.3 V", "-10 C", "gear 2", "800 RPM", "800 RPM", "-10 C", "800 RPM",
+        "800 RPM", "-10 C", "-10 C", "-10 C", "10.3 V", "-10 C", "-10 C", "7 % TPS", "-10 C",
+        "gear 2", "800 RPM", "1 deg. retard", "800 RPM", "800 RPM", "-10 C", "-10 C"};
+    // The first cell of each map where the image holds it; only the map shown holds 200.
+    auto setsource = [](int map, int raw) {
+        if (map == 1) curimage.fuelmap[0][0] = raw;
+        else if (map <= 7) curimage.rammaps[32 * (map - 2)][0] = int16_t(raw);
+        else if (map <= 39) curimage.settings[map + 8][0] = int16_t(raw);
+        else if (map <= 42) curimage.pwmmaps[24 * (map - 40)][0] = int16_t(raw);
+        else curimage.afrmap[0][0] = int16_t(raw);
+    };
     int entries = 0;
     for (const Menu &menu : menus)
         for (int i = 0; i < menu.count; ++i, ++entries) {
@@ -109,6 +136,7 @@ TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
             window->Text1->setText("previous hint");
             currpm = 3;
             curload = 4;
+            setsource(map, 200);
             menu.actions[i]->trigger();
             ASSERT_EQ(curmap, map);
             QString title;
@@ -122,15 +150,32 @@ TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
             EXPECT_EQ(curload, 0);
             EXPECT_EQ(window->Text1->text(), menu.hint.isEmpty() ? "previous hint" : menu.hint);
             EXPECT_TRUE(window->mapgrid->hasFocus()) << "map " << map;
-            const mapinfo &m = mapcatalogue(map);
-            if (m.kind == mapkind::table16) {
-                EXPECT_EQ(window->mapgrid->text(-1, -1), m.caption);
-            }
-            if (m.kind == mapkind::pwm24) {
+            EXPECT_EQ(window->mapgrid->text(0, 0), shown[map - 1]) << "map " << map;
+            EXPECT_EQ(window->lblTrim->text(), steps[map - 1]) << "map " << map;
+            setsource(map, 0);
+            if (map >= 8 && map <= 31) {
+                EXPECT_EQ(window->mapgrid->text(-1, -1), captions[map - 8]);
+                EXPECT_EQ(window->mapgrid->text(-1, 1), headers[map - 8]);
+            } else if (map >= 32 && map <= 39) {
+                EXPECT_EQ(window->mapgrid->text(-1, -1), "duty %");
+                EXPECT_EQ(window->mapgrid->text(-1, 1), "7% X");
+            } else if (map >= 40 && map <= 42) {
                 EXPECT_EQ(window->mapgrid->text(23, -1), "99% X");
+                EXPECT_EQ(window->mapgrid->text(-1, 1), "4% Y");
             }
         }
     EXPECT_EQ(entries, 43);
+}
+
+TEST_F(MainWindow, AMapRedrawnAroundAKeptCursorShowsIt)
+{
+    currpm = 25;
+    curload = 20;
+    window->mnuPrefs_Click();
+    const MapGrid &grid = *window->mapgrid;
+    EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualItemRect(grid.item(25, 20))));
+    EXPECT_EQ(grid.currentrow(), 25);
+    EXPECT_EQ(grid.currentcolumn(), 20);
 }
 
 TEST_F(MainWindow, OnlineTheMainMapsKeepTheCursorAndAPendingEntryBlocksEveryChoice)

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -62,19 +63,23 @@ TEST_F(LiveLoop, ComOnChecksTheFirmwareAndComOffClosesThePort)
     // A wrong firmware byte warns but does not refuse.
     EXPECT_EQ(notices("This is not the correct PC software for the ECU"), 1);
 
+    window->mnuAFR_Click();
     window->mnucom1_Click();
     EXPECT_EQ(online, 0);
     EXPECT_FALSE(mainport().PortOpen());
     EXPECT_EQ(window->Label42->text(), "offline");
+    EXPECT_EQ(window->Text1->text(), " Offline editing AFR target map");
 
     ecu.setfirmware(28);
     window->mnucom1_Click();
     EXPECT_EQ(online, flagset);
+    EXPECT_EQ(window->Text1->text(), " Press enter after editing to make permanent changes");
     EXPECT_EQ(notices("This is not the correct PC software for the ECU"), 1);
 
     // An rpm axis held while offline is told to the ECU on the way online, so the first trim
     // lands on the held column of the right map.
     window->mnucom1_Click();
+    window->mnuRamMapGroup_Click(0);
     rpmhold = prefon;
     currpm = 5;
     ecu.clearreceived();
@@ -263,7 +268,15 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
     EXPECT_EQ(widegauges, 255);
     // The grid under the column of buttons runs to the right edge; the column keeps to it.
     EXPECT_EQ(window->mapgrid->width(), (15015 - 9385) / 15);
-    EXPECT_EQ(window->Command7->x(), (15015 - 1480) / 15);
+    const std::pair<QWidget *, int> anchored[] = {
+        {window->Command2, 1480}, {window->Command12, 1480}, {window->Command14, 1480},
+        {window->Command7, 1480}, {window->Command1, 2680},  {window->Command11, 2680},
+        {window->Command8, 2680}, {window->Command10, 2680}, {window->Command15, 2680},
+        {window->Command3, 1140}, {window->Command9, 640},   {window->cmdSlow, 2940},
+        {window->cmdFast, 1620},  {window->Label1, 2320},    {window->lblTrim, 2580}};
+    for (const auto &[control, offset] : anchored)
+        EXPECT_EQ(control->x(), (15015 - offset) / 15) << offset;
+    EXPECT_GT(window->Text1->x(), window->Command6->geometry().right()); // the hint shows whole
 
     pauseonline();
     EXPECT_FALSE(window->Timer1->isActive());
@@ -351,9 +364,9 @@ TEST_F(LiveLoop, HoldTrackToggleSeekAndColumnBounds)
     EXPECT_EQ(takereceived(3), QByteArray("j\x06\x31"));
     EXPECT_TRUE(window->Command1->font().bold());
     // At the last column "+" stays and still sends the map select.
-    window->mnuRamMapGroup_Click(2);
+    window->mnuRamMapGroup_Click(2); // the ECU follows the new map on the held column
+    EXPECT_EQ(takereceived(3), QByteArray("k\x06\x32"));
     currpm = 31;
-    ecu.clearreceived();
     window->Command9_MouseDown();
     EXPECT_EQ(currpm, 31);
     EXPECT_EQ(takereceived(3), QByteArray("k\x1f\x32"));

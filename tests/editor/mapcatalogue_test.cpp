@@ -169,3 +169,14 @@ TEST(MapCatalogue, RawCountsShowInTheMapsUnits)
     EXPECT_TRUE(mapcatalogue(40).vctform);
     EXPECT_FALSE(mapcatalogue(41).vctform);
 }
+
+TEST(MapCatalogue, RawLimitsAndChangedFlagsOfEveryMap)
+{
+    for (int map = firstmap; map <= lastmap; ++map) {
+        const mapinfo &m = mapcatalogue(map);
+        const bool sparktrim = map == 5 || map == 6, spark = map == 4 || map == 7;
+        EXPECT_EQ(m.rawmin, sparktrim ? 78 : 0) << "map " << map;
+        EXPECT_EQ(m.rawmax, map == 1 ? 10000 : spark ? 50 : sparktrim ? 178 : 255) << "map " << map;
+        EXPECT_EQ(m.changedslot, map <= 7 ? map - 1 : map >= 40 ? map - 33 : -1) << "map " << map;
+    }
+}
