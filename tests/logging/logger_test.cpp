@@ -64,6 +64,10 @@ TEST_F(Logger, RateSliderSetsTheIntervalAndTheNominalRate) {
     EXPECT_EQ(window->Timer1->interval(), 48);
     EXPECT_EQ(window->Label2->text(), "20.8 Hz");
     EXPECT_FALSE(maintimer); // the main live loop waits while the logger polls
+    window->show(); // the rolling view shows its ten samples without scrolling
+    QTableView *view = window->logGrid1;
+    EXPECT_LE(view->rowViewportPosition(9) + view->rowHeight(9), view->viewport()->height());
+    EXPECT_GT(window->logGrid2->geometry().top(), view->geometry().bottom());
     window->HScroll1->setValue(1);
     EXPECT_EQ(window->Timer1->interval(), 769);
     window->mnuExit_Click();
