@@ -135,6 +135,11 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     EXPECT_EQ(responder.asked.back().text,
               "These settings must be downloaded before they will take effect");
     EXPECT_FALSE(loaded<frmTrig1>());
+    const size_t asked = responder.asked.size();
+    form<frmTrig1>()->reject(); // the close box reminds the tuner as "&Ok" does
+    EXPECT_EQ(responder.asked.size(), asked + 1);
+    EXPECT_EQ(responder.asked.back().text.left(18), "These settings mus");
+    EXPECT_FALSE(loaded<frmTrig1>());
 }
 
 TEST_F(TriggerWindow, ATypeBeyondAByteIsRefused) {
