@@ -105,6 +105,12 @@ TEST(SiteTables, TwentyFourSitesFromThirtyTwo) {
     EXPECT_EQ(oldrpminc[30], 255);
     EXPECT_EQ(oldrpminc[31], 0);
     EXPECT_EQ(oldrpminc24[0], 339); // 255 + 0.33 x 255
+    const uint8_t increments[32] = {10, 100, 200, 30}; // each weight of its own
+    int16_t sites[24];
+    sites24(increments, sites);
+    EXPECT_EQ(sites[0], 43);  // 10 + 0.33 x 100
+    EXPECT_EQ(sites[1], 198); // 0.66 x 200 + 0.66 x 100
+    EXPECT_EQ(sites[2], 96);  // 0.33 x 200 + 30
 }
 
 TEST_F(SettingsWindow, MigrateRefillsTheMapsAndClosesTheWindow) {
