@@ -172,7 +172,7 @@ TEST_F(SettingsWindow, FillShowsEveryFormOfStoredByte) {
     curimage.settings[7][15] = 8;     // KNOCK RETARD STEP
     curimage.settings[14][0] = 0x3A;  // gear VSS
     curimage.settings[15][14] = 0xF0; // gear boost trims 1 and 2
-    curimage.settings[11][12] = 0x81; // injector modules
+    curimage.settings[11][12] = 0x82; // injector modules: INJ1 and INJ7 right
     curimage.settings[12][13] = 0x01; // PWM1 low frequency
     curimage.settings[9][4] = 50;     // range multiplier, shown as stored
     liveloop = false;
@@ -187,7 +187,7 @@ TEST_F(SettingsWindow, FillShowsEveryFormOfStoredByte) {
     EXPECT_EQ(window->Text.at(54)->text(), "0");
     EXPECT_EQ(window->Text.at(14)->text(), "50");
     for (int i = 0; i < 8; ++i) {
-        const bool right = i == 0 || i == 7;
+        const bool right = i == 0 || i == 6;
         EXPECT_EQ(window->Option.at(10 + i)[1]->isChecked(), right) << i;
         EXPECT_EQ(window->Option.at(10 + i)[0]->isChecked(), !right) << i;
         EXPECT_EQ(window->Check18[i]->isChecked(), i == 7) << i;
@@ -230,9 +230,9 @@ TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
     EXPECT_EQ(window->Text.at(55)->text(), "0");
 
     window->Option.at(10)[1]->click();
-    window->Option.at(17)[1]->click();
+    window->Option.at(16)[1]->click();
     window->Command.at(10)->click();
-    EXPECT_EQ(setting(0x10BC), 0x81);
+    EXPECT_EQ(setting(0x10BC), 0x82); // INJ1 bit 7, INJ7 bit 1
 
     curimage.settings[8][10] = 0x08;
     window->Check21[3]->setChecked(false);
