@@ -219,7 +219,8 @@ void frmLog::Form_Resize() {
     // The table keeps to the bottom edge; this window's height has no title bar in it.
     const int tabletop = tw(840) + viewheight + tw(120);
     if (h >= 5320)
-        logGrid2->setGeometry(tw(120), tabletop, tw(w - 375), client->height() - tabletop - tw(120));
+        logGrid2->setGeometry(tw(120), tabletop, tw(w - 375),
+                              std::max(client->height() - tabletop - tw(120), 0));
     Label2->move(tw(w - 1830), Label2->y());
     Label8->move(tw(w - 2910), Label8->y());
     Label7->move(tw(w - 5430), Label7->y());
