@@ -7,6 +7,7 @@
 #include "core/mainport.h"
 #include "core/onlineops.h"
 #include "core/timing.h"
+#include "editor/numbertext.h"
 #include "platform/beep.h"
 #include "platform/serialport.h"
 
@@ -109,7 +110,7 @@ void frmSettings1::Command52_Click() {
 
 void frmSettings1::Command13_Click(int index) {
     const int address = injtrimaddress + index;
-    const std::optional<double> trim = entrynumber(Text15[index]->text());
+    const std::optional<double> trim = typednumber(Text15[index]->text());
     if (!trim) {
         beep();
         Text15[index]->setText(trimtext(stored(address)));
@@ -123,7 +124,7 @@ void frmSettings1::Command13_Click(int index) {
 void frmSettings1::Command56_Click() {
     std::array<double, 6> fields{};
     for (int n = 0; n < gearvssfields; ++n) {
-        const std::optional<double> number = entrynumber(Text24[n]->text());
+        const std::optional<double> number = typednumber(Text24[n]->text());
         if (!number) {
             beep();
             Text24[n]->setText("0");
@@ -144,7 +145,7 @@ void frmSettings1::Command56_Click() {
 void frmSettings1::Command58_Click() {
     std::array<int, 4> codes{};
     for (int n = 0; n < gearboostfields; ++n) {
-        const std::optional<double> number = entrynumber(Text[53 + n]->text());
+        const std::optional<double> number = typednumber(Text[53 + n]->text());
         if (!number) {
             beep();
             Text[53 + n]->setText("0");

@@ -9,6 +9,7 @@
 #include "core/prefs.h"
 #include "editor/axislabels.h"
 #include "editor/frmfuel1links.h"
+#include "editor/numbertext.h"
 #include "editor/selectmap.h"
 #include "platform/beep.h"
 #include "platform/forms.h"
@@ -37,7 +38,7 @@ template <class Label> bool labelpass(const std::array<QLineEdit *, 31> &boxes, 
         QLineEdit *box = boxes[i];
         if (!box) return false; // still being built
         const std::optional<double> number =
-            box->text().isEmpty() ? std::optional<double>(0) : entrynumber(box->text());
+            box->text().isEmpty() ? std::optional<double>(0) : typednumber(box->text());
         if (!number) {
             showmessage("Input numbers only", "Information", 20, forced);
             return false;
@@ -77,7 +78,7 @@ namespace {
 // Every box's number put through step; boxes holding no number stay as they are.
 void stepboxes(const std::array<QLineEdit *, 31> &boxes, double (*step)(double)) {
     for (QLineEdit *box : boxes)
-        if (const std::optional<double> n = entrynumber(box->text()))
+        if (const std::optional<double> n = typednumber(box->text()))
             box->setText(QString::number(step(*n)));
 }
 
@@ -109,7 +110,7 @@ void frmSettings1::Command55_Click(int index) {
 bool frmSettings1::storespread(const std::array<QLineEdit *, 31> &boxes, int firstrow) {
     std::array<int, 31> increments{};
     for (int i = 0; i < 31; ++i) {
-        const std::optional<double> n = entrynumber(boxes[i]->text());
+        const std::optional<double> n = typednumber(boxes[i]->text());
         if (!n) {
             beep();
             return false;

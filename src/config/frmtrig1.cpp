@@ -319,17 +319,15 @@ void frmTrig1::field_Click(int index)
     if (entry.ok) store(f.k, entry.byte);
 }
 
-void frmTrig1::Command1_Click()
+void frmTrig1::Command1_Click() { done(Accepted); }
+
+// However it closes (the close box and Escape too), the tuner is reminded that the edits are
+// in the image only, and the window is unloaded, so the next opening reads the type file and
+// the block afresh.
+void frmTrig1::done(int result)
 {
     showmessage("These settings must be downloaded before they will take effect", "Information",
                 30, 0);
-    done(Accepted);
-}
-
-// However it closes, the window is unloaded, so the next opening reads the type file and the
-// block afresh.
-void frmTrig1::done(int result)
-{
     QDialog::done(result);
     if (forminstance<frmTrig1>() == this) unload<frmTrig1>();
 }

@@ -4,25 +4,13 @@
 #include "editor/celltext.h"
 #include "editor/numbertext.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
 namespace korvane {
 
-std::optional<double> entrynumber(const QString &text) {
-    // Nobody groups the digits of a setting: in a locale whose group sign is the comma, "1,5"
-    // is refused rather than read as 15.
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = locale.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
 std::optional<int> enteredbyte(const valuesetting &s, const QString &text) {
-    const std::optional<double> number = entrynumber(text);
+    const std::optional<double> number = typednumber(text);
     if (!number) return std::nullopt;
     double entry = *number;
 

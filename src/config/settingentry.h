@@ -10,10 +10,6 @@ struct valuesetting;
 // How the settings window turns what the user typed into setting bytes and bytes back into
 // text. Plain functions, so the encodings are reached without a window.
 
-// The number in a text typed by the user, in the user's number format; nothing for a text that
-// is not a finite number.
-std::optional<double> entrynumber(const QString &text);
-
 // The byte a value field's text stores once the row's corrections are applied; nothing when the
 // text is not a number or the byte would leave 0..255 (the entry is then refused).
 std::optional<int> enteredbyte(const valuesetting &setting, const QString &text);

@@ -5,6 +5,7 @@
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "editor/axislabels.h"
+#include "editor/numbertext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,7 +102,7 @@ void frmSettings1::setgearlabels() {
     for (int i = 0; i < gearvssfields; ++i) {
         QLineEdit *f = Text24[i];
         if (!f->text().isEmpty()) {
-            const std::optional<double> number = entrynumber(f->text());
+            const std::optional<double> number = typednumber(f->text());
             const double value = number ? std::clamp(*number, 0.0, 15.0) : 0;
             if (!number || value != *number) {
                 const QSignalBlocker quiet(f);

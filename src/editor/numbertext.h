@@ -10,7 +10,7 @@ namespace korvane {
 QString fixedtext(double value, int decimals);
 
 // A number the user typed, read in the user's number format; nothing for text that is no
-// finite number (letters, empty, NaN, infinity, overflow).
+// finite number (letters, empty, NaN, infinity, overflow) or that groups its digits.
 std::optional<double> typednumber(const QString &text);
 
 // The outcome of an entry into a byte: the byte to store and the box's new text, or a refusal.

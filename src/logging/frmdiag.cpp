@@ -4,6 +4,7 @@
 #include "core/commio.h"
 #include "core/pauseonline.h"
 #include "platform/forms.h"
+#include "platform/passwordbox.h"
 #include "platform/pollrate.h"
 #include "platform/twips.h"
 
@@ -50,8 +51,7 @@ frmDiag::frmDiag()
     Label52 = new QLabel("Password:", this);
     Label52->setGeometry(tw(1500), tw(160), tw(900), tw(300));
     Text38 = new QLineEdit(QString(20, '*'), this);
-    Text38->setEchoMode(QLineEdit::Password);
-    Text38->setStyleSheet("lineedit-password-character: 42");
+    maskwithstars(*Text38);
     Text38->setGeometry(tw(2400), tw(120), tw(2160), tw(375));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setRange(0, 100);

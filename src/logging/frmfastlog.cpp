@@ -3,6 +3,7 @@
 #include "core/frmup1.h"
 #include "core/upload.h"
 #include "platform/forms.h"
+#include "platform/passwordbox.h"
 #include "platform/twips.h"
 
 #include <QLineEdit>
@@ -18,7 +19,7 @@ frmFastlog::frmFastlog() {
     setWindowTitle("Report");
     setFixedSize(tw(3255), tw(1290));
     Text1 = new QLineEdit(keyword, this);
-    Text1->setEchoMode(QLineEdit::Password);
+    maskwithstars(*Text1);
     Text1->setGeometry(tw(240), tw(180), tw(2775), tw(315));
     cmdOk = new QPushButton("&Report", this);
     cmdOk->setGeometry(tw(240), tw(720), tw(1275), tw(375));

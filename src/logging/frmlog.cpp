@@ -23,11 +23,14 @@
 #include "platform/twips.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace korvane {
 
@@ -210,15 +213,26 @@ void frmLog::Form_Resize() {
     menubar->setGeometry(0, 0, width(), bar);
     client->setGeometry(0, bar, width(), height() - bar);
     const int w = totwips(width()), h = totwips(height());
-    logGrid1->setGeometry(tw(120), tw(840), tw(w - 375), tw(3240));
+    // The rolling view shows all ten of its samples under headings of up to three lines.
+    const int viewheight = std::max(tw(3240), rollingviewheight());
+    logGrid1->setGeometry(tw(120), tw(840), tw(w - 375), viewheight);
     // The table keeps to the bottom edge; this window's height has no title bar in it.
+    const int tabletop = tw(840) + viewheight + tw(120);
     if (h >= 5320)
-        logGrid2->setGeometry(tw(120), tw(4200), tw(w - 375), client->height() - tw(4320));
+        logGrid2->setGeometry(tw(120), tabletop, tw(w - 375),
+                              std::max(client->height() - tabletop - tw(120), 0));
     Label2->move(tw(w - 1830), Label2->y());
     Label8->move(tw(w - 2910), Label8->y());
     Label7->move(tw(w - 5430), Label7->y());
     HScroll1->setGeometry(tw(w - 4710), tw(120), tw(1815), tw(255));
     Label3->move(tw(w - 4590), Label3->y());
+}
+
+int frmLog::rollingviewheight() const {
+    const int rows = std::max(logGrid1->table().rows() - 1, 0);
+    return logGrid1->horizontalHeader()->height() +
+           rows * logGrid1->verticalHeader()->defaultSectionSize() +
+           logGrid1->horizontalScrollBar()->sizeHint().height() + 2 * logGrid1->frameWidth();
 }
 
 void frmLog::closeEvent(QCloseEvent *event) {

@@ -69,6 +69,8 @@ class frmLog : public QDialog {
     // Sizes the log table, smaller by 2000 rows at a time while it cannot be allocated.
     void sizetable();
     void writeheaders();
+    // The height that shows the rolling view's headings and every one of its rows.
+    int rollingviewheight() const;
     template <class T> void showexport();
 
     int samplecount = 0; // samples in the current second

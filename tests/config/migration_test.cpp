@@ -45,8 +45,13 @@ TEST(Migration, NewSitesTakeTheOldMapsValueAtTheirPosition) {
     EXPECT_EQ(curimage.fuelmap[1][0], 45000); // 45000.5, half to even
     EXPECT_EQ(curimage.fuelmap[1][1], 53884); // 53884.0 from the four corners
     EXPECT_EQ(curimage.fuelmap[2][2], 65535);
-    // On old site 3 exactly, for every map.
-    EXPECT_EQ(curimage.rammaps[32 * 3 + 6][10], old.rammaps[32 * 3 + 3][5]);
+    // On an old site exactly, for every map: 32-site maps 2 to 7, PWM maps 9 and 10.
+    for (int m = 0; m < 6; ++m)
+        EXPECT_EQ(curimage.rammaps[32 * m + 6][10], old.rammaps[32 * m + 3][5]) << m;
+    for (int m = 0; m < 2; ++m) {
+        EXPECT_EQ(curimage.pwmmaps[24 * m + 4][6], old.pwmmaps[24 * m + 2][3]) << m;
+        EXPECT_NE(old.pwmmaps[24 * m + 4][6], old.pwmmaps[24 * m + 2][3]) << m;
+    }
     EXPECT_EQ(curimage.afrmap[6][10], old.afrmap[3][5]);
     // Untouched: PWM map 11, the AFR comments, the tables.
     EXPECT_EQ(std::memcmp(old.pwmmaps[48], curimage.pwmmaps[48], 24 * 24 * 2), 0);

@@ -172,7 +172,7 @@ TEST_F(SettingsWindow, FillShowsEveryFormOfStoredByte) {
     curimage.settings[7][15] = 8;     // KNOCK RETARD STEP
     curimage.settings[14][0] = 0x3A;  // gear VSS
     curimage.settings[15][14] = 0xF0; // gear boost trims 1 and 2
-    curimage.settings[11][12] = 0x81; // injector modules
+    curimage.settings[11][12] = 0x82; // injector modules: INJ1 and INJ7 right
     curimage.settings[12][13] = 0x01; // PWM1 low frequency
     curimage.settings[9][4] = 50;     // range multiplier, shown as stored
     liveloop = false;
@@ -187,7 +187,7 @@ TEST_F(SettingsWindow, FillShowsEveryFormOfStoredByte) {
     EXPECT_EQ(window->Text.at(54)->text(), "0");
     EXPECT_EQ(window->Text.at(14)->text(), "50");
     for (int i = 0; i < 8; ++i) {
-        const bool right = i == 0 || i == 7;
+        const bool right = i == 0 || i == 6;
         EXPECT_EQ(window->Option.at(10 + i)[1]->isChecked(), right) << i;
         EXPECT_EQ(window->Option.at(10 + i)[0]->isChecked(), !right) << i;
         EXPECT_EQ(window->Check18[i]->isChecked(), i == 7) << i;
@@ -230,9 +230,9 @@ TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
     EXPECT_EQ(window->Text.at(55)->text(), "0");
 
     window->Option.at(10)[1]->click();
-    window->Option.at(17)[1]->click();
+    window->Option.at(16)[1]->click();
     window->Command.at(10)->click();
-    EXPECT_EQ(setting(0x10BC), 0x81);
+    EXPECT_EQ(setting(0x10BC), 0x82); // INJ1 bit 7, INJ7 bit 1
 
     curimage.settings[8][10] = 0x08;
     window->Check21[3]->setChecked(false);
@@ -308,4 +308,78 @@ TEST_F(SettingsWindow, EntriesFollowTheUsersNumberFormat) {
     EXPECT_EQ(window->Text.at(26)->text(), "2,55");
     enter(26, 27, "1.5"); // a group sign, never a decimal one: refused
     EXPECT_EQ(setting(0x10CC), 255);
+}
+
+// Every row of the settings catalogue: its field, its "enter" button, its ECU address and its
+// scale. Each row stores a byte no other row stores, so two rows on one address show.
+TEST_F(SettingsWindow, EveryCatalogueRowHasItsOwnAddressAndScale) {
+    liveloop = false;
+    open(false);
+    struct Row {
+        int field, button, address;
+        const char *typed;
+        int byte;
+        const char *shown;
+    };
+    const Row rows[] = {
+        {43, 47, 0x1096, "11", 11, "11"},     {44, 48, 0x1097, "12", 12, "12"},
+        {17, 15, 0x10C6, "13", 13, "13"},     {18, 16, 0x10C7, "14", 14, "14"},
+        {8, 2, 0x1099, "15", 15, "15"},       {4, 8, 0x108C, "16", 16, "16"},
+        {16, 31, 0x10BA, "51", 17, "51"},     {22, 22, 0x108D, "7.2", 18, "7.2"},
+        {29, 30, 0x10C2, "7.6", 19, "7.6"},   {20, 20, 0x10C9, "8", 20, "8"},
+        {3, 7, 0x10C3, "21", 21, "21"},       {19, 19, 0x10C8, "8.8", 22, "8.8"},
+        {23, 23, 0x109F, "9.2", 23, "9.2"},   {27, 28, 0x1083, "1536", 24, "1536"},
+        {30, 34, 0x10B8, "1600", 25, "1600"}, {37, 40, 0x1089, "1664", 26, "1664"},
+        {32, 35, 0x107F, "1.7", 27, "1.7"},   {36, 39, 0x105F, "1.8125", 29, "1.8"},
+        {40, 43, 0x102C, "12", 30, "12"},     {41, 44, 0x102D, "12.4", 31, "12.4"},
+        {45, 49, 0x10BD, "32", 32, "32"},     {46, 50, 0x10BE, "0.66", 33, "0.66"},
+        {12, 14, 0x1088, "1700", 34, "1700"}, {11, 9, 0x1095, "1750", 35, "1750"},
+        {6, 3, 0x10CE, "36", 36, "36"},       {7, 4, 0x10CF, "37", 37, "37"},
+        {10, 6, 0x10B9, "38", 38, "38"},      {34, 36, 0x10A9, "1950", 39, "1950"},
+        {47, 57, 0x10B6, "40", 40, "40"},     {48, 59, 0x10B7, "41", 41, "41"},
+        {1, 17, 0x108E, "42", 42, "42"},      {2, 18, 0x109A, "43", 43, "43"},
+        {13, 11, 0x10CB, "44", 44, "44"},     {25, 25, 0x108B, "9", 9, "9"},
+        {14, 12, 0x1094, "45", 45, "45"},     {21, 21, 0x10C4, "18.4", 46, "18.4"},
+        {5, 1, 0x10A3, "47", 47, "47"},       {31, 32, 0x10A0, "48", 48, "48"},
+        {28, 29, 0x1084, "49", 49, "49"},     {26, 27, 0x10CC, "0.5", 50, "0.5"},
+        {33, 33, 0x1087, "51", 51, "51"},
+    };
+    ASSERT_EQ(std::size(rows), valuesettings().size());
+    for (const Row &r : rows) {
+        enter(r.field, r.button, r.typed);
+        EXPECT_EQ(window->Text.at(r.field)->text(), r.shown) << r.address;
+    }
+    for (const Row &r : rows)
+        EXPECT_EQ(setting(r.address), r.byte) << r.address;
+
+    const std::pair<int, int> flags[] = {
+        {1, 0x1080},  {5, 0x1081},  {3, 0x1092},  {7, 0x10AD},  {9, 0x10AE},  {17, 0x10AC},
+        {11, 0x10C5}, {6, 0x1085},  {15, 0x10A6}, {16, 0x10C1}, {10, 0x10BF}, {13, 0x109B},
+        {14, 0x10A4}, {2, 0x1093},  {4, 0x1086},  {8, 0x1098},  {12, 0x109E}};
+    ASSERT_EQ(std::size(flags), flagsettings().size());
+    for (auto [box, address] : flags) {
+        setimagebyte(curimage, address, 7);
+        window->Check.at(box)->setChecked(false);
+        window->Check.at(box)->click();
+        EXPECT_EQ(setting(address), 15) << box;
+        window->Check.at(box)->click();
+        EXPECT_EQ(setting(address), 0) << box;
+    }
+    const std::pair<int, int> options[] = {{1, 0x10A1}, {3, 0x10A2}, {6, 0x1090}, {7, 0x1091}};
+    for (auto [group, address] : options) {
+        window->Option.at(group).back()->click();
+        EXPECT_EQ(setting(address), int(window->Option.at(group).size()) - 1) << group;
+    }
+    const int auxaddress[] = {0x109D, 0x1020, 0x1021, 0x1022, 0x1023, 0x10A7};
+    for (int combo = 1; combo <= 6; ++combo) {
+        window->Combo.at(combo)->setCurrentIndex(combo + 2);
+        emit window->Combo.at(combo)->activated(combo + 2);
+        EXPECT_EQ(setting(auxaddress[combo - 1]), combo + 2) << combo;
+    }
+
+    // A new opening shows each stored byte in its own field.
+    window->reject();
+    open(false);
+    for (const Row &r : rows)
+        EXPECT_EQ(window->Text.at(r.field)->text(), r.shown) << r.address;
 }

@@ -42,19 +42,37 @@ TEST_F(SettingsWindow, SiteLabelsFollowTheBoxes) {
     window->Text9[3]->setText("x");
     EXPECT_TRUE(responder.wasasked("Input numbers only"));
 
-    const char *before[] = {"55", "45", "240", "255", "15", "10"};
-    const char *less[] = {"70", "50", "240", "255", "30", "20"};
-    const char *more[] = {"50", "30", "230", "255", "10", "10"};
-    for (int i = 0; i < 6; ++i)
+    const char *before[] = {"55", "45", "240", "255", "15", "10", "235"};
+    const char *less[] = {"70", "50", "240", "255", "30", "20", "250"};
+    const char *more[] = {"50", "30", "230", "255", "10", "10", "230"};
+    for (int i = 0; i < 7; ++i)
         window->Text9[i]->setText(before[i]);
     window->Command5[5]->click();
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 7; ++i)
         EXPECT_EQ(window->Text9[i]->text(), less[i]) << i;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 7; ++i)
         window->Text9[i]->setText(before[i]);
     window->Command5[6]->click();
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 7; ++i)
         EXPECT_EQ(window->Text9[i]->text(), more[i]) << i;
+
+    // Every preset: the rpm steps of 250 to 1000 rpm; the load spreads, first, 15th, 16th and
+    // last increment.
+    const char *rpm[] = {"50", "80", "100", "160", "200"};
+    for (int i = 0; i < 5; ++i) {
+        window->Command5[i]->click();
+        EXPECT_EQ(window->Text9[i == 0 ? 0 : 30]->text(), rpm[i]) << i;
+    }
+    const char *load[4][4] = {{"60", "50", "40", "40"},
+                              {"40", "40", "40", "40"},
+                              {"40", "60", "60", "60"},
+                              {"40", "80", "80", "80"}};
+    for (int i = 0; i < 4; ++i) {
+        window->Command55[i]->click();
+        const int boxes[4] = {0, 14, 15, 30};
+        for (int n = 0; n < 4; ++n)
+            EXPECT_EQ(window->Text35[boxes[n]]->text(), load[i][n]) << i;
+    }
 }
 
 TEST_F(SettingsWindow, OkStoresAWholeSpreadOfflineOnly) {
@@ -93,6 +111,15 @@ TEST_F(SettingsWindow, OkStoresAWholeSpreadOfflineOnly) {
     window->Command54->click(); // "&Cancel" shows the stored spread again
     EXPECT_EQ(window->Text35[1]->text(), QString::number(before.settings[4][1]));
     online = 0;
+    window->Command55[3]->click(); // HIGH BOOST 2 stored offline into the load rows only
+    window->Command38->click();
+    EXPECT_EQ(curimage.settings[4][0], 40);
+    EXPECT_EQ(curimage.settings[4][15], 80);
+    EXPECT_EQ(curimage.settings[5][14], 80);
+    EXPECT_EQ(curimage.settings[5][15], before.settings[5][15]); // knock retard max
+    EXPECT_EQ(curimage.settings[6][0], 80);                      // the rpm spread stays
+    EXPECT_EQ(window->Label22[10]->text(), "0 mmHg");
+    EXPECT_TRUE(window->Command24->isEnabled());
 }
 
 TEST(SiteTables, TwentyFourSitesFromThirtyTwo) {
@@ -105,6 +132,12 @@ TEST(SiteTables, TwentyFourSitesFromThirtyTwo) {
     EXPECT_EQ(oldrpminc[30], 255);
     EXPECT_EQ(oldrpminc[31], 0);
     EXPECT_EQ(oldrpminc24[0], 339); // 255 + 0.33 x 255
+    const uint8_t increments[32] = {10, 100, 200, 30}; // each weight of its own
+    int16_t sites[24];
+    sites24(increments, sites);
+    EXPECT_EQ(sites[0], 43);  // 10 + 0.33 x 100
+    EXPECT_EQ(sites[1], 198); // 0.66 x 200 + 0.66 x 100
+    EXPECT_EQ(sites[2], 96);  // 0.33 x 200 + 30
 }
 
 TEST_F(SettingsWindow, MigrateRefillsTheMapsAndClosesTheWindow) {

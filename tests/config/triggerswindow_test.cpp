@@ -66,6 +66,10 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
     EXPECT_EQ(ecudirty, flagset);
     w->Option2->click();
     EXPECT_EQ(block(0), 0xCA);
+    w->Option1->click(); // rising clears the falling bit
+    EXPECT_EQ(block(0), 0xC9);
+    w->Option2->click();
+    block(0) |= 0x30; // bits 4-5 go with any edge or feedback choice
     w->Option5->click();
     EXPECT_EQ(block(0), 0x0A);
     w->Check2->click();
@@ -116,8 +120,16 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
         EXPECT_EQ(block(k), stored) << i << typed;
     }
     EXPECT_EQ(w->fieldbox[0]->text(), "7");
-    enter(w->bytebox[4], w->bytebutton[4], "40");
-    EXPECT_EQ(block(10), 40);
+    // Each whole-byte box at its own address: the VCT offsets, gains and spreads.
+    const std::tuple<const char *, const char *, int> bytes[] = {
+        {"Text1", "Command2", 6},  {"Text11", "Command12", 7}, {"Text2", "Command3", 8},
+        {"Text3", "Command4", 9},  {"Text4", "Command5", 10},  {"Text5", "Command7", 12},
+        {"Text6", "Command8", 13}, {"Text7", "Command9", 14}};
+    for (auto [box, button, k] : bytes)
+        enter(w->findChild<QLineEdit *>(box), w->findChild<QPushButton *>(button),
+              QString::number(30 + k));
+    for (auto [box, button, k] : bytes)
+        EXPECT_EQ(block(k), 30 + k) << box;
     for (const char *typed : {"256", "-1", "", "x"}) {
         const int beeps = beepcount();
         enter(w->bytebox[4], w->bytebutton[4], typed);
@@ -134,6 +146,11 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     w->Command1->click();
     EXPECT_EQ(responder.asked.back().text,
               "These settings must be downloaded before they will take effect");
+    EXPECT_FALSE(loaded<frmTrig1>());
+    const size_t asked = responder.asked.size();
+    form<frmTrig1>()->reject(); // the close box reminds the tuner as "&Ok" does
+    EXPECT_EQ(responder.asked.size(), asked + 1);
+    EXPECT_EQ(responder.asked.back().text.left(18), "These settings mus");
     EXPECT_FALSE(loaded<frmTrig1>());
 }
 

@@ -48,12 +48,26 @@ TEST(InputTester, ThresholdsAtEachBoundary) {
 
 TEST(InputTester, PassWindowsAreExclusive) {
     using namespace diag;
-    for (auto [input, low, pass] :
-         {std::tuple{tps, 550, false}, {tps, 600, true}, {tps, 700, false}, {ats, 300, false},
-          {ats, 400, true}, {cts, 500, false}, {knock, 450, false}, {knock, 500, true},
-          {vss, 650, false}, {rpm, 640, true}, {ego1, 560, true}}) {
-        const InputTester t = withshare(input, low, 1000 - low, 0, 255);
-        EXPECT_EQ(t.passes(input), pass) << input << " " << low;
+    // Each input's window in lows of 1000: its ends fail, one reading inside them passes.
+    for (auto [input, from, to] :
+         {std::tuple{tps, 550, 700}, {ats, 300, 500}, {cts, 300, 500}, {ego1, 550, 700},
+          {ego2, 550, 700}, {knock, 450, 650}, {aux1, 550, 700}, {aux2, 550, 700},
+          {aux3, 550, 700}, {aux4, 550, 700}, {aux5, 550, 700}, {aux6, 550, 700},
+          {vss, 450, 650}, {rpm, 450, 650}}) {
+        for (auto [low, pass] : {std::pair{from, false}, {from + 1, true}, {to - 1, true},
+                                 {to, false}}) {
+            const InputTester t = withshare(input, low, 1000 - low, 0, 255);
+            EXPECT_EQ(t.passes(input), pass) << input << " " << low;
+        }
+    }
+    for (auto [low, pass] : {std::pair{550, false}, {551, true}, {699, true}, {700, false}}) {
+        InputTester t; // a change of the capture byte is high
+        for (int i = 0; i < 1000; ++i) {
+            t.classify(diag::trig, uint8_t(i < low ? 0 : i));
+            t.classify(diag::sync, uint8_t(i < low ? 0 : i));
+        }
+        EXPECT_EQ(t.passes(diag::trig), pass) << low;
+        EXPECT_EQ(t.passes(diag::sync), pass) << low;
     }
 }
 
@@ -65,6 +79,8 @@ TEST(InputTester, AnalysisText) {
     t.classify(diag::knock, 10);
     t.classify(diag::rpm, 1);
     t.classify(diag::rpm, 3);
+    t.classify(diag::cts, 30);
+    t.classify(diag::vss, 200);
     const QString text = t.analysis();
     EXPECT_TRUE(text.startsWith("Analysis results:\r\n\r\n"
                                 "TPS low: 60.0 %\r\n"
@@ -77,9 +93,13 @@ TEST(InputTester, AnalysisText) {
                                 "ATS high: 100.0 %\r\n"
                                 "ATS high av: -9.2 C\r\n"
                                 "ATS TIME TEST:              FAIL\r\n\r\n"
-                                "CTS low: n/a\r\n"
-                                "CTS low av: n/a\r\n"))
+                                "CTS low: 0.0 %\r\n"
+                                "CTS low av: -20.0 C\r\n"
+                                "CTS high: 100.0 %\r\n"
+                                "CTS high av: -17.0 C\r\n"))
         << text.toStdString();
+    EXPECT_TRUE(text.contains("VSS high av: 20.0 KPH\r\n"));
+    EXPECT_TRUE(text.contains("EGO2 low: n/a\r\nEGO2 high: n/a\r\n"));
     EXPECT_TRUE(text.contains("K TIME TEST:                  FAIL\r\n"));
     EXPECT_TRUE(text.contains("EGO1 TIME TEST:            FAIL\r\n"));
     EXPECT_TRUE(text.contains("RPM low: 50.0 %\r\nRPM low av: 25.6 RPM\r\n"

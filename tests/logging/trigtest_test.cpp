@@ -30,11 +30,13 @@ TEST(CrankCapture, WrapsAreCountedOncePerPollAgainstTheLevel) {
     EXPECT_EQ(trigedges[0], 276);
 
     c.start(100, 150);
-    c.poll(120, 90); // both move, one below the level: one wrap, level 90
+    c.poll(120, 90); // both move, one below the level: one wrap, level the smaller 90
+    c.poll(110, 90); // above 90: no wrap
     c.poll(130, 90);
     c.poll(130, 95); // below the trigger's level 130: a second wrap
     EXPECT_EQ(trigedges[0], 376);
-    EXPECT_EQ(trigedges[1], 386);
+    EXPECT_EQ(trigedges[1], 366);
+    EXPECT_EQ(trigedges[2], 386);
     EXPECT_EQ(syncedges[0], 346);
     EXPECT_EQ(syncedges[1], 2 * 256 + 95);
     EXPECT_EQ(firsttrig, 100);
