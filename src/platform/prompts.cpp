@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace korvane {
@@ -74,12 +75,18 @@ std::optional<QString> inputbox(const QString &prompt, const QString &title,
         if (!reply.ok) return std::nullopt;
         return reply.text;
     }
-    bool ok = false;
-    const QString text = QInputDialog::getText(parentwindow(),
-                                               title.isEmpty() ? qApp->applicationName() : title,
-                                               prompt, QLineEdit::Normal, defaulttext, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(parentwindow());
+    dialog.setWindowTitle(title.isEmpty() ? qApp->applicationName() : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaulttext);
+    // A narrow box would have its title cut by the window frame (icon and three buttons); the
+    // dialog sizes itself to its layout, so the prompt's label carries the width.
+    constexpr int framebuttons = 160;
+    if (auto *label = dialog.findChild<QLabel *>())
+        label->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) +
+                               framebuttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 QString openfiledialog(const QString &filter, const QString &defaultext, const QString &presetname)
