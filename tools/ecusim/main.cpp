@@ -76,6 +76,12 @@ int main(int argc, char **argv) {
     ecu.setbyte('a', 8);
     for (int m = 1; m <= 7; ++m)
         ecu.setbyte(uint8_t(104 + m), 8);
+    // The logger's four channel groups tell the same engine as the live poll: coolant 85,
+    // AFR 14.7, 3200 rpm, throttle 12 %, air 25, cell 8/12, 3.2 ms, 246 mmHg.
+    ecu.setquery(0x5C, {105, 147, 64, 30});
+    ecu.setquery(0x5D, {0, 0, 0, 45});
+    ecu.setquery(0x5E, {0, 0, 0, 8});
+    ecu.setquery(0x5F, {12, 10, 82, 0});
 
     out << "Simulated ECU (firmware byte 28) on " << ecu.slavepath() << "\n"
         << "linked as COM1: " << ecu.linkpath() << "\n"
