@@ -221,6 +221,9 @@ TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
     window->Command13[2]->click();
     EXPECT_EQ(setting(0x10B2), 78);
     EXPECT_EQ(window->Text15[2]->text(), "-5");
+    window->Text15[2]->setText("7"); // and at most +5
+    window->Command13[2]->click();
+    EXPECT_EQ(setting(0x10B2), 178);
 
     const char *vss[] = {"3", "2.4", "2", "1", "1", "0"};
     for (int i = 0; i < 6; ++i)
