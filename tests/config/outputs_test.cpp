@@ -72,9 +72,19 @@ TEST_F(Outputs, ScalarsAndThresholdsStoreTheirBytesAndRefuseBadEntries) {
     EXPECT_EQ(w->scalarbox[acdelay]->text(), "20.32");
     enter(w->scalarbox[acdelay], w->scalarbutton[acdelay], "20.4"); // beyond: the cap "20"
     EXPECT_EQ(curimage.settings[10][15], 250);
+    // Far beyond its range each scalar stores its cap: 255, 255, 255, 12750 rpm, 100 %, 20 s,
+    // 84 s and 5 s.
+    const int rows[8] = {12, 10, 11, 2, 2, 10, 10, 10}, columns[8] = {0, 11, 11, 14, 15, 15, 5, 8};
+    const int caps[8] = {255, 255, 255, 255, 250, 250, 255, 250};
+    for (int s = 0; s < 8; ++s) {
+        enter(w->scalarbox[s], w->scalarbutton[s], "99999");
+        EXPECT_EQ(curimage.settings[rows[s]][columns[s]], caps[s]) << s;
+    }
     enter(w->Text10, w->Command6, "250");
     EXPECT_EQ(curimage.settings[8][2], 255);
     EXPECT_EQ(w->Text10->text(), "235");
+    enter(w->Text10, w->Command6, "-30"); // below the sensor's range: -20 C, byte 0
+    EXPECT_EQ(curimage.settings[8][2], 0);
 
     // Refused: the byte stays, the box shows it again, a beep.
     for (const char *typed : {"-1", "abc", "", "nan", "1e999"}) {
@@ -127,7 +137,20 @@ TEST_F(Outputs, OpensWithoutEditingAndShowsEveryStoredChoice) {
     w->TabStrip1->setCurrentIndex(1);
     for (QRadioButton *option : w->Option1) EXPECT_FALSE(option->isChecked());
     EXPECT_EQ(w->Frame2->title(), "OUTPUT 2");
+    // The captions where each kind of tab, button and frame starts and ends.
+    for (auto [tab, text] : {std::pair{7, "INJ 8"}, {8, "PWM 1"}, {23, "PWM 16"}})
+        EXPECT_EQ(w->TabStrip1->tabText(tab), text);
+    for (auto [code, text] : {std::pair{8, "USER 1"}, {19, "USER 12"}, {20, "PWM MAP 1"},
+                              {30, "PWM MAP 11"}, {31, "Off "}, {37, "F2"}, {38, "Bytestream 1"},
+                              {53, "Bytestream 16"}, {54, "Bytestream 17 "}, {59, "Bytestream 22"}}) {
+        EXPECT_EQ(w->Option1[code]->text(), text) << code;
+        if (code < 38) {
+            EXPECT_EQ(w->Frame1[code]->title(), QString(text).toUpper().trimmed()) << code;
+        }
+    }
 
+    choose(w->Combo5[2], 31); // ">" of the last channel
+    EXPECT_EQ(curimage.settings[0][2], 31);
     choose(w->Combo5[3], 32 + 5); // "<" of channel 5
     EXPECT_EQ(curimage.settings[0][3], 0x85);
     EXPECT_EQ(modified, flagset);
@@ -176,6 +199,7 @@ TEST_F(OutputsOnline, EditsReachTheEcuAndTheLiveLoopComesBack) {
     QTest::keyClick(w->TabStrip1, Qt::Key_End);
     w->Option1[59]->click();
     EXPECT_EQ(takereceived(70).left(6), QByteArray::fromHex("636348" "90fd3b"));
+    EXPECT_EQ(curimage.settings[15][13], 59);
     EXPECT_EQ(livewrite, flagset);
 
     // The other settings, each at its own address: the address with its flag bit, the value.

@@ -36,13 +36,17 @@ TEST_F(SettingsWindow, ValueEntriesStoreTheirByteAndShowIt) {
     };
     const Case cases[] = {
         {12, 14, 0x1088, "2000", 40, "2000"}, // UPPER RPM LIMIT
-        {12, 14, 0x1088, "12025", 240, "12000"},
+        {12, 14, 0x1088, "12100", 240, "12000"},
         {27, 28, 0x1083, "16400", 255, "16320"}, // RPM LIMIT SOFT
         {16, 31, 0x10BA, "761", 253, "759"},     // MAX VACUUM
         {43, 47, 0x1096, "254", 254, "254"},     // a raw byte
         {43, 47, 0x1096, "254.5", 255, "255"},
         {43, 47, 0x1096, "12.5", 12, "12"},
         {20, 20, 0x10C9, "101.7", 255, "102"}, // AC STEPS UP
+        {22, 22, 0x108D, "101.7", 255, "102"}, // MOVING STEPS UP: its limit is 254 steps
+        {19, 19, 0x10C8, "99.5", 250, "100"},  // MAX PWM DUTY
+        {40, 43, 0x102C, "102", 255, "102"},   // LAUNCH FUEL CUT: 255 steps is no correction
+        {46, 50, 0x10BE, "5.09", 250, "5"},    // BACKUP SPARK KNOCK BUFFER VOLTAGE
         {26, 27, 0x10CC, "2.6", 255, "2.55"},  // BATCH MIN PULSE
         {32, 35, 0x107F, "0.5", 8, "0.5"},     // KNOCK RETARD STEP
         {32, 35, 0x107F, "6", 80, "5.0"},
@@ -121,8 +125,12 @@ TEST_F(SettingsWindow, OnlineEditsGoToTheEcuAtOnce) {
     for (int i = 0; i < 6; ++i)
         window->Text24[i]->setText(vss[i]);
     window->Command.at(56)->click();
+    ASSERT_TRUE(ecu.waitreceived(210, 1000));
+    const std::vector<double> at = ecu.receivedms(); // on the ECU's clock, in ms
     wire = takereceived(210);
     ASSERT_EQ(wire.size(), 210);
+    EXPECT_GE(at[70] - at[69], 10); // the ECU needs 10 ms between the writes of a group
+    EXPECT_GE(at[140] - at[139], 10);
     EXPECT_EQ(wire.mid(0, 6), writehead({0x63, 0x63, 0x48, 0x90, 0xE0, 0x32}));
     EXPECT_EQ(wire.mid(70, 6), writehead({0x63, 0x63, 0x48, 0x90, 0xE1, 0x21}));
     EXPECT_EQ(wire.mid(140, 6), writehead({0x63, 0x63, 0x48, 0x90, 0xE2, 0x10}));
@@ -175,6 +183,10 @@ TEST_F(SettingsWindow, FillShowsEveryFormOfStoredByte) {
     curimage.settings[11][12] = 0x82; // injector modules: INJ1 and INJ7 right
     curimage.settings[12][13] = 0x01; // PWM1 low frequency
     curimage.settings[9][4] = 50;     // range multiplier, shown as stored
+    curimage.settings[15][15] = 0x2E; // gear boost trims 3 and 4
+    curimage.settings[6][1] = 22, curimage.settings[4][1] = 44; // second rpm and load increments
+    curimage.settings[8][5] = 1;     // ENABLE CLOSED LOOP: any byte but 0 is on
+    curimage.settings[8][10] = 0x01; // the first feature bit
     liveloop = false;
     open(false);
     EXPECT_EQ(window->Text15[0]->text(), "-2.8");
@@ -186,11 +198,15 @@ TEST_F(SettingsWindow, FillShowsEveryFormOfStoredByte) {
     EXPECT_EQ(window->Text.at(53)->text(), "-1");
     EXPECT_EQ(window->Text.at(54)->text(), "0");
     EXPECT_EQ(window->Text.at(14)->text(), "50");
+    EXPECT_EQ(window->Text.at(55)->text() + window->Text.at(56)->text(), "-14-2");
+    EXPECT_EQ(window->Text9[1]->text() + window->Text35[1]->text(), "2244");
+    EXPECT_TRUE(window->Check.at(6)->isChecked());
     for (int i = 0; i < 8; ++i) {
         const bool right = i == 0 || i == 6;
         EXPECT_EQ(window->Option.at(10 + i)[1]->isChecked(), right) << i;
         EXPECT_EQ(window->Option.at(10 + i)[0]->isChecked(), !right) << i;
         EXPECT_EQ(window->Check18[i]->isChecked(), i == 7) << i;
+        EXPECT_EQ(window->Check21[i]->isChecked(), i == 0) << i;
     }
 }
 
@@ -205,6 +221,9 @@ TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
     window->Command13[2]->click();
     EXPECT_EQ(setting(0x10B2), 78);
     EXPECT_EQ(window->Text15[2]->text(), "-5");
+    window->Text15[2]->setText("7"); // and at most +5
+    window->Command13[2]->click();
+    EXPECT_EQ(setting(0x10B2), 178);
 
     const char *vss[] = {"3", "2.4", "2", "1", "1", "0"};
     for (int i = 0; i < 6; ++i)
@@ -217,7 +236,7 @@ TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(window->Label61[i]->text(), QString(totals[i]) + " VSS / 1000 RPM");
 
-    const char *boost[] = {"-3", "0", "-15", "-1"};
+    const char *boost[] = {"-3", "0", "-16", "-1"}; // below the range: -15
     for (int n = 0; n < 4; ++n)
         window->Text.at(53 + n)->setText(boost[n]);
     window->Command.at(58)->click();
@@ -247,6 +266,11 @@ TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
     window->Check18[0]->setChecked(true); // PWM8
     window->Command.at(51)->click();
     EXPECT_EQ(setting(0x10CD), 0x81);
+    window->Check19[6]->setChecked(true);
+    window->Command.at(52)->click();
+    EXPECT_EQ(setting(0x10CA), 0x02);
+    EXPECT_EQ(window->Check19[6]->text(), "PWM10 LOW FREQUENCY");
+    EXPECT_EQ(window->Check18[0]->text(), "PWM8 LOW FREQUENCY ");
     EXPECT_EQ(modified, flagset);
     EXPECT_EQ(ecudirty, flagset);
 
@@ -320,29 +344,30 @@ TEST_F(SettingsWindow, EveryCatalogueRowHasItsOwnAddressAndScale) {
         const char *typed;
         int byte;
         const char *shown;
+        int over; // the byte far beyond the row's limit: its correction
     };
     const Row rows[] = {
-        {43, 47, 0x1096, "11", 11, "11"},     {44, 48, 0x1097, "12", 12, "12"},
-        {17, 15, 0x10C6, "13", 13, "13"},     {18, 16, 0x10C7, "14", 14, "14"},
-        {8, 2, 0x1099, "15", 15, "15"},       {4, 8, 0x108C, "16", 16, "16"},
-        {16, 31, 0x10BA, "51", 17, "51"},     {22, 22, 0x108D, "7.2", 18, "7.2"},
-        {29, 30, 0x10C2, "7.6", 19, "7.6"},   {20, 20, 0x10C9, "8", 20, "8"},
-        {3, 7, 0x10C3, "21", 21, "21"},       {19, 19, 0x10C8, "8.8", 22, "8.8"},
-        {23, 23, 0x109F, "9.2", 23, "9.2"},   {27, 28, 0x1083, "1536", 24, "1536"},
-        {30, 34, 0x10B8, "1600", 25, "1600"}, {37, 40, 0x1089, "1664", 26, "1664"},
-        {32, 35, 0x107F, "1.7", 27, "1.7"},   {36, 39, 0x105F, "1.8125", 29, "1.8"},
-        {40, 43, 0x102C, "12", 30, "12"},     {41, 44, 0x102D, "12.4", 31, "12.4"},
-        {45, 49, 0x10BD, "32", 32, "32"},     {46, 50, 0x10BE, "0.66", 33, "0.66"},
-        {12, 14, 0x1088, "1700", 34, "1700"}, {11, 9, 0x1095, "1750", 35, "1750"},
-        {6, 3, 0x10CE, "36", 36, "36"},       {7, 4, 0x10CF, "37", 37, "37"},
-        {10, 6, 0x10B9, "38", 38, "38"},      {34, 36, 0x10A9, "1950", 39, "1950"},
-        {47, 57, 0x10B6, "40", 40, "40"},     {48, 59, 0x10B7, "41", 41, "41"},
-        {1, 17, 0x108E, "42", 42, "42"},      {2, 18, 0x109A, "43", 43, "43"},
-        {13, 11, 0x10CB, "44", 44, "44"},     {25, 25, 0x108B, "9", 9, "9"},
-        {14, 12, 0x1094, "45", 45, "45"},     {21, 21, 0x10C4, "18.4", 46, "18.4"},
-        {5, 1, 0x10A3, "47", 47, "47"},       {31, 32, 0x10A0, "48", 48, "48"},
-        {28, 29, 0x1084, "49", 49, "49"},     {26, 27, 0x10CC, "0.5", 50, "0.5"},
-        {33, 33, 0x1087, "51", 51, "51"},
+        {43, 47, 0x1096, "11", 11, "11", 255},      {44, 48, 0x1097, "12", 12, "12", 255},
+        {17, 15, 0x10C6, "13", 13, "13", 255},      {18, 16, 0x10C7, "14", 14, "14", 255},
+        {8, 2, 0x1099, "15", 15, "15", 255},        {4, 8, 0x108C, "16", 16, "16", 255},
+        {16, 31, 0x10BA, "51", 17, "51", 253},      {22, 22, 0x108D, "7.2", 18, "7.2", 255},
+        {29, 30, 0x10C2, "7.6", 19, "7.6", 255},    {20, 20, 0x10C9, "8", 20, "8", 255},
+        {3, 7, 0x10C3, "21", 21, "21", 255},        {19, 19, 0x10C8, "8.8", 22, "8.8", 250},
+        {23, 23, 0x109F, "9.2", 23, "9.2", 188},    {27, 28, 0x1083, "1536", 24, "1536", 255},
+        {30, 34, 0x10B8, "1600", 25, "1600", 255},  {37, 40, 0x1089, "1664", 26, "1664", 255},
+        {32, 35, 0x107F, "1.7", 27, "1.7", 80},     {36, 39, 0x105F, "1.8125", 29, "1.8", 192},
+        {40, 43, 0x102C, "12", 30, "12", 250},      {41, 44, 0x102D, "12.4", 31, "12.4", 250},
+        {45, 49, 0x10BD, "32", 32, "32", 255},      {46, 50, 0x10BE, "0.66", 33, "0.66", 250},
+        {12, 14, 0x1088, "1700", 34, "1700", 240},  {11, 9, 0x1095, "1750", 35, "1750", 240},
+        {6, 3, 0x10CE, "36", 36, "36", 255},        {7, 4, 0x10CF, "37", 37, "37", 255},
+        {10, 6, 0x10B9, "38", 38, "38", 255},       {34, 36, 0x10A9, "1950", 39, "1950", 255},
+        {47, 57, 0x10B6, "40", 40, "40", 255},      {48, 59, 0x10B7, "41", 41, "41", 255},
+        {1, 17, 0x108E, "42", 42, "42", 255},       {2, 18, 0x109A, "43", 43, "43", 255},
+        {13, 11, 0x10CB, "44", 44, "44", 50},       {25, 25, 0x108B, "9", 9, "9", 20},
+        {14, 12, 0x1094, "45", 45, "45", 255},      {21, 21, 0x10C4, "18.4", 46, "18.4", 250},
+        {5, 1, 0x10A3, "47", 47, "47", 255},        {31, 32, 0x10A0, "48", 48, "48", 255},
+        {28, 29, 0x1084, "49", 49, "49", 255},      {26, 27, 0x10CC, "0.5", 50, "0.5", 255},
+        {33, 33, 0x1087, "51", 51, "51", 255},
     };
     ASSERT_EQ(std::size(rows), valuesettings().size());
     for (const Row &r : rows) {
@@ -382,4 +407,8 @@ TEST_F(SettingsWindow, EveryCatalogueRowHasItsOwnAddressAndScale) {
     open(false);
     for (const Row &r : rows)
         EXPECT_EQ(window->Text.at(r.field)->text(), r.shown) << r.address;
+    for (const Row &r : rows) {
+        enter(r.field, r.button, "99999");
+        EXPECT_EQ(setting(r.address), r.over) << r.address;
+    }
 }

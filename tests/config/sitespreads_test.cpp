@@ -132,6 +132,10 @@ TEST(SiteTables, TwentyFourSitesFromThirtyTwo) {
     EXPECT_EQ(oldrpminc[30], 255);
     EXPECT_EQ(oldrpminc[31], 0);
     EXPECT_EQ(oldrpminc24[0], 339); // 255 + 0.33 x 255
+    curimage.settings[4][15] = 7, curimage.settings[5][0] = 9; // where rows 4 and 5 meet
+    calcsitetables(0);
+    EXPECT_EQ(newloadinc[15], 7);
+    EXPECT_EQ(newloadinc[16], 9);
     const uint8_t increments[32] = {10, 100, 200, 30}; // each weight of its own
     int16_t sites[24];
     sites24(increments, sites);

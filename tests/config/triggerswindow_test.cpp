@@ -47,6 +47,8 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
     block(0) = 0xFD;
     block(1) = 2;
     block(2) = 99; // beyond the sync list
+    block(11) = 0x80; // VCTi1 on
+    block(15) = 0x40; // VCTe2 on
     modified = flagset;
     ecudirty = 0;
     frmTrig1 *w = form<frmTrig1>();
@@ -54,6 +56,9 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
     EXPECT_TRUE(w->Option9->isChecked());
     EXPECT_TRUE(w->Option6->isChecked());
     EXPECT_FALSE(w->Option5->isChecked());
+    for (auto [box, on] : {std::pair{w->Check1, true}, {w->Check2, false}, {w->Check3, false},
+                           {w->Check4, true}})
+        EXPECT_EQ(box->isChecked(), on);
     EXPECT_EQ(block(0), 0xCD);
     EXPECT_EQ(w->Combo1->currentIndex(), 2);
     EXPECT_EQ(w->Combo2->currentIndex(), -1);
@@ -63,6 +68,9 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
 
     w->Option4->click(); // sync falling keeps the feedback bits
     EXPECT_EQ(block(0), 0xC9);
+    w->Option3->click(); // sync rising clears the falling bit
+    EXPECT_EQ(block(0), 0xC5);
+    w->Option4->click();
     EXPECT_EQ(ecudirty, flagset);
     w->Option2->click();
     EXPECT_EQ(block(0), 0xCA);
@@ -72,7 +80,10 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
     block(0) |= 0x30; // bits 4-5 go with any edge or feedback choice
     w->Option5->click();
     EXPECT_EQ(block(0), 0x0A);
+    w->Option6->click(); // multi-channel: both feedback bits
+    EXPECT_EQ(block(0), 0xCA);
     w->Check2->click();
+    w->Check1->click();
     EXPECT_EQ(block(11), 0x40);
 }
 
@@ -83,7 +94,7 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     block(15) = 0x6C; // centre trim 5, feedforward 4
     frmTrig1 *w = form<frmTrig1>();
     for (auto [typed, stored, shown] : {std::tuple{"7", 6, "6"}, {"3", 4, "4"}, {"9", 8, "8"},
-                                        {"5", 4, "4"}, {"six", 4, "4"}}) {
+                                        {"5", 4, "4"}, {"10", 8, "8"}, {"six", 8, "8"}}) {
         enter(w->Text24, w->Command24, typed);
         EXPECT_EQ(block(3), stored) << typed;
         EXPECT_EQ(w->Text24->text(), shown) << typed;
@@ -107,6 +118,10 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     EXPECT_EQ(ecudirty, flagset);
     enter(w->Text10, w->Command6, "-3");
     EXPECT_EQ(block(5), 0);
+    for (auto [typed, stored] : {std::pair{"10", 10}, {"55", 55}, {"120", 120}}) { // the ends
+        enter(w->Text10, w->Command6, typed);
+        EXPECT_EQ(block(5), stored) << typed;
+    }
 
     // The 3-bit fields: centre trim bits 3-5, feedforward bits 0-2, the rest untouched. Each
     // entry flips every bit of its field, the bit above it being set.
@@ -163,9 +178,9 @@ TEST_F(TriggerWindow, ATypeBeyondAByteIsRefused) {
     frmTrig1 *w = form<frmTrig1>();
     ASSERT_EQ(w->Combo1->count(), 300);
     const int beeps = beepcount();
-    w->Combo1->setCurrentIndex(260);
-    emit w->Combo1->activated(260);
-    EXPECT_EQ(block(1), 7); // not 260, which the download would cut to 4
+    w->Combo1->setCurrentIndex(256);
+    emit w->Combo1->activated(256);
+    EXPECT_EQ(block(1), 7); // not 256, which the download would cut to 0
     EXPECT_EQ(beepcount(), beeps + 1);
     w->Combo1->setCurrentIndex(255);
     emit w->Combo1->activated(255);
@@ -192,5 +207,6 @@ TEST(EdgePictures, TheChosenEdgesAreYellow) {
             if (d.kind == Drawn::line && d.colour == 0x00FFFF) shown.push_back(d.x1);
         EXPECT_EQ(shown, yellow) << edge;
         EXPECT_EQ(canvas.drawn.size(), 14u);
+        EXPECT_EQ(canvas.drawn[1].y1, 400); // the wave starts high, so 500 is a rising edge
     }
 }

@@ -23,9 +23,11 @@ TEST(ViewingAngle, EachBarTurnsItsOwnAngleAndRedrawsTheView)
     frmAngle *window = form<frmAngle>();
     EXPECT_EQ(window->HScroll1->value(), 44);
     EXPECT_EQ(window->VScroll1->value(), 8);
+    window->HScroll1->setValue(360); // a whole turn, and the highest tilt
+    window->VScroll1->setValue(10);
     window->HScroll1->setValue(200);
     window->VScroll1->setValue(3);
-    EXPECT_EQ(steps, "grid 200/8.5 draw grid 200/3 draw ");
+    EXPECT_EQ(steps, "grid 360/8.5 draw grid 360/10 draw grid 200/10 draw grid 200/3 draw ");
     window->Command1->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(loaded<frmAngle>());

@@ -47,6 +47,7 @@ TEST_F(Monitor, AddressHandshakeThenReadsTheByte)
     window->Timer1_Timer();
     EXPECT_EQ(takereceived(1), QByteArray("b"));
     EXPECT_EQ(window->Label1->text(), "C4");
+    EXPECT_EQ(window->Timer1->interval(), 50); // a reading every 50 ms
     window->Command2_Click(); // decimal
     window->Timer1_Timer();
     EXPECT_EQ(window->Label1->text(), "196");
@@ -132,6 +133,8 @@ TEST(MonitorGraph, SignedBytesPlotAroundTheMiddleAndTheGraphRestartsEvery166)
     EXPECT_EQ(first.x1, 0);
     EXPECT_EQ(first.x2, 66);
     EXPECT_EQ(first.y2, 3900 - 9 * 10);
+    EXPECT_EQ(first.colour, 0xFFFF00u); // cyan over the grey grid
+    EXPECT_EQ(canvas.drawn[1].colour, 0x707070u);
     for (int i = 1; i < 166; ++i) graph.mondraw(canvas, 20, 100);
     EXPECT_EQ(canvas.drawn.back().x1, 66 * 165);
     EXPECT_EQ(canvas.drawn.back().y1, 3900 - 9 * 20);

@@ -103,12 +103,15 @@ TEST_F(GaugePanel, LimitsTheBarsAndShowsHeatAndLeanMixtureInRed) {
     panel.drawn.clear();
     livevals[liveafr] = 99; // rich beyond the scale: no bar
     livevals[liveairtemp] = 120;
-    livevals[liveadvance] = 0;
+    livevals[livecoolant] = 121;
+    livevals[liveadvance] = 20;
     livepeaks[liveafr] = livepeaks[liveairtemp] = livepeaks[liveadvance] = 0;
     paneldraw(panel, gauges);
     EXPECT_EQ(bar(5).x2, 790);
     EXPECT_EQ(bar(5).colour, cyan);
     EXPECT_EQ(bar(8).colour, cyan);
+    EXPECT_EQ(bar(9).colour, red);
+    EXPECT_EQ(bar(0).x2, 790 + 540); // 27 twips a degree
 }
 
 TEST_F(GaugePanel, HoldShowsPeaksFromThePressAndResetRepaintsInCyan) {
@@ -155,17 +158,22 @@ TEST_F(GaugePanel, PointsTheNeedlesAndReadsTheLoad) {
         {178, true, "101", 1120, 1120, 460},     {178, false, "+ 0.0", 1120, 1120, 460},
         {177, true, "101", 1100, 1096.5, 460.6}, {177, false, "- 4", 1100, 1122.4, 460.0},
         {200, true, "180", 1120, 1394.1, 548.2}, {200, false, "+ 11.4", 1120, 1494.4, 645.8},
-        {100, true, "57", 1100, 655.6, 857.9},   {100, false, "- 332", 1100, 671.4, 789.9}};
+        {100, true, "57", 1100, 655.6, 857.9},   {100, false, "- 332", 1100, 671.4, 789.9},
+        {173, true, "98", 1100, 1063.3, 463.4},  {230, true, "287", 1120, 1587.7, 883.5}};
     for (const Load &c : loads) {
         livevals[liveloadvalue] = int16_t(c.load);
         prefs[0] = c.metric ? prefon : prefoff;
         panel.drawn.clear();
         drawgauges(panel, gauges);
         QString text;
-        for (const Drawn &d : of(panel, Drawn::text)) text += d.string;
+        for (const Drawn &d : of(panel, Drawn::text)) {
+            text += d.string;
+            EXPECT_EQ(d.colour, c.load < 178 ? 0x00FF00u : 0x00FFFFu); // vacuum green, boost yellow
+        }
         EXPECT_EQ(text, c.text) << c.load << " metric " << c.metric;
         const std::vector<Drawn> lines = of(panel, Drawn::line);
         ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].colour, red);
         EXPECT_EQ(lines[0].x1, c.x1) << c.load;
         EXPECT_NEAR(lines[0].x2, c.x2, 0.1) << c.load << " metric " << c.metric;
         EXPECT_NEAR(lines[0].y2, c.y2, 0.1) << c.load << " metric " << c.metric;
@@ -186,6 +194,7 @@ TEST_F(GaugePanel, PointsTheNeedlesAndReadsTheLoad) {
     const std::vector<Drawn> boxes = of(gauges, Drawn::box);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].x2, 1810); // inside the knock bar's black box
+    EXPECT_EQ(boxes[1].colour, 0x00FFFFu); // yellow
     // Advance 25, duty 100, engine speed 80, coolant 130, TPS 120, each from its own hub.
     const double ends[5][3] = {{1570, 1375.8, 462.0}, {4240, 3902.3, 563.1}, {6880, 6555.9, 549.6},
                                {9530, 9703.5, 1326.8}, {12180, 11957.3, 476.1}};
@@ -193,6 +202,7 @@ TEST_F(GaugePanel, PointsTheNeedlesAndReadsTheLoad) {
     ASSERT_EQ(needles.size(), 5u);
     for (int g = 0; g < 5; ++g) {
         EXPECT_EQ(needles[g].x1, ends[g][0]);
+        EXPECT_EQ(needles[g].colour, red);
         EXPECT_NEAR(needles[g].x2, ends[g][1], 0.1) << "gauge " << g + 2;
         EXPECT_NEAR(needles[g].y2, ends[g][2], 0.1) << "gauge " << g + 2;
     }

@@ -75,6 +75,33 @@ TEST_F(ThreeDraw, StandsTheFrameBehindTheSurfaceAndDrawsEveryMeshSegment) {
     EXPECT_EQ(markers[1].x1, gridx32[5][5] + 390);
     EXPECT_EQ(markers[1].y1, projy32[5][5]);
     EXPECT_EQ(markers[1].colour, mapband);
+
+    // A chosen group, its corners in either order: a marker on each of its cells, MAP colour.
+    groupactive = true;
+    const uint8_t corners[4] = {3, 2, 1, 1}; // load 3 to 1, rpm 2 to 1
+    std::copy(corners, corners + 4, grouprect);
+    pic.drawn.clear();
+    ThreeDraw32(pic);
+    markers.clear();
+    for (const Drawn &d : pic.drawn)
+        if (d.kind == Drawn::ellipse) markers.push_back(d);
+    ASSERT_EQ(markers.size(), 6u + 2);
+    EXPECT_EQ(markers[0].x1, gridx32[1][1] + 390);
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(markers[k].colour, mapband) << k;
+}
+
+TEST_F(ThreeDraw, LiftsEachMapsCellsByItsOwnScale) {
+    loadrotcartesians();
+    curimage.fuelmap[1][2] = 10;
+    for (int m = 0; m < 6; ++m) curimage.rammaps[32 * m + 1][2] = int16_t(10 + m);
+    curimage.afrmap[1][2] = 10;
+    // Twips a count: fuel 0.5, maps 2, 3 and 5 to 7 11, map 4 30, the AFR target 10.
+    for (auto [map, lift] : {std::pair{1, 5}, {2, 110}, {3, 121}, {4, 360}, {5, 143}, {6, 154},
+                             {7, 165}, {43, 100}}) {
+        curmap = map;
+        ThreeDraw32(pic);
+        EXPECT_EQ(gridy32[1][2] - projy32[1][2], lift) << map;
+    }
 }
 
 TEST_F(ThreeDraw, HighlightsFromTheFirstCellToTheLiveCell) {

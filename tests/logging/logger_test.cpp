@@ -6,6 +6,7 @@
 #include "core/names.h"
 #include "core/prefs.h"
 #include "core/upload.h"
+#include "logging/frmfastlog.h"
 #include "logging/frmlog.h"
 #include "logging/frmlogtexts.h"
 #include "logging/logreport.h"
@@ -15,8 +16,10 @@
 #include "responder.h"
 #include "simlink.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScrollBar>
 #include <QTimer>
@@ -98,6 +101,9 @@ TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
     for (int ch = 0; ch < 16; ++ch)
         EXPECT_EQ(table().text(2, ch + 1), texts[ch]) << ch;
     EXPECT_EQ(window->logGrid1->table().text(2, 0), "1");
+    window->logrow = 10; // the tenth sample wraps to the first row of the rolling view
+    window->Timer1_Timer();
+    EXPECT_EQ(window->logGrid1->table().text(1, 0), "10");
     EXPECT_EQ(window->Label1->text(), "Logging");
     window->mnuExit_Click();
     EXPECT_TRUE(maintimer);
@@ -106,7 +112,7 @@ TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
 TEST_F(Logger, SilentSampleKeepsOnlyItsTimeAndAFullTableWritesNoRow) {
     frmLog *window = form<frmLog>();
     window->Timer1->stop();
-    ecu.stallafter(6); // the second group's reply breaks off
+    ecu.stallafter(15); // the last group's reply breaks off after three bytes
     window->Timer1_Timer();
     EXPECT_EQ(window->logrow, 2);
     EXPECT_TRUE(logtimesecond(table().text(2, 0)).has_value());
@@ -150,10 +156,30 @@ TEST_F(Logger, RecordTimesAndTheReportOfEachRecord) {
     const char *record3[7] = {"80.0", "5.0", "300.0", "3.1", "20.0", "0.5", "5.0"};
     for (int c = 1; c <= 7; ++c)
         EXPECT_EQ(report.text(4, c), record3[c - 1]) << c;
+    EXPECT_EQ(report.text(4, 8), "0"); // the check byte, not the advance's 5
     EXPECT_EQ(report.text(131, 0), "B:1 351");
     for (int c = 1; c <= 8; ++c)
         EXPECT_EQ(report.text(131, c), "CRC error");
     EXPECT_TRUE(report.text(5000, 3).isEmpty()); // nothing of the old log stays below
+}
+
+TEST_F(Logger, ReportOpensTheStoredLogUploadForItsKeywordOnly) {
+    for (auto [typed, opens] :
+         {std::pair{"quillmark", true}, {"QUILLMARK", true}, {"Quillmark", false}}) {
+        uploadmode = 0;
+        bool opened = false;
+        QTimer::singleShot(0, [&opened] {
+            if (auto *up = qobject_cast<frmUp1 *>(QApplication::activeModalWidget())) {
+                opened = true;
+                up->Command1_Click();
+            }
+        });
+        form<frmFastlog>()->Text1->setText(typed);
+        form<frmFastlog>()->cmdOk_Click();
+        QCoreApplication::processEvents(); // the answer of a refused keyword finds no window
+        EXPECT_EQ(opened, opens) << typed;
+        EXPECT_EQ(uploadmode, opens ? 2 : 0) << typed;
+    }
 }
 
 TEST_F(Logger, StoredLogUploadReportsCompleteOrBadSumLogsOnly) {

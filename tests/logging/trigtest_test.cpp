@@ -23,6 +23,11 @@ TEST(CrankCapture, WrapsAreCountedOncePerPollAgainstTheLevel) {
     EXPECT_EQ(trigedges[0], 250);
     EXPECT_EQ(trigedges[1], 266);
     EXPECT_EQ(syncedges[0], 0);
+    c.poll(10, 10); // the sync at the trigger's count: the same moment, no wrap
+    c.poll(10, 40);
+    c.poll(40, 40); // and the trigger at the sync's
+    EXPECT_EQ(syncedges[0], 266);
+    EXPECT_EQ(trigedges[2], 296);
 
     c.start(10, 200); // the level starts at the larger byte
     EXPECT_EQ(trigedges[1], 0);
@@ -84,7 +89,7 @@ class CrankTest : public SimLinkTest {
         online = flagset;
         mainwindowhooks().timerenabled = [this] { return timer; };
         mainwindowhooks().settimerenabled = [this](bool on) { timer = on; };
-        ecu.setquery('Y', {7, 0, 0, 9});
+        ecu.setquery('Y', {7, 8, 8, 9}); // trigger byte 0, sync byte 3: the middle two never count
     }
     void TearDown() override {
         if (loaded<frmTrigtest>()) form<frmTrigtest>()->done(0);
@@ -101,6 +106,7 @@ TEST_F(CrankTest, CountsDownThenCapturesAThousandPolls) {
     frmTrigtest *w = form<frmTrigtest>();
     w->Timer1->stop(); // the test calls the ticks
     EXPECT_FALSE(timer);
+    EXPECT_EQ(w->Timer1->interval(), 1000); // the countdown is in seconds
     EXPECT_EQ(w->Label1->text(), "Start cranking for 10 seconds in 5 seconds");
     w->Timer1_Timer();
     EXPECT_EQ(w->Label1->text(), "Start cranking for 10 seconds in 4 seconds");
@@ -112,6 +118,7 @@ TEST_F(CrankTest, CountsDownThenCapturesAThousandPolls) {
     EXPECT_EQ(takereceived(1001), QByteArray(1001, 'Y'));
     EXPECT_EQ(firsttrig, 7);
     EXPECT_EQ(firstsync, 9);
+    EXPECT_EQ(trigedges[0] + syncedges[0], 0); // the two timers stood still: no edge
     EXPECT_EQ(crankcountdown, 9);
     w->Timer1_Timer(); // once only
     EXPECT_FALSE(ecu.waitreceived(1, 20));
