@@ -7,6 +7,7 @@
 #include "simlink.h"
 
 #include <cstring>
+#include <utility>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -57,6 +58,8 @@ TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder) {
     curmap = 3;
     EXPECT_EQ(poll(2), QByteArray("\x60k"));
     EXPECT_EQ(editready, flagset);
+    curmap = 7;
+    EXPECT_EQ(poll(2), QByteArray("\x60o"));
     rpmhold = prefon;
     EXPECT_EQ(poll(2), QByteArray("\x60"
                                   "a"));
@@ -65,6 +68,8 @@ TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder) {
                                   "a"));
     curmap = 12;
     EXPECT_EQ(poll(2), QByteArray("q"));
+    curmap = 39;
+    EXPECT_EQ(poll(2), QByteArray("w"));
     curmap = 40;
     EXPECT_EQ(poll(2), QByteArray("V[Z"));
     curmap = 41;
@@ -95,8 +100,8 @@ TEST_F(LivePollTest, OfflineAndSkippedTicksSendNothing) {
 
 TEST_F(LivePollTest, EngineValuesAndKnockHistory) {
     ecu.setquery('T', {90, 55, 200, 10});
-    ecu.setquery('P', {77, 1, 3, 200});
-    ecu.setquery('S', {12, 0, 0, 100});
+    ecu.setquery('P', {77, 130, 3, 200});
+    ecu.setquery('S', {12, 0, 0, 189});
     ecu.setquery('Q', {0, 0, 50, 0});
     ecu.setbyte('d', 66);
     poll(0);
@@ -105,15 +110,20 @@ TEST_F(LivePollTest, EngineValuesAndKnockHistory) {
     EXPECT_EQ(livevals[liveloadvalue], 90);
     EXPECT_EQ(livevals[liveroadspeed], 55);
     EXPECT_EQ(livevals[liveduty], 77);
-    EXPECT_EQ(livevals[livepulse], 65); // (256 + 3) / 4 = 64.75
+    EXPECT_EQ(livevals[livepulse], 8129); // (127 * 256 + 3) / 4 = 8128.75
     EXPECT_EQ(livevals[livetrimleft], 152);
     poll(1);
     EXPECT_EQ(livevals[livetrimright], 104);
-    EXPECT_EQ(livevals[liveboost], 16); // 15.6
+    EXPECT_EQ(livevals[liveboost], 29); // 29.48
+    ecu.setquery('Q', {0, 0, 160, 0});
+    poll(1);
+    EXPECT_EQ(livevals[livetrimright], 152);
     EXPECT_EQ(livevals[liveadvance], 12);
 
     ecu.setquery('T', {0, 0, 40, 0});
+    ecu.setquery('P', {77, 1, 3, 60});
     poll(0);
+    EXPECT_EQ(livevals[livetrimleft], 104);
     EXPECT_EQ(enginerpm, 10240);
     EXPECT_EQ(livevals[liverpm50], 204);
     EXPECT_EQ(knockdotx[0], 255); // the speed of the poll before: 32522 rpm
@@ -124,6 +134,7 @@ TEST_F(LivePollTest, EngineValuesAndKnockHistory) {
 }
 
 TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables) {
+    const uint32_t background = std::exchange(colours[0], 0x123456u); // the traces ignore it
     curmap = 3;
     ecu.setbyte(0x60, 200);
     ecu.setbyte('k', 255);
@@ -172,7 +183,9 @@ TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables) {
     EXPECT_EQ(sparktrace[23][23], 0xFEFEFEu);
     curmap = 40;
     ecu.setquery('V', {24, 5, 0, 0});
+    ecu.setquery('Z', {1, 2, 3, 44});
     poll(2);
+    EXPECT_EQ(vctresearch, 44);
     EXPECT_EQ(liverpm, 23);
     EXPECT_EQ(liveload, 5);
     curmap = 42;
@@ -181,6 +194,7 @@ TEST_F(LivePollTest, LiveCellsAreClampedToTheirTables) {
     EXPECT_EQ(liverpm, 6);
     EXPECT_EQ(liveload, 23);
     EXPECT_EQ(visittrace[2][6][23], 0xFFFFFFu);
+    colours[0] = background;
 }
 
 TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues) {
@@ -223,11 +237,36 @@ TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues) {
     EXPECT_EQ(vct1target, 11);
     EXPECT_EQ(vct1feedback, 12);
     EXPECT_EQ(vct2target, 77);
+
+    // The label names the live-cell step of a main map that went unanswered.
+    curmap = 3;
+    ecu.stallafter(1);
+    poll(2, &result);
+    EXPECT_EQ(result.label, "error: 2, 2 failcount = 30001 ");
+    rpmhold = prefon;
+    ecu.stallafter(1);
+    poll(2, &result);
+    EXPECT_EQ(result.label, "error: 2,3 failcount = 30001 ");
+    curmap = 43;
+    ecu.stallafter(1);
+    poll(2, &result);
+    EXPECT_EQ(result.label, "error: 2, 2 failcount = 30001 ");
+    ecu.stallafter(0);
+    poll(2, &result);
+    EXPECT_EQ(result.label, "error: 2, 1 failcount = 30001 ");
+    // And the byte of phase 1 that went unanswered: 'e', then part of 'Q', 'S' or 'U'.
+    const std::pair<int, QString> stalls[] = {{3, "1, 3"}, {6, "1, 6"}, {11, "1, 11"}};
+    for (const auto &[answered, step] : stalls) {
+        ecu.stallafter(answered);
+        poll(1, &result);
+        EXPECT_EQ(result.label, "error: " + step + " failcount = 30001 ");
+    }
     ecu.stallafter(-1);
 }
 
 TEST(TraceColours, FollowTheWireGraphColour) {
     EXPECT_EQ(visitcolour(0), 0xF2F2F2u);
+    EXPECT_EQ(visitcolour(0x00FF8000), 0x000B7EF2u);
     EXPECT_EQ(inversecolour(0x00102030), 0x00EFDFCFu);
     EXPECT_EQ(knockcolour(0, 255), 0xFEFEFEu);
     EXPECT_EQ(knockcolour(0x00FF0000, 128), 0x007E7F7Fu);

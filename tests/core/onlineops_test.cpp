@@ -152,6 +152,15 @@ TEST_F(OnlineOps, MapSelectSendsMapRowAndConfirmation) {
     sendmapselect();
     EXPECT_EQ(responder.asked.back().text, "An error occured, try again");
     takereceived(3);
+    curmap = 7; // the last main map is selected too: 72 + 4 x 5 + 13 / 8 + 5
+    sendmapselect();
+    EXPECT_EQ(takereceived(3), QByteArray("o\x0d"
+                                          "6"));
+    EXPECT_EQ(commrx, 98);
+    currpm = 14; // a trim on another column of map 7 selects it first
+    EXPECT_TRUE(trimcolumnready());
+    EXPECT_EQ(takereceived(3), QByteArray("o\x0e"
+                                          "6"));
 
     for (int map : {8, 39, 43}) {
         curmap = uint8_t(map);
@@ -170,6 +179,8 @@ TEST_F(OnlineOps, AfrStepAsksSendsAndReportsSilence) {
 
     responder.answercancel();
     stepafr();
+    EXPECT_EQ(responder.asked.back().text,
+              "This will reduce AFR by 15% (14.7 to 12.5) for calibration, OK?");
     EXPECT_FALSE(ecu.waitreceived(1, 30));
     EXPECT_TRUE(timer);
 

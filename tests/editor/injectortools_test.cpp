@@ -48,7 +48,7 @@ class InjectorTools : public ::testing::Test {
 TEST_F(InjectorTools, FlowRatesScaleTheFuelMapWithinItsLimits)
 {
     struct Case { const char *oldrate, *newrate; int before, after; };
-    const Case cases[] = {{"440", "550", 1000, 800},  {"440", "550", 3, 2},
+    const Case cases[] = {{"440", "550", 1000, 800},  {"440", "550", 3, 2}, {"440", "550", 7, 6},
                           {"550", "440", 9000, 10000}, {"1000", "1", 10, 10000},
                           {"1000", "1", 5, 5000}};
     for (const Case &c : cases) {

@@ -1,9 +1,11 @@
 #include "editfixture.h"
 #include "editor/delval.h"
+#include "editor/frminput.h"
 #include "editor/frmwarn5.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <array>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -120,6 +122,33 @@ TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
     editready = 0;
     key(Qt::Key_PageDown);
     EXPECT_EQ(curimage.rammaps[64 + 2][3], 50);
+
+    // The spark backup map trims like the others: 128 + 0 (fine up) + load 21, nothing pending.
+    window->mnuRamMapGroup_Click(6);
+    editready = flagset;
+    window->cmdSlow_MouseDown();
+    holdat(4, 21);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(1), QByteArray("\x95"));
+    EXPECT_FALSE(entrypending);
+    // The limits themselves are reachable.
+    for (const auto [from, direction, to] : {std::array{49, 1, 50}, std::array{1, -1, 0}}) {
+        curimage.rammaps[160 + 2][3] = int16_t(from);
+        int d = direction;
+        delval(d, 3, 2, false);
+        EXPECT_EQ(curimage.rammaps[160 + 2][3], to);
+    }
+}
+
+TEST_F(GridKeys, SpaceRefusesDirectEntryWhereTheMapHasNone)
+{
+    window->mnuCont1_Click(0); // map 8, a table, offline
+    key(Qt::Key_Space);
+    EXPECT_EQ(notices("Direct entry not available for this map offline"), 1);
+    goonline();
+    window->mnuPwm2D_Click(7); // map 39, the last table, online
+    EXPECT_EQ(whilemodal<frmInput>([&] { key(Qt::Key_Space); }, [](frmInput &w) { w.reject(); }), 0);
+    EXPECT_EQ(notices("Direct entry not available for this map online"), 1);
 }
 
 TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
@@ -129,6 +158,7 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     editready = flagset;
     key(Qt::Key_Right, Qt::NoModifier, 3);
     ASSERT_EQ(curload, 3);
+    currpm = 9; // a table has one row, wherever the rpm-side cursor was left
     const int value = curimage.settings[28][3] + 1;
     key(Qt::Key_PageUp);
     EXPECT_TRUE(entrypending);
