@@ -1,5 +1,7 @@
 #include "core/flags.h"
 
+#include "platform/prompts.h"
+
 namespace korvane {
 
 uint8_t online = 0;
@@ -8,5 +10,10 @@ uint8_t ecudirty = 0;
 uint8_t livewrite = 0;
 uint8_t editready = 0;
 uint8_t pollphase = 0;
+
+bool mayloseedits(const QString &question)
+{
+    return modified != flagset || msgboxokcancel(question);
+}
 
 } // namespace korvane

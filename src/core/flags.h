@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+class QString;
+
 namespace korvane {
 
 // Mode flags shared by every window; each holds 255 (set) or 0.
@@ -21,5 +23,8 @@ inline void markedited()
     modified = flagset;
     ecudirty = flagset;
 }
+
+// True when nothing unsaved would be lost, or the user agrees to lose it (OK to question).
+bool mayloseedits(const QString &question);
 
 } // namespace korvane

@@ -154,10 +154,6 @@ void frmdec1::showcomments() {
     Label2->setText(text);
 }
 
-bool frmdec1::mayloseedits(const QString &question) {
-    return modified != flagset || msgboxokcancel(question);
-}
-
 void frmdec1::loadascurrent(const QString &path) {
     const QString error = loadmapfile(path, true);
     if (!error.isEmpty()) warn(error);

@@ -72,8 +72,6 @@ class frmdec1 : public QMainWindow {
     void closeEvent(QCloseEvent *event) override;
 
   private:
-    // True when nothing unsaved would be lost, or the user agrees to lose it.
-    bool mayloseedits(const QString &question);
     // Window, buttons, label and picture in the colours of the build profile.
     void setcolours();
     void loadascurrent(const QString &path);

@@ -8,7 +8,6 @@
 #include "core/upload.h"
 #include "platform/forms.h"
 #include "platform/hourglass.h"
-#include "platform/prompts.h"
 #include "platform/returnkey.h"
 #include "platform/serialport.h"
 #include "platform/twips.h"
@@ -79,8 +78,7 @@ void frmUp1::Command2_Click() {
         Label4->setText(readfirmwaresig(*MSComm1));
     } else if (uploadmode == 1) {
         // The ECU's calibration replaces the image: unsaved edits go only when the tuner agrees.
-        if (modified == flagset && !msgboxokcancel(QStringLiteral("Discard the unsaved changes?")))
-            return;
+        if (!mayloseedits(QStringLiteral("Discard the unsaved changes?"))) return;
         bool done;
         {
             Hourglass pointer;

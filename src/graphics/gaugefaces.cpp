@@ -58,7 +58,7 @@ void font(Canvas &pic, double size, bool bold, bool italic, uint32_t colour)
 void drawframe(Canvas &pic)
 {
     pic.DrawWidth = 1;
-    // The whole picture: the panel is wider than its cells and lines.
+    // The whole picture, whatever the panel's width: no strip may keep an older drawing.
     pic.BackColor = profilecolours[6];
     pic.cls();
     for (int i = 0; i < 12; ++i) {
