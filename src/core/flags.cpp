@@ -16,4 +16,10 @@ bool mayloseedits(const QString &question)
     return modified != flagset || msgboxokcancel(question);
 }
 
+bool mayreplaceimage()
+{
+    return mayloseedits(
+        QStringLiteral("Discard the changes made since the calibration was loaded or uploaded?"));
+}
+
 } // namespace korvane

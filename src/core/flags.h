@@ -27,4 +27,8 @@ inline void markedited()
 // True when nothing unsaved would be lost, or the user agrees to lose it (OK to question).
 bool mayloseedits(const QString &question);
 
+// The same before New, Open or an upload replaces the image. A save leaves modified set, so
+// the question speaks of the changes since the calibration was loaded, saved or not.
+bool mayreplaceimage();
+
 } // namespace korvane

@@ -176,12 +176,12 @@ void frmdec1::mnuPreferences_Click() {
 }
 
 void frmdec1::mnuNew_Click() {
-    if (!mayloseedits("Discard the unsaved changes?")) return;
+    if (!mayreplaceimage()) return;
     loadascurrent(templatefile());
 }
 
 void frmdec1::mnuopen_Click() {
-    if (!mayloseedits("Discard the unsaved changes?")) return;
+    if (!mayreplaceimage()) return;
     const QString path = openfiledialog(mapfilter, mapext, presetname());
     if (!path.isEmpty()) loadascurrent(path);
 }

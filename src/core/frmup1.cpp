@@ -78,7 +78,7 @@ void frmUp1::Command2_Click() {
         Label4->setText(readfirmwaresig(*MSComm1));
     } else if (uploadmode == 1) {
         // The ECU's calibration replaces the image: unsaved edits go only when the tuner agrees.
-        if (!mayloseedits(QStringLiteral("Discard the unsaved changes?"))) return;
+        if (!mayreplaceimage()) return;
         bool done;
         {
             Hourglass pointer;

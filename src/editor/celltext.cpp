@@ -30,7 +30,7 @@ QString cellvaluetext(int map, int raw, bool vct, int spread)
     const mapinfo &m = mapcatalogue(map);
     if (m.vctform && vct) return fixedtext(vctangle(raw, spread), 1);
     const double value = shownvalue(map, raw);
-    if (m.form == valueform::whole) return QString::number(int16_t(std::lround(value)));
+    if (m.form == valueform::whole) return QString::number(int16_t(decimalround(value, 0)));
     return decimaltext(value);
 }
 

@@ -1,5 +1,6 @@
 #include "logging/exports.h"
 
+#include "editor/numbertext.h"
 #include "logging/frmlogtexts.h"
 #include "platform/loggrid.h"
 #include "platform/workbook.h"
@@ -36,7 +37,7 @@ QByteArray csvline(const LogTable &table, int row, const QString &time) {
 
 // Milliseconds rounded to 0.1, without exponent or trailing ".0".
 QString plainms(double ms) {
-    QString text = QString::number(std::round(ms * 10) / 10 + 0.0, 'f', 1);
+    QString text = QString::number(decimalround(ms, 1), 'f', 1);
     if (text.endsWith(QStringLiteral(".0"))) text.chop(2);
     return text;
 }

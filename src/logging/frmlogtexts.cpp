@@ -1,6 +1,7 @@
 #include "logging/frmlogtexts.h"
 
 #include "core/names.h"
+#include "editor/numbertext.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -23,13 +24,13 @@ int lograteinterval(int v) {
 }
 
 QString lograte(int interval) {
-    return QLocale().toString(1000.0 / interval, 'f', 1) + QStringLiteral(" Hz");
+    return fixedtext(1000.0 / interval, 1) + QStringLiteral(" Hz");
 }
 
 QString channeltext(int ch, uint8_t raw) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(raw * chanscale[ch] + chanoffset[ch], 'f', channeldecimals[ch & 15]);
+    return fixedtext(raw * chanscale[ch] + chanoffset[ch], channeldecimals[ch & 15], locale);
 }
 
 QString logtimetext(const QTime &time) {

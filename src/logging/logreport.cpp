@@ -1,6 +1,7 @@
 #include "logging/logreport.h"
 
 #include "core/names.h"
+#include "editor/numbertext.h"
 #include "platform/loggrid.h"
 
 #include <QLocale>
@@ -38,7 +39,7 @@ void writelogreport(LogTable &table, const uint8_t *log) {
         for (int b = 0; b < 7; ++b) {
             const int ch = recordchannel[b];
             table.settext(r + 1, b + 1,
-                          good ? locale.toString(record[b] * chanscale[ch] + chanoffset[ch], 'f', 1)
+                          good ? fixedtext(record[b] * chanscale[ch] + chanoffset[ch], 1, locale)
                                : crcerror);
         }
         table.settext(r + 1, 8, good ? QString::number(record[7]) : crcerror);

@@ -188,10 +188,15 @@ TEST_F(StartupWindow, ExitNewOpenAndTheCloseBoxAskBeforeLosingEdits) {
     const calimage edited = curimage;
     markedited();
 
+    // A save keeps modified set, so the question must hold for saved changes too.
+    const QString replace =
+        "Discard the changes made since the calibration was loaded or uploaded?";
     responder.answercancel();
     window->mnuNew_Click();
+    EXPECT_EQ(responder.asked.back().text, replace);
     responder.answercancel();
     window->mnuopen_Click();
+    EXPECT_EQ(responder.asked.back().text, replace);
     EXPECT_TRUE(test::sameimage(curimage, edited));
     EXPECT_EQ(responder.count(PromptRequest::OpenFile), 1); // only the one of usefile
 

@@ -162,7 +162,8 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
     ecu.clearreceived();
     responder.answercancel();
     EXPECT_EQ(upload(), "");
-    EXPECT_TRUE(responder.wasasked("Discard the unsaved changes?"));
+    EXPECT_TRUE(responder.wasasked(
+        "Discard the changes made since the calibration was loaded or uploaded?"));
     EXPECT_TRUE(ecu.received().isEmpty());
     EXPECT_EQ(curimage.afrmap[50][4], 77);
     ecu.sendstale("bbb\x01"); // stale input must not pass for the prompt or the data

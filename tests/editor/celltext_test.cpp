@@ -3,6 +3,7 @@
 #include "editor/cellcolours.h"
 #include "editor/celltext.h"
 #include "editor/mapcatalogue.h"
+#include "editor/numbertext.h"
 
 #include <QLocale>
 #include <cmath>
@@ -66,6 +67,18 @@ TEST_F(CellText, Map40ShowsCamDegreesOnlyInVctForm)
     curimage.settings[13][11] = 16;
     EXPECT_TRUE(vctform());
     curimage.settings[13][11] = 0;
+}
+
+// Every shown decimal rounds the value's decimal digits, halves away from zero, never "-0".
+TEST_F(CellText, ShownDecimalsRoundTheDecimalValue)
+{
+    EXPECT_EQ(fixedtext(1.005, 2), "1.01"); // 1.00499999999999989... in binary
+    EXPECT_EQ(fixedtext(-0.25, 1), "-0.3");
+    EXPECT_EQ(fixedtext(2.5, 0), "3");
+    EXPECT_EQ(fixedtext(-0.04, 1), "0.0");
+    EXPECT_EQ(fixedtext(0.0049, 2), "0.00");
+    EXPECT_EQ(fixedtext(99.96, 1), "100.0");
+    EXPECT_EQ(fixedtext(1e20, 0), "100000000000000000000");
 }
 
 TEST_F(CellText, ACommaLocaleGetsItsSeparatorAndNoGrouping)

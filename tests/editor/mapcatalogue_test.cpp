@@ -126,6 +126,11 @@ TEST(MapCatalogue, TableHeadersReadInTheirUnits)
     EXPECT_EQ(headertext(headerkind::temperature, 15), "130 C");
     EXPECT_EQ(headertext(headerkind::batteryvolts, 1), "10.3 V");
     EXPECT_EQ(headertext(headerkind::batteryvolts, 2), "10.7 V");
+    // Halves of the decimal value round up, wherever the binary product falls:
+    // 11.65, 14.95 (just below in binary) and 64.5 (exact in binary).
+    EXPECT_EQ(headertext(headerkind::batteryvolts, 5), "11.7 V");
+    EXPECT_EQ(headertext(headerkind::batteryvolts, 15), "15.0 V");
+    EXPECT_EQ(headertext(headerkind::percent, 15), "65% X");
     EXPECT_EQ(headertext(headerkind::gear, 15), "gear 16");
     EXPECT_EQ(headertext(headerkind::throttle, 1), "7 % TPS");
     EXPECT_EQ(headertext(headerkind::throttle, 15), "99 % TPS");

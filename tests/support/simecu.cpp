@@ -5,6 +5,7 @@
 #include "simecuprotocol.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <atomic>
 #include <chrono>
@@ -162,7 +163,9 @@ SimEcu::SimEcu(int port) : d(std::make_unique<State>()) {
 SimEcu::~SimEcu() {
     d->stop = true;
     if (d->thread.joinable()) d->thread.join();
-    if (!d->linkpath.isEmpty()) QFile::remove(d->linkpath);
+    // Only its own link: another simulator may have taken the name since.
+    if (!d->linkpath.isEmpty() && QFileInfo(d->linkpath).symLinkTarget() == d->slavepath)
+        QFile::remove(d->linkpath);
     if (d->slave >= 0) ::close(d->slave);
     if (d->master >= 0) ::close(d->master);
 }

@@ -2,8 +2,10 @@
 #include "platform/programfolder.h"
 #include "simecu.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <csignal>
@@ -52,6 +54,36 @@ void logchanges(const korvane::test::SimEcu &ecu, std::vector<uint8_t> &seen, QT
     }
     out.flush();
 }
+
+// Whether the simulator may take the name link: when nothing is there, or a link whose target is
+// gone (a simulator that was killed) or is a pseudo-terminal; note then tells what it replaces.
+// A link to a real port, or a file, is the user's: false, and note tells what is there.
+bool mayreplacelink(const QString &link, QString &note) {
+    const QFileInfo found(link);
+    if (!found.isSymLink()) {
+        if (found.exists()) note = link + " is not a link";
+        return !found.exists();
+    }
+    const QString target = found.symLinkTarget();
+    if (!found.exists()) {
+        note = "replaced the stale link " + link + " (to " + target + ", which is gone)\n";
+        return true;
+    }
+    note = link + " leads to " + target;
+    if (!target.startsWith("/dev/pts/")) return false;
+    note = "replaced the link " + link + " (to " + target + ", another pseudo-terminal)\n";
+    return true;
+}
+
+// Removes the simulator's link when it still leads to its own pseudo-terminal; says what it did.
+QString removeownlink(const QString &link, const QString &slave) {
+    const QFileInfo found(link);
+    if (found.isSymLink() && found.symLinkTarget() != slave)
+        return "left " + link + ": it now leads to " + found.symLinkTarget() + "\n";
+    if (found.isSymLink() && !QFile::remove(link))
+        return "could not remove the link " + link + "\n";
+    return "removed the link " + link + "\n";
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -59,16 +91,42 @@ int main(int argc, char **argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString folder = korvane::programfolder();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Runs a simulated Korvane ECU (firmware byte 28) on a pseudo-terminal, linked as COM1:\n" +
+        folder +
+        "com1 in the program folder, so korvane can go online without an engine.\n"
+        "A stale com1 left by a killed simulator is replaced; a link to any other\n"
+        "device is left alone and the simulator does not start. Every change of the\n"
+        "ECU memory is printed. Ctrl-C, SIGTERM or SIGHUP stop it and remove its link.");
+    parser.addHelpOption();
+    parser.process(app); // --help prints the above and ends; an unknown option ends with an error
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "ecusim: takes no arguments\n" << parser.helpText();
+        return 2;
+    }
     if (!QDir().mkpath(folder)) {
         err << "ecusim: cannot create the program folder " << folder << "\n";
         return 1;
     }
+    const QString link = folder + "com1";
+    QString replaced;
+    if (!mayreplacelink(link, replaced)) {
+        err << "ecusim: " << replaced << ": remove it or start with another XDG_DATA_HOME\n";
+        return 1;
+    }
+    // Stopped by a signal, the simulator still removes its link: else com1 would lead to the
+    // next program that gets the pseudo-terminal.
+    std::signal(SIGINT, oninterrupt);
+    std::signal(SIGTERM, oninterrupt);
+    std::signal(SIGHUP, oninterrupt);
 
     korvane::test::SimEcu ecu(1);
     if (!ecu.ok()) {
         err << "ecusim: " << ecu.error() << "\n";
         return 1;
     }
+    out << replaced;
     // Some movement on the live values, so the grid cursor and the gauges have work to do.
     ecu.setquery('T', {120, 0, 12, 128}); // load 120, 3200 rpm
     ecu.setquery('R', {105, 45, 120, 30});
@@ -87,11 +145,10 @@ int main(int argc, char **argv) {
         << "linked as COM1: " << ecu.linkpath() << "\n"
         << "To go online: start korvane with the same program folder (" << folder << "),\n"
         << "COM port 1 is the default; open MAPS and choose Communications > COM On/Off.\n"
-        << "Every change of the ECU memory is printed as it happens. Ctrl-C stops the ECU.\n";
+        << "Every change of the ECU memory is printed as it happens. Ctrl-C stops the ECU\n"
+        << "and removes the link.\n";
     out.flush();
 
-    std::signal(SIGINT, oninterrupt);
-    std::signal(SIGTERM, oninterrupt);
     std::vector<uint8_t> seen(0x6000);
     for (int address = 0; address < int(seen.size()); ++address)
         seen[size_t(address)] = ecu.memory(address);
@@ -99,6 +156,7 @@ int main(int argc, char **argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         logchanges(ecu, seen, out);
     }
-    out << "\nbytes received: " << ecu.received().size() << "\n";
+    out << "\nbytes received: " << ecu.received().size() << "\n"
+        << removeownlink(ecu.linkpath(), ecu.slavepath());
     return 0;
 }
