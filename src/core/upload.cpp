@@ -71,19 +71,21 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
         stage = QStringLiteral("Upload count byte error");
         if (waitforcount(port, uploadbytes + 1, 123.0f, view)) {
             stage = QStringLiteral("Upload CRC error");
+            // Both pauses come before the read: with 'b' or 'u' ahead of the data the count was
+            // reached while the last bytes were still on their way.
             countedpause(port, 20001);
-            // 'b' and 'u' may come ahead of the data, and other bytes after the sum: the data
-            // start after the leading 'b' and 'u', but no later than 12289 bytes from the end,
-            // as data byte 0 may be a 'b' or 'u' itself.
+            countedpause(port, 10000);
             port.setInputLen(0);
             const QByteArray all = port.Input();
             port.setInputLen(1);
-            countedpause(port, 10000);
-            if (all.size() >= uploadbytes + 1) {
-                qsizetype start = 0;
-                while (start < all.size() - uploadbytes - 1 &&
-                       (all[start] == 'b' || all[start] == 'u'))
-                    ++start;
+            // Every 'b' and 'u' ahead of the data is dropped; the data start at the first other
+            // byte (a calibration's first byte, the fuel map's first high byte, is neither).
+            // Fewer than the data and the sum left means a byte was lost: reading on from a 'b'
+            // or 'u' would store an image shifted by one byte. Bytes after the sum are ignored.
+            qsizetype start = 0;
+            while (start < all.size() && (all[start] == 'b' || all[start] == 'u'))
+                ++start;
+            if (all.size() - start >= uploadbytes + 1) {
                 const auto *data = reinterpret_cast<const uint8_t *>(all.constData()) + start;
                 std::copy(data, data + uploadbytes + 1, rxbuffer.begin());
                 uint8_t sum = 0;

@@ -151,8 +151,8 @@ TEST_F(Transfer, DownloadStopsAtTheFailingStepAndSendsNothingMore) {
 }
 
 TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
-    image.fuelmap[0][0] = 98 * 256 + 3; // the first data byte is 'b'
-    image.fuelmap[0][1] = 0x75 * 256;   // and its neighbour 'u'
+    image.fuelmap[0][0] = 39 * 256 + 'b'; // 'b' and 'u' inside the data are data
+    image.fuelmap[0][1] = 'u' * 256;
     storecomments(image, "round trip"); // the start-up window shows only printable comments
     curimage = image;
     download();
@@ -167,7 +167,7 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
     EXPECT_TRUE(ecu.received().isEmpty());
     EXPECT_EQ(curimage.afrmap[50][4], 77);
     ecu.sendstale("bbb\x01"); // stale input must not pass for the prompt or the data
-    ecu.setreplyfault({0, false, -1, {'b', 'u', 'b'}}); // the ECU may repeat its prompt
+    ecu.setreplyfault({0, false, -1, {'b', 'u', 'b', 'u'}}); // the ECU may repeat its prompt
     EXPECT_EQ(upload(), "unloaded");
     EXPECT_EQ(ecu.received().right(1), QByteArray("J"));
 
@@ -177,7 +177,7 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
             if (cell >> 8 > 100) cell = 100 * 256 + (cell & 255);
     expected.afrmap[50][4] = 77;
     EXPECT_TRUE(sameimage(curimage, expected));
-    EXPECT_EQ(curimage.fuelmap[0][0], 98 * 256 + 3);
+    EXPECT_EQ(curimage.fuelmap[0][0], 39 * 256 + 'b');
     EXPECT_EQ(modified, 0);
     EXPECT_EQ(ecudirty, 0);
     EXPECT_EQ(mapfilename, folder.file("untitled.s20"));
@@ -185,15 +185,17 @@ TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
 
     ecu.clearreceived();
     ecu.setmemory(0x4000, 0x61);
-    ecu.setreplyfault({0, false, -1, {}, false, {'b', 0x11}}); // bytes after the sum
+    ecu.setreplyfault({0, false, -1, {'b'}, false, {'b', 0x11}}); // bytes after the sum
     EXPECT_EQ(upload(true), "unloaded");
     EXPECT_EQ(ecu.received(), QByteArray("N"));
-    EXPECT_EQ(curimage.fuelmap[0][0], 0x61 * 256 + 3);
+    EXPECT_EQ(curimage.fuelmap[0][0], 0x61 * 256 + 'b');
     EXPECT_EQ(curimage.afrmap[49][31], expected.afrmap[49][31]);
 }
 
 TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
     ecu.loadimage(randomimage(3));
+    ecu.setmemory(0x4000, 12);
+    ecu.setmemory(0x4001, 'u');
     struct Case {
         ReplyFault fault;
         long stall;
@@ -202,6 +204,10 @@ TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
         {{0, true}, -1, "Upload prompt error"},
         {{}, 50, "Upload count byte error"},
         {{0, false, -1, {}, true}, -1, "Upload CRC error"},
+        {{0, false, -1, {}, true, {0, 0}}, -1, "Upload CRC error"}, // the sum is not the last
+        // A lost 'u' behind a leading 'u': the sums agree only when read on from that 'u'.
+        {{.reply = 0, .insert = {'u'}, .lose = 2}, -1, "Upload CRC error"},
+        {{.reply = 0, .insert = {'b', 'u'}, .lose = 2}, -1, "Upload CRC error"},
     };
     for (const Case &c : cases) {
         ecu.setreplyfault(c.fault);

@@ -199,10 +199,16 @@ TEST_F(Logger, StoredLogUploadReportsCompleteOrBadSumLogsOnly) {
     EXPECT_TRUE(mainport().PortOpen());
 
     table().settext(4, 3, "mine");
-    ecu.setreplyfault({0, false, -1, {}, true});
+    ecu.setreplyfault({0, false, -1, {}, true, {0, 0}}); // the sum is not the last byte
     up->Command2_Click();
     EXPECT_EQ(up->Label2->text(), "Upload failed");
     EXPECT_EQ(table().text(4, 3), "300.0"); // a whole log with a wrong sum is still shown
+
+    table().settext(4, 3, "mine");
+    ecu.setreplyfault({.reply = 0, .lose = 5}); // one byte short: never shown shifted
+    up->Command2_Click();
+    EXPECT_EQ(up->Label2->text(), "Upload failed");
+    EXPECT_EQ(table().text(4, 3), "mine");
 
     table().settext(4, 3, "mine");
     ecu.stallafter(1000);

@@ -10,6 +10,7 @@ void applyfault(const ReplyFault &fault, long index, std::vector<uint8_t> &out) 
     }
     if (fault.first >= 0) out[0] = uint8_t(fault.first);
     if (fault.badlast) out.back() = uint8_t(out.back() + 1);
+    if (fault.lose >= 0 && fault.lose < long(out.size())) out.erase(out.begin() + fault.lose);
     out.insert(out.begin() + 1, fault.insert.begin(), fault.insert.end());
     out.insert(out.end(), fault.append.begin(), fault.append.end());
 }

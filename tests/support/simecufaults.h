@@ -15,6 +15,7 @@ struct ReplyFault {
     std::vector<uint8_t> insert; // bytes put in after the first byte
     bool badlast = false;        // the last byte is one more than it should be (a wrong sum)
     std::vector<uint8_t> append; // bytes sent after the last byte
+    long lose = -1;              // the byte at this index of the reply is lost on the line
 };
 
 // Applies fault to reply number index, whose bytes are in out.
