@@ -183,6 +183,10 @@ void frmFloat::Timer1_Timer()
     // key handler, not through typedentry), no poll may move the cursor cell it writes to.
     if (online == 0 || loaded<frmInput>()) return;
     const LivePoll poll = getlivedata();
+    // A port that closed itself takes the program offline, as the main window's loop would.
+    if (poll.outcome == LivePoll::failed && loaded<frmFuel1>() &&
+        form<frmFuel1>()->droplostport())
+        return;
     finishpoll(poll);
     setpollrate(*Timer1, poll.outcome != LivePoll::failed, pollinterval);
     switch (pollphase % 3) {
