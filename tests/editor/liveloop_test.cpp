@@ -289,9 +289,17 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
         QCoreApplication::processEvents();
         ASSERT_EQ(totwips(window->frameGeometry().width()), twips);
     };
-    window->resize(150, 400); // 2250 twips: minimised
+    window->showMinimized();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window->Timer1->isActive());
+    window->showNormal();
+    // As narrow as the window goes, the longest map title still reads, if shortened.
+    window->mnuRamMapGroup_Click(5);
+    window->resize(150, 700);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->lblMap->QLabel::text().startsWith("Spark aux"))
+        << window->lblMap->QLabel::text().toStdString();
+    EXPECT_GE(window->lblMap->font().pointSizeF(), 6);
     resizeouter(15000, 700);
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_EQ(widegauges, 0);
