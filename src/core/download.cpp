@@ -42,7 +42,11 @@ bool downio(SerialPort &port, uint8_t byte, int mode) {
     return commerror == 0;
 }
 
-DownloadEnd stop(SerialPort &port, DownloadEnd end) {
+// Closes the port and returns end. A failure's reason is why, else the port's own fault (a line
+// that went away), taken before the close clears it.
+DownloadEnd stop(SerialPort &port, DownloadEnd end, QString *reason, const QString &why = {}) {
+    if (reason)
+        *reason = end == DownloadEnd::complete ? QString() : why.isEmpty() ? port.fault() : why;
     port.setPortOpen(false);
     return end;
 }
@@ -63,22 +67,26 @@ QString builddownload(const calimage &image, downlinetable &lines) {
     return {};
 }
 
-DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedline) {
+DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedline,
+                        QString *reason) {
     if (failedline) *failedline = -1;
-    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty())
-        return stop(port, DownloadEnd::error);
-    if (!builddownload(curimage, downlines).isEmpty()) return stop(port, DownloadEnd::error);
+    if (!port.PortOpen()) {
+        const QString error = opentransferport(port, 12300);
+        if (!error.isEmpty()) return stop(port, DownloadEnd::error, reason, error);
+    }
+    const QString error = builddownload(curimage, downlines);
+    if (!error.isEmpty()) return stop(port, DownloadEnd::error, reason, error);
 
     view.setstatus(QStringLiteral("Download in progress...."));
     view.setprogress(0);
-    if (!downio(port, cmd::downloadstart, 0)) return stop(port, DownloadEnd::noreply);
+    if (!downio(port, cmd::downloadstart, 0)) return stop(port, DownloadEnd::noreply, reason);
     for (int i = 0; i < 128; ++i) {
         downio(port, writeseq[i], 1);
         countedpause(port, pauseP1);
     }
     countedpause(port, pauseP2);
-    if (!downio(port, cmd::downloadprompt, 0)) return stop(port, DownloadEnd::noreply);
-    if (commrx != cmd::downloadready) return stop(port, DownloadEnd::startprompt);
+    if (!downio(port, cmd::downloadprompt, 0)) return stop(port, DownloadEnd::noreply, reason);
+    if (commrx != cmd::downloadready) return stop(port, DownloadEnd::startprompt, reason);
 
     view.setstatus(QStringLiteral("Download in progress"));
     countedpause(port, pauseP3);
@@ -86,10 +94,10 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
         if (failedline) *failedline = line;
         view.setprogress(int(float(line) / 7.7f));
         if (!downio(port, cmd::downloadline, 0) || commrx != cmd::lineprompt)
-            return stop(port, DownloadEnd::lineprompt);
+            return stop(port, DownloadEnd::lineprompt, reason);
         for (int field = 0; field < 17; ++field)
             downio(port, downlines[line][field], 1);
-        if (!downio(port, downlines[line][17], 0)) return stop(port, DownloadEnd::lineend);
+        if (!downio(port, downlines[line][17], 0)) return stop(port, DownloadEnd::lineend, reason);
     }
     if (failedline) *failedline = -1;
     countedpause(port, pauseP4);
@@ -102,10 +110,11 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
     view.setprogress(100);
     view.setstatus(QStringLiteral("Download complete"));
     calcmapsums(); // the ECU now holds curimage: its checksums are the PC's again
-    return stop(port, DownloadEnd::complete);
+    return stop(port, DownloadEnd::complete, reason);
 }
 
-QString downloadendtext(DownloadEnd end) {
+QString downloadendtext(DownloadEnd end, const QString &reason) {
+    if (!reason.isEmpty()) return downloadendtext(end) + QStringLiteral(": ") + reason;
     switch (end) {
     case DownloadEnd::noreply:
         return QStringLiteral("Download failed: no reply from the ECU");

@@ -33,10 +33,13 @@ enum class DownloadEnd {
 // Writes curimage into the ECU over port: 'B' and the head of writeseq, 'V', the 768 lines,
 // the closing 'f' and zero bytes, with the pauses the ECU needs. Opens the port when it is
 // closed and closes it on every way out; stops at the first failure and sends nothing more.
-// failedline is the line it stopped at. On success mapsums match the ECU again; no flag changes.
-DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedline = nullptr);
+// failedline is the line it stopped at; reason, after a failure, why when it is known (the
+// port's own reason, the value that does not fit). On success mapsums match the ECU again; no
+// flag changes.
+DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedline = nullptr,
+                        QString *reason = nullptr);
 
-// The download window's status text for an end state.
-QString downloadendtext(DownloadEnd end);
+// The download window's status text for an end state, followed by the reason when there is one.
+QString downloadendtext(DownloadEnd end, const QString &reason = {});
 
 } // namespace korvane

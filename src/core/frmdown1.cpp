@@ -56,11 +56,12 @@ void frmDown1::Form_Load() {
 
 void frmDown1::Command1_Click() {
     DownloadEnd end;
+    QString reason;
     {
         Hourglass pointer;
-        end = downloadecu(*MSComm1, viewon(Label1, ProgressBar1));
+        end = downloadecu(*MSComm1, viewon(Label1, ProgressBar1), nullptr, &reason);
     }
-    Label1->setText(downloadendtext(end));
+    Label1->setText(downloadendtext(end, reason));
     if (end == DownloadEnd::complete) {
         if (isVisible()) cmdCancel->setFocus();
         return;

@@ -5,20 +5,26 @@
 #include "platform/forms.h"
 #include "platform/twips.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace korvane {
+
+namespace {
+constexpr int designwidth = 4290, designheight = 1680; // twips
+} // namespace
 
 frmWarn9::frmWarn9()
 {
-    setFixedSize(tw(4290), tw(1680));
+    setFixedSize(tw(designwidth), tw(designheight));
     Label1 = new QLabel(this);
-    // The label reaches down to the bottom edge (1335 twips in the design) so that the
-    // longest messages keep their last line with this platform's font metrics.
-    Label1->setGeometry(tw(105), tw(120), tw(4035), tw(1680 - 120));
+    Label1->setGeometry(tw(105), tw(120), tw(designwidth - 255), tw(designheight - 120));
     Label1->setFont(QFont("Arial", 12));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -38,9 +44,29 @@ void frmWarn9::Form_Load()
     }
     setWindowTitle(msgtitle);
     Label1->setText(msgtext);
+    fitmessage();
     ticks = msgticks;
     counter = 0;
     beep();
+}
+
+void frmWarn9::fitmessage()
+{
+    // The designed size holds the usual messages. A word that cannot wrap (a file's whole
+    // path) widens the window, as far as the screen leaves room right of its corner, and more
+    // lines than fit make it taller, so no message loses its end.
+    int widest = 0;
+    const QFontMetrics metrics(Label1->font());
+    for (const QString &word : msgtext.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word) + 2);
+    int room = widest;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        room = std::min(widest, int(0.7 * screen->geometry().width()) - tw(2 * 255));
+    const int labelwidth = std::max(tw(designwidth - 255), room);
+    const int labelheight = std::max(tw(designheight - 120), Label1->heightForWidth(labelwidth));
+    Label1->resize(labelwidth, labelheight);
+    setFixedSize(std::max(tw(designwidth), labelwidth + tw(255)),
+                 std::max(tw(designheight), Label1->y() + labelheight + tw(120)));
 }
 
 void frmWarn9::Timer1_Timer()

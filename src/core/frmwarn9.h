@@ -24,6 +24,7 @@ class frmWarn9 : public QDialog {
     void done(int result) override;
 
   private:
+    void fitmessage(); // sizes the window so the whole of msgtext shows
     int ticks = 0;   // msgticks as it was at load: a later message must not cut this one short
     int counter = 0; // ticks since the window opened
 };

@@ -23,9 +23,10 @@ QString openmainport() {
         closemainport();
         return QStringLiteral("an error occurred setting the com port baud rate or settings");
     }
-    if (!port.setPortOpen(true).isEmpty()) {
+    const QString reason = port.setPortOpen(true);
+    if (!reason.isEmpty()) {
         closemainport();
-        return QStringLiteral("an error occurred opening the com port");
+        return QStringLiteral("an error occurred opening the com port: ") + reason;
     }
     port.setInputLen(1);
     return {};

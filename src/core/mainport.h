@@ -12,7 +12,7 @@ SerialPort &mainport();
 // Opens the main port (closing it first if open) on comport at 57600,n,8,1 reading one byte at a
 // time. On failure the port is closed and the text names the step that failed: "an error occurred
 // setting the com port number", "... baud rate or settings" or "an error occurred opening the com
-// port".
+// port" followed by the port's own reason.
 QString openmainport();
 // Closes the main port if it is open.
 void closemainport();

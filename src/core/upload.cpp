@@ -34,10 +34,13 @@ bool waitprompt(SerialPort &port) {
     return false;
 }
 
-// Tells the user which stage failed and clears the input for the next try.
-void uploadfailed(SerialPort &port, const QString &stage, const TransferView &view) {
+// Tells the user which stage failed, and why when the port knows (reason, else the port's own
+// fault: a line that went away), and clears the input for the next try.
+void uploadfailed(SerialPort &port, const QString &stage, const TransferView &view,
+                  QString reason = {}) {
     view.setstatus(QStringLiteral("Upload failed"));
-    msgbox(stage);
+    if (reason.isEmpty()) reason = port.fault();
+    msgbox(reason.isEmpty() ? stage : stage + QStringLiteral(": ") + reason);
     beep();
     if (!port.PortOpen()) return;
     if (purgeinput(port, 101) == 101) {
@@ -57,9 +60,12 @@ void storeupload(const uint8_t *bytes, calimage &image) {
 }
 
 QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
-    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty()) {
-        uploadfailed(port, QStringLiteral("Error opening port"), view);
-        return QStringLiteral("Error opening port");
+    if (!port.PortOpen()) {
+        const QString error = opentransferport(port, 12300);
+        if (!error.isEmpty()) {
+            uploadfailed(port, QStringLiteral("Error opening port"), view, error);
+            return QStringLiteral("Error opening port");
+        }
     }
     view.setstatus(QStringLiteral("Upload in progress...."));
     view.setprogress(0);

@@ -138,11 +138,10 @@ void frmFloat::Form_Load()
     showstep(*lblTrim);
     showholdtrack(*this);
     setholdcaptions(*this);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        setGeometry(area.left() + tw(100), area.top() + tw(100), area.width() - tw(200),
-                    area.height() - tw(200));
-    }
+    // The whole window, frame included, 100 twips inside the screen's free area each way.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        outer = screen->availableGeometry().adjusted(tw(100), tw(100), -tw(100), -tw(100));
+    setoutergeometry(*this, outer);
     floatopen = flagset;
     Timer1->start();
     focusgrid(mapgridfloat);
@@ -183,6 +182,10 @@ void frmFloat::Timer1_Timer()
     // key handler, not through typedentry), no poll may move the cursor cell it writes to.
     if (online == 0 || loaded<frmInput>()) return;
     const LivePoll poll = getlivedata();
+    // A port that closed itself takes the program offline, as the main window's loop would.
+    if (poll.outcome == LivePoll::failed && loaded<frmFuel1>() &&
+        form<frmFuel1>()->droplostport())
+        return;
     finishpoll(poll);
     setpollrate(*Timer1, poll.outcome != LivePoll::failed, pollinterval);
     switch (pollphase % 3) {
@@ -400,6 +403,16 @@ void frmFloat::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     Form_Resize();
+}
+
+void frmFloat::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    // The desktop frames the window after it is shown: fit the frame once its size is known.
+    if (isVisible() && framemargins(*this) != fittedframe) {
+        fittedframe = framemargins(*this);
+        setoutergeometry(*this, outer);
+    }
 }
 
 void frmFloat::showEvent(QShowEvent *event)

@@ -2,6 +2,8 @@
 #include "editor/mapwindow.h"
 
 #include <QDialog>
+#include <QMargins>
+#include <QRect>
 
 class QAction;
 class QMenu;
@@ -61,6 +63,7 @@ class frmFloat : public QDialog, public mapwindow {
   protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
 
@@ -70,6 +73,8 @@ class frmFloat : public QDialog, public mapwindow {
     void typedentry(); // F7 and "F7 mass entry "
     void chooseload(QPushButton *selected, QPushButton *other, int16_t centre);
     bool unloaded = false;
+    QRect outer;          // where the whole window, frame included, belongs
+    QMargins fittedframe; // the frame outer was last fitted with
 };
 
 } // namespace korvane

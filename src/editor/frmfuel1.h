@@ -35,6 +35,9 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     // One tick of the live loop: offline it only lets edits through; online it polls one
     // phase of live data and then refreshes one display item in rotation.
     void Timer1_Timer();
+    // The main port closed itself while online (the device removed, the ECU's end of the line
+    // gone): goes offline as "&COM On/Off" does and says why. True when it did.
+    bool droplostport();
     // Lays the window out for its size; the live loop stops while the window is too small
     // to show anything (minimised) and never restarts while a tool window has paused it.
     void Form_Resize();
@@ -154,6 +157,9 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     void buildtools();
     void buildmenus();
     void finishpoll(const LivePoll &poll);
+    // Online to offline with the port closed: tells the tuner notice first, then that entries
+    // waiting for Enter were not sent (they make the ECU differ from the image).
+    void leaveonline(const std::function<void()> &notice);
     void choosepreference(QPushButton *selected, QPushButton *other, int slot, int16_t value);
     bool timerheld = false; // Save or the crank test has stopped the live loop
     void placeright(QWidget *control, int W, int offset, bool onlywhenwider);

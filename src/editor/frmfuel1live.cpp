@@ -17,6 +17,7 @@
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
 #include "platform/pollrate.h"
+#include "platform/serialport.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -31,6 +32,7 @@ void frmFuel1::Timer1_Timer()
         return;
     }
     const LivePoll poll = getlivedata();
+    if (poll.outcome == LivePoll::failed && droplostport()) return;
     finishpoll(poll);
     // One display job a tick, for the phase the next poll runs.
     switch (pollphase % 3) {
@@ -59,38 +61,66 @@ void frmFuel1::finishpoll(const LivePoll &poll)
     }
 }
 
-void frmFuel1::mnucom1_Click()
+bool frmFuel1::droplostport()
+{
+    const QString reason = mainport().fault();
+    if (online == 0 || reason.isEmpty()) return false;
+    leaveonline([&reason] {
+        showmessage("The serial port stopped working (" + reason + "): the program is now offline",
+                    "System error", 50, forced);
+    });
+    return true;
+}
+
+void frmFuel1::leaveonline(const std::function<void()> &notice)
 {
     closemainport();
     // An entry never sent is still an offline edit: the next download must carry it.
-    const bool unsent = online != 0 && entrypending;
-    if (online != 0) {
-        Label42->setText("offline");
-        online = 0;
-        entrypending = false;
-        showmessage("Any changes made off-line will not take effect at the ecu. You must "
-                    "download after an off-line edit for changes to be made.",
-                    "Information", 50, 0);
-        if (unsent) unsententriesnotice();
-    } else {
-        Label42->setText("online");
-        if (ecudirty == flagset) form<frmWarn6>()->exec();
-        // A port that will not open, or an ECU that does not answer, leaves the program
-        // offline; checkversion has told the user about the silence.
-        if (!openmainport().isEmpty() || checkversion(1) == VersionCheck::noreply) {
-            closemainport();
-            Label42->setText("error");
-            focusgrid(mapgrid);
-            return;
-        }
-        editready = flagset;
-        online = flagset;
-        // A trim acts on the column the ECU last received: an axis held while offline must be
-        // told to the ECU before the first online edit.
-        if (rpmhold != 0) sendmapselect();
+    const bool unsent = entrypending;
+    Label42->setText("offline");
+    online = 0;
+    entrypending = false;
+    notice();
+    if (unsent) {
+        unsententriesnotice();
+        ecudirty = flagset;
     }
-    ecudirty = unsent ? flagset : 0;
-    // "Offline editing ..." must not stay up online, nor the press-Enter hint offline.
+    // "Offline editing ..." must not stay up offline, nor the press-Enter hint.
+    showmaphint();
+    focusgrid(mapgrid);
+}
+
+void frmFuel1::mnucom1_Click()
+{
+    if (online != 0) {
+        ecudirty = 0;
+        leaveonline([] {
+            showmessage("Any changes made off-line will not take effect at the ecu. You must "
+                        "download after an off-line edit for changes to be made.",
+                        "Information", 50, 0);
+        });
+        return;
+    }
+    closemainport();
+    Label42->setText("online");
+    if (ecudirty == flagset) form<frmWarn6>()->exec();
+    // A port that will not open, or an ECU that does not answer, leaves the program offline;
+    // checkversion has told the user about the silence, the port's reason is told here.
+    const QString porterror = openmainport();
+    if (!porterror.isEmpty()) showmessage(porterror, "System error", 30, forced);
+    if (!porterror.isEmpty() || checkversion(1) == VersionCheck::noreply) {
+        closemainport();
+        Label42->setText("error");
+        focusgrid(mapgrid);
+        return;
+    }
+    editready = flagset;
+    online = flagset;
+    // A trim acts on the column the ECU last received: an axis held while offline must be
+    // told to the ECU before the first online edit.
+    if (rpmhold != 0) sendmapselect();
+    ecudirty = 0;
+    // The press-Enter hint replaces "Offline editing ...".
     showmaphint();
     focusgrid(mapgrid);
 }

@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace korvane {
@@ -43,6 +45,7 @@ constexpr int pairwidth = 1140;
 constexpr int smallwidth = 330;
 constexpr int minimisedwidth = 3000; // below this the window shows nothing worth a poll
 constexpr int widewidth = 15000;
+constexpr int titleroom = 2000; // the least width the map title keeps beside the button column
 
 void place(QWidget *control, int left, int top, int width, int height)
 {
@@ -52,6 +55,11 @@ void place(QWidget *control, int left, int top, int width, int height)
 
 void frmFuel1::buildtools()
 {
+    // No narrower than keeps room for the map title over the grid, where the screen allows.
+    int least = tw(gridleft + titleroom + margin);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        least = std::min(least, screen->availableGeometry().width());
+    setMinimumWidth(least);
     auto button = [this](const QString &text, auto handler) {
         auto *b = new QPushButton(text, this);
         b->setFont(QFont(QStringLiteral("Arial"), 8));
@@ -120,9 +128,16 @@ void frmFuel1::Form_Resize()
         place(Command13[i], margin + i * fkeypitch, top, fkeywidth, rowheight);
     place(Picture3, panelleft, work, panelwidth, workbottom - work);
     place(picGraph, graphleft, work, graphwidth, workbottom - work);
-    // The map's title beside the button column, the grid under it.
-    place(lblMap, gridleft, work, std::max(0, W - columnleft - 60 - gridleft), rowheight);
-    const int gridtop = work + columnrows * rowpitch;
+    // The map's title beside the button column, the grid under it. Where the window is too
+    // narrow for the title there, it takes the row under the column, above the grid.
+    const int beside = W - columnleft - 60 - gridleft;
+    int gridtop = work + columnrows * rowpitch;
+    if (beside >= titleroom) {
+        place(lblMap, gridleft, work, beside, rowheight);
+    } else {
+        place(lblMap, gridleft, gridtop, std::max(0, W - margin - gridleft), rowheight);
+        gridtop += rowpitch;
+    }
     mapgrid->setGeometry(tw(gridleft), tw(gridtop), mapgrid->width(), tw(workbottom - gridtop));
     // The panel's buttons under the panel, clear of the hint line that starts under the graph.
     place(Command4, 120, bottomrow, 735, rowheight);

@@ -34,6 +34,9 @@ frmAngle::frmAngle()
     HScroll1->setGeometry(tw(240), tw(450), tw(3000), tw(300));
     HScroll1->setRange(0, 360);
     HScroll1->setPageStep(10);
+    // A scroll bar's keys scroll a page: → would lower the value. The angle turns the way the
+    // arrow points.
+    HScroll1->setInvertedControls(false);
 
     label = new QLabel("VERTICAL ANGLE", this);
     label->setGeometry(tw(240), tw(900), tw(3000), tw(300));

@@ -21,4 +21,16 @@ void fillscreen(QWidget &window)
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 
+QMargins framemargins(const QWidget &window)
+{
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void setoutergeometry(QWidget &window, const QRect &outer)
+{
+    window.setGeometry(outer.marginsRemoved(framemargins(window)));
+}
+
 } // namespace korvane

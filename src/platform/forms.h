@@ -26,6 +26,12 @@ void centreonscreen(QWidget &window);
 // full size also where the desktop ignores the request or there is no window manager at all.
 void fillscreen(QWidget &window);
 
+// The window's frame (title bar and borders) around its client area; none until the desktop
+// has framed the window.
+QMargins framemargins(const QWidget &window);
+// Gives the window the client area whose frame, as the window has it now, covers outer.
+void setoutergeometry(QWidget &window, const QRect &outer);
+
 template <class T> bool loaded() { return !forminstance<T>().isNull(); }
 
 template <class T> void unload()

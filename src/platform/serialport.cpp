@@ -99,6 +99,7 @@ bool SerialPort::PortOpen() const {
 }
 
 QString SerialPort::setPortOpen(bool open) {
+    failure.clear();
     if (!open) {
         if (port->isOpen()) port->close();
         return {};
@@ -106,7 +107,8 @@ QString SerialPort::setPortOpen(bool open) {
     if (port->isOpen()) return QStringLiteral("the port is already open");
     LineSettings parsed;
     parsesettings(settingstext, parsed);
-    port->setPortName(devicepath(commport));
+    const QString device = devicepath(commport);
+    port->setPortName(device);
     port->setBaudRate(parsed.baud);
     port->setParity(parsed.parity);
     port->setDataBits(parsed.databits);
@@ -116,16 +118,31 @@ QString SerialPort::setPortOpen(bool open) {
     if (!port->open(QIODevice::ReadWrite)) {
         const QString reason = port->errorString();
         port->clearError();
-        return reason.isEmpty() ? QStringLiteral("the port cannot be opened") : reason;
+        return device + QStringLiteral(": ") +
+               (reason.isEmpty() ? QStringLiteral("the port cannot be opened") : reason);
     }
     return {};
+}
+
+void SerialPort::checkerror() {
+    const QSerialPort::SerialPortError error = port->error();
+    if (error == QSerialPort::NoError) return;
+    if (error != QSerialPort::TimeoutError) {
+        // A read that ends the line (the other end hung up) leaves an unrelated system text.
+        failure = error == QSerialPort::ReadError
+                      ? QStringLiteral("the line was hung up or the device removed")
+                      : port->errorString();
+        if (failure.isEmpty()) failure = QStringLiteral("the port failed");
+        port->close();
+    }
+    port->clearError();
 }
 
 int SerialPort::InBufferCount() {
     if (!port->isOpen()) return 0;
     port->waitForReadyRead(0); // pulls in what the line delivered, without waiting
-    port->clearError();        // a poll that found nothing is not a fault
-    return int(port->bytesAvailable());
+    checkerror();
+    return port->isOpen() ? int(port->bytesAvailable()) : 0;
 }
 
 QByteArray SerialPort::Input() {
@@ -138,6 +155,7 @@ void SerialPort::Output(const QByteArray &bytes) {
     if (!port->isOpen() || bytes.isEmpty()) return;
     port->write(bytes);
     port->flush(); // no event loop runs during an exchange: push the bytes out now
+    checkerror();
 }
 
 bool SerialPort::waitforinput(int count, QDeadlineTimer deadline) {
@@ -145,8 +163,9 @@ bool SerialPort::waitforinput(int count, QDeadlineTimer deadline) {
     while (InBufferCount() < count) {
         const qint64 remaining = deadline.remainingTime();
         if (remaining == 0) return false;
+        if (!port->isOpen()) return false;
         port->waitForReadyRead(int(remaining < 0 ? 1000 : remaining));
-        port->clearError();
+        checkerror();
     }
     return true;
 }

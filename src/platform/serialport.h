@@ -27,9 +27,14 @@ class SerialPort {
     // "baud,parity,data,stop", e.g. "57600,n,8,1"; fails on a malformed text.
     QString setSettings(const QString &settings);
     QString Settings() const { return settingstext; }
-    // Opens or closes the port; opening fails when the device is missing or in use.
+    // Opens or closes the port; opening fails when the device is missing or in use, with the
+    // device's path and the system's reason.
     QString setPortOpen(bool open);
     bool PortOpen() const;
+    // Why the port closed itself: a read or write failed for good (the device was removed, the
+    // other end of the line went away), which no later exchange can mend. Empty while the port
+    // works or was never opened; cleared when the program opens or closes the port.
+    QString fault() const { return failure; }
     // How many bytes one read of Input takes; 0 takes all that are waiting.
     void setInputLen(int n) { inputlen = n < 0 ? 0 : n; }
     int InputLen() const { return inputlen; }
@@ -53,7 +58,12 @@ class SerialPort {
     static QString devicepath(int port);
 
   private:
+    // Takes note of the error the last operation left: a poll that found nothing is no fault;
+    // anything else closes the port, so nothing waits or spins on a dead line.
+    void checkerror();
+
     std::unique_ptr<QSerialPort> port;
+    QString failure;
     int commport = 1;
     QString settingstext = QStringLiteral("9600,n,8,1");
     int inputlen = 0;

@@ -3,10 +3,10 @@
 #include "platform/programfolder.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
+#include <QProcess>
+#include <QStandardPaths>
 #include <xlsxwriter.h>
 
 namespace korvane {
@@ -15,9 +15,30 @@ namespace {
 
 WorkbookOpener opener;
 
+// Runs the desktop's launcher on the file. Only its clean exit confirms that an application
+// took the file: a launcher that started is not enough (it fails later when nothing handles
+// .xlsx). One still running after a few seconds (it may wait for the application) confirms
+// nothing either, and is left to run.
 bool openwithdesktop(const QString &path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QString launcher = QStandardPaths::findExecutable("xdg-open");
+    QStringList arguments{path};
+    if (launcher.isEmpty()) {
+        launcher = QStandardPaths::findExecutable("gio");
+        arguments.prepend("open");
+    }
+    if (launcher.isEmpty()) return false;
+    auto *process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start(launcher, arguments);
+    if (!process->waitForStarted(3000)) {
+        delete process;
+        return false;
+    }
+    if (!process->waitForFinished(3000)) return false;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 }
 
 // A name no earlier export holds, so a workbook the user still has open is never overwritten.
@@ -82,7 +103,8 @@ WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
     result.outcome = (opener ? opener(name) : openwithdesktop(name)) ? WorkbookResult::opened
                                                                      : WorkbookResult::notopened;
     if (result.outcome == WorkbookResult::notopened)
-        result.error = QString("The workbook \"%1\" was written in %2 but could not be opened")
+        result.error = QString("The workbook \"%1\" was written in %2, but the program could not "
+                               "confirm that it was opened")
                            .arg(QFileInfo(name).fileName(), programfolder());
     return result;
 }

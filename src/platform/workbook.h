@@ -26,8 +26,9 @@ struct WorkbookResult {
 WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
                              const std::vector<WorkbookRow> &rows);
 
-// How a written workbook is shown: returns false when it could not be opened. The default asks
-// the desktop; tests install their own so nothing is launched.
+// How a written workbook is shown: returns true only when it was surely opened. The default runs
+// the desktop's launcher and trusts only its clean exit; tests install their own so nothing is
+// launched.
 using WorkbookOpener = std::function<bool(const QString &path)>;
 void setworkbookopener(WorkbookOpener opener);
 

@@ -95,7 +95,8 @@ TEST_F(CommIo, QueryStopsAtTheFirstMissingByte) {
 TEST(MainPort, MissingPortReportsTheOpeningStep) {
     TempProgramFolder folder;
     comport = 99; // no link, and /dev/ttyS98 does not exist
-    EXPECT_EQ(openmainport(), "an error occurred opening the com port");
+    EXPECT_EQ(openmainport(),
+              "an error occurred opening the com port: /dev/ttyS98: No such file or directory");
     EXPECT_FALSE(mainport().PortOpen());
     comport = 0;
     EXPECT_EQ(openmainport(), "an error occurred setting the com port number");

@@ -94,7 +94,8 @@ TEST_F(Connect, MissingPortAndAutoConnectOff) {
     EXPECT_EQ(online, 0);
     EXPECT_EQ(status, "offline");
     ASSERT_EQ(responder.asked.size(), 1u);
-    EXPECT_EQ(responder.asked[0].text, "an error occurred opening the com port");
+    EXPECT_EQ(responder.asked[0].text,
+              "an error occurred opening the com port: /dev/ttyS98: No such file or directory");
 
     comport = 1;
     prefs[10] = prefoff;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -75,6 +76,27 @@ TEST_F(Messages, WindowShowsTheMessageAndClosesOnTheTickAfterItsLast)
     form<frmWarn9>()->Timer1->stop();
     form<frmWarn9>()->Timer1_Timer();
     EXPECT_FALSE(loaded<frmWarn9>()); // ticks 0: gone on the first tick
+}
+
+// The longest messages, one with a folder that cannot wrap, show whole inside the window.
+TEST_F(Messages, LongMessagesShowWhole)
+{
+    const QString folder = "/home/tuner.name/.local/share/korvane/";
+    const auto check = [](const QString &text, const QString &longestword) {
+        msgtext = text;
+        frmWarn9 *window = form<frmWarn9>();
+        const QLabel *label = window->Label1;
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << text.toStdString();
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(longestword), label->width());
+        EXPECT_TRUE(window->rect().contains(label->geometry()));
+        unload<frmWarn9>();
+    };
+    check("You should press enter to complete each cell entry or group cell entry. Please press "
+          "enter after this message is unloaded to complete the cell entry of group cell entry.",
+          "unloaded");
+    check("The workbook \"VCT 2024-05-01 12.00.00.000.xlsx\" was written in " + folder +
+              ", but the program could not confirm that it was opened",
+          folder + ",");
 }
 
 TEST_F(Messages, OtherTimersRunWhileAMessageIsOpen)

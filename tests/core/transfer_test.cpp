@@ -8,6 +8,7 @@
 #include "core/linecheck.h"
 #include "core/mapfile.h"
 #include "core/prefs.h"
+#include "core/transferport.h"
 #include "core/upload.h"
 #include "maptestkit.h"
 #include "platform/beep.h"
@@ -147,7 +148,13 @@ TEST_F(Transfer, DownloadStopsAtTheFailingStepAndSendsNothingMore) {
     comport = 1;
     curimage.fuelmap[3][3] = 70000;
     EXPECT_EQ(download().size(), 0);
-    EXPECT_EQ(form<frmDown1>()->Label1->text(), "Unknown problem occured");
+    EXPECT_EQ(form<frmDown1>()->Label1->text(),
+              "Unknown problem occured: a map value does not fit the ECU's bytes");
+    // A port that will not open says why.
+    comport = 99; // nothing linked, no /dev/ttyS98
+    download();
+    EXPECT_EQ(form<frmDown1>()->Label1->text(),
+              "Unknown problem occured: /dev/ttyS98: No such file or directory");
 }
 
 TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
@@ -229,6 +236,20 @@ TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
     ASSERT_EQ(responder.asked.size(), 3u);
     EXPECT_EQ(responder.asked[2].text, "Upload exit purge overflow");
     EXPECT_FALSE(form<frmUp1>()->MSComm1->PortOpen());
+
+    // A port that will not open, and a line that goes away, say why.
+    comport = 99;
+    responder.asked.clear();
+    EXPECT_EQ(upload(), "Upload failed");
+    EXPECT_TRUE(responder.wasasked("Error opening port: /dev/ttyS98: No such file or directory"));
+    comport = 1;
+    ASSERT_EQ(opentransferport(*form<frmUp1>()->MSComm1, 12300), QString());
+    ecu.hangup();
+    responder.asked.clear();
+    EXPECT_EQ(upload(), "Upload failed");
+    EXPECT_TRUE(
+        responder.wasasked("Upload prompt error: the line was hung up or the device removed"));
+    EXPECT_TRUE(sameimage(curimage, image));
 }
 
 TEST_F(Transfer, SignatureShowsFourBytesOrNoReplyAndClosesThePort) {

@@ -13,6 +13,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -166,6 +167,36 @@ TEST_F(LiveLoop, ASilentEcuOnlineLeavesTheWindowResponsive)
     EXPECT_EQ(window->Timer1->interval(), 100);
 }
 
+// The ECU's end of the line goes away online (the simulator killed, the adapter pulled): the
+// first poll takes the window offline with the port's reason, instead of polling a dead port,
+// and an entry still waiting for Enter is kept for the next download.
+TEST_F(LiveLoop, ALineThatWentAwayTakesTheWindowOffline)
+{
+    goonline();
+    entrypending = true;
+    ecu.hangup();
+    QElapsedTimer clock;
+    clock.start();
+    window->Timer1_Timer();
+    EXPECT_LT(clock.elapsed(), 250); // no reply time waited out on a dead line
+    EXPECT_EQ(online, 0);
+    EXPECT_FALSE(mainport().PortOpen());
+    EXPECT_EQ(window->Label42->text(), "offline");
+    EXPECT_TRUE(responder.wasasked("The serial port stopped working (the line was hung up or the "
+                                   "device removed): the program is now offline"));
+    EXPECT_TRUE(responder.wasasked("The cell entries waiting for Enter were not sent"));
+    EXPECT_EQ(ecudirty, flagset);
+    EXPECT_FALSE(entrypending);
+
+    // COM On again: the link leads nowhere now, and the message says why.
+    responder.asked.clear();
+    ecudirty = 0; // no synchronisation warning in the way
+    window->mnucom1_Click();
+    EXPECT_EQ(online, 0);
+    EXPECT_EQ(window->Label42->text(), "error");
+    EXPECT_TRUE(responder.wasasked("an error occurred opening the com port: " + ecu.linkpath()));
+}
+
 TEST_F(LiveLoop, TheCursorFollowsTheLiveCellOnlyOnAxesNotHeld)
 {
     goonline();
@@ -258,9 +289,17 @@ TEST_F(LiveLoop, ResizingStopsTheLoopWhenTinyAndNeverRestartsItWhilePaused)
         QCoreApplication::processEvents();
         ASSERT_EQ(totwips(window->frameGeometry().width()), twips);
     };
-    window->resize(150, 400); // 2250 twips: minimised
+    window->showMinimized();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window->Timer1->isActive());
+    window->showNormal();
+    // As narrow as the window goes, the longest map title still reads, if shortened.
+    window->mnuRamMapGroup_Click(5);
+    window->resize(150, 700);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->lblMap->QLabel::text().startsWith("Spark aux"))
+        << window->lblMap->QLabel::text().toStdString();
+    EXPECT_GE(window->lblMap->font().pointSizeF(), 6);
     resizeouter(15000, 700);
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_EQ(widegauges, 0);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -28,10 +29,16 @@ TEST(ViewingAngle, EachBarTurnsItsOwnAngleAndRedrawsTheView)
     window->HScroll1->setValue(200);
     window->VScroll1->setValue(3);
     EXPECT_EQ(steps, "grid 360/8.5 draw grid 360/10 draw grid 200/10 draw grid 200/3 draw ");
+    // The arrow keys turn the way they point.
+    QTest::keyClick(window->HScroll1, Qt::Key_Right);
+    EXPECT_EQ(viewrot, 201);
+    QTest::keyClick(window->HScroll1, Qt::Key_Left);
+    QTest::keyClick(window->HScroll1, Qt::Key_Left);
+    EXPECT_EQ(viewrot, 199);
     window->Command1->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(loaded<frmAngle>());
-    EXPECT_EQ(viewrot, 200);
+    EXPECT_EQ(viewrot, 199);
     fuel1links() = frmfuel1links{};
     viewrot = 45, viewtilt = 9;
 }

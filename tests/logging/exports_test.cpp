@@ -150,7 +150,8 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
     const QStringList written = QDir(folder.path()).entryList({"Log *.xlsx"});
     ASSERT_EQ(written.size(), 1);
     EXPECT_TRUE(responder.wasasked("The workbook \"" + written[0] + "\" was written in " +
-                                   folder.path() + " but could not be opened"));
+                                   folder.path() +
+                                   ", but the program could not confirm that it was opened"));
     EXPECT_FALSE(responder.wasasked("An export error occured"));
 
     setprogramfolder(folder.path() + "missing/");

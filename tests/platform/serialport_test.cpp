@@ -2,6 +2,7 @@
 #include "simecu.h"
 #include "tempfolder.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -47,4 +48,25 @@ TEST(SerialPort, InputTakesInputLenBytes) {
     EXPECT_EQ(port.Input(), QByteArray("\x0d\x0a\x00", 3));
     EXPECT_EQ(port.InBufferCount(), 0);
     EXPECT_FALSE(port.waitforinput(1, QDeadlineTimer(30)));
+}
+
+// The ECU's end of the line goes away: the port closes itself and says why, at once, instead
+// of waiting out every reply on a dead line.
+TEST(SerialPort, ALineThatWentAwayClosesThePortWithItsReason) {
+    TempProgramFolder folder;
+    SimEcu ecu(1);
+    SerialPort port;
+    port.setSettings("57600,n,8,1");
+    ASSERT_EQ(port.setPortOpen(true), QString());
+    ecu.hangup();
+    QElapsedTimer clock;
+    clock.start();
+    port.Output("c");
+    EXPECT_FALSE(port.waitforinput(1, QDeadlineTimer(2000)));
+    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_FALSE(port.fault().isEmpty());
+    EXPECT_EQ(port.InBufferCount(), 0);
+    port.setPortOpen(false);
+    EXPECT_EQ(port.fault(), QString()); // the program's own close starts afresh
 }

@@ -6,6 +6,7 @@
 #include "xlsxcells.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -65,4 +66,37 @@ TEST(Workbook, FailuresAreReportedNeverShownAsSuccess)
     const WorkbookResult unopened = writeworkbook("VCT", {"Rpm"}, {{1.0}});
     EXPECT_EQ(unopened.outcome, WorkbookResult::notopened);
     EXPECT_TRUE(QFile::exists(unopened.path)); // written, only the opening failed
+}
+
+// The desktop's launcher starts and then fails when nothing handles .xlsx: only its clean exit
+// counts as opened.
+TEST(Workbook, OnlyALauncherThatSucceedsOpensIt)
+{
+    test::TempProgramFolder folder(false);
+    setworkbookopener({});
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder.path()) + ":" + path);
+    QFile launcher(folder.file("xdg-open"));
+    const auto install = [&launcher](const QByteArray &exitcode) {
+        launcher.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        launcher.write("#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/launched\"\nexit " + exitcode +
+                       "\n");
+        launcher.close();
+        launcher.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    install("3");
+    const WorkbookResult failed = writeworkbook("VCT", {"Rpm"}, {{1.0}});
+    install("0");
+    const WorkbookResult opened = writeworkbook("VCT", {"Rpm"}, {{1.0}});
+    qputenv("PATH", path);
+    setworkbookopener([](const QString &) { return true; });
+
+    EXPECT_EQ(failed.outcome, WorkbookResult::notopened);
+    EXPECT_EQ(failed.error, "The workbook \"" + QFileInfo(failed.path).fileName() +
+                                "\" was written in " + folder.path() +
+                                ", but the program could not confirm that it was opened");
+    EXPECT_EQ(opened.outcome, WorkbookResult::opened);
+    QFile launched(folder.file("launched"));
+    ASSERT_TRUE(launched.open(QIODevice::ReadOnly));
+    EXPECT_EQ(launched.readAll().trimmed(), QFile::encodeName(opened.path));
 }

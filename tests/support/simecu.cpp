@@ -161,13 +161,18 @@ SimEcu::SimEcu(int port) : d(std::make_unique<State>()) {
 }
 
 SimEcu::~SimEcu() {
-    d->stop = true;
-    if (d->thread.joinable()) d->thread.join();
+    hangup();
     // Only its own link: another simulator may have taken the name since.
     if (!d->linkpath.isEmpty() && QFileInfo(d->linkpath).symLinkTarget() == d->slavepath)
         QFile::remove(d->linkpath);
     if (d->slave >= 0) ::close(d->slave);
+}
+
+void SimEcu::hangup() {
+    d->stop = true;
+    if (d->thread.joinable()) d->thread.join();
     if (d->master >= 0) ::close(d->master);
+    d->master = -1;
 }
 
 bool SimEcu::ok() const {
