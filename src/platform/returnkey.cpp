@@ -54,12 +54,16 @@ class ReturnRule : public QObject {
     {
         const QEvent::Type type = event->type();
         if (type == QEvent::Polish) polish(watched);
-        if (type != QEvent::KeyPress) return false;
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
         const auto &key = static_cast<QKeyEvent &>(*event);
-        if (!isreturnkey(key)) return false;
+        if (!watched->isWidgetType()) {
+            notewindowkey(key);
+            return false;
+        }
+        if (type != QEvent::KeyPress || !isreturnkey(key)) return false;
         // A held Return confirms nothing: its repeats press no button and answer no question,
         // wherever the focus is. Only the map grid, whose keys are the tuner's, sees them.
-        if (key.isAutoRepeat()) return !qobject_cast<MapGrid *>(watched);
+        if (key.isAutoRepeat() || heldreturn) return !qobject_cast<MapGrid *>(watched);
         auto *button = qobject_cast<QPushButton *>(watched);
         if (!button) return false;
         if (button->isEnabled()) button->click();
@@ -67,6 +71,24 @@ class ReturnRule : public QObject {
     }
 
   private:
+    // Every key reaches its window before its widget. The window system does not always mark
+    // a repeat: it may send each as a release and a press at the very same time, which no
+    // hand does.
+    void notewindowkey(const QKeyEvent &key)
+    {
+        if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) {
+            heldreturn = false;
+        } else if (key.type() == QEvent::KeyRelease) {
+            releasedat = key.timestamp();
+        } else {
+            heldreturn = key.isAutoRepeat() ||
+                         (key.timestamp() != 0 && key.timestamp() == releasedat);
+        }
+    }
+
+    bool heldreturn = false;
+    quint64 releasedat = 0;
+
     // Every button is polished before it is first shown, before its dialog looks for a
     // button to make its default; an explicit default set by the window is kept.
     static void polish(QObject *watched)
