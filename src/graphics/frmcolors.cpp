@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "editor/frmfuel1.h"
 #include "platform/prompts.h"
+#include "platform/returnkey.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -70,9 +71,9 @@ bool frmColors::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const auto &key = static_cast<const QKeyEvent &>(*event);
-        const bool choose = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
-                            key.key() == Qt::Key_Space;
-        if (choose && key.modifiers() == Qt::NoModifier && List1->currentRow() >= 0) {
+        const bool choose =
+            isreturnkey(key) || (key.key() == Qt::Key_Space && key.modifiers() == Qt::NoModifier);
+        if (choose && List1->currentRow() >= 0) {
             List1_Click(List1->currentRow());
             return true;
         }

@@ -59,6 +59,9 @@ frmLtt::frmLtt()
     cmdCancel = new QPushButton("E&xit", this);
     cmdCancel->setGeometry(tw(width - 2120), tw(buttons), tw(2000), tw(450));
     connect(cmdCancel, &QPushButton::clicked, this, &frmLtt::cmdCancel_Click);
+    // The window opens on "E&xit": a reflex Return closes it and never starts clearing the
+    // ECU's trims.
+    cmdCancel->setFocus();
     setFixedSize(tw(width), tw(buttons + 570));
 
     Timer1 = new QTimer(this);

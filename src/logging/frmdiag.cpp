@@ -73,6 +73,8 @@ frmDiag::frmDiag()
     Timer1->setInterval(pollinterval);
     connect(Command41, &QPushButton::clicked, this, &frmDiag::Command41_Click);
     connect(Command1, &QPushButton::clicked, this, [this] { done(Accepted); });
+    // The window opens on "E&xit", not on "&Reset", which throws the run away.
+    Command1->setFocus();
     connect(Timer1, &QTimer::timeout, this, &frmDiag::Timer1_Timer);
     Form_Load();
 }

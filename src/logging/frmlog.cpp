@@ -65,6 +65,8 @@ frmLog::frmLog() {
     Label2 = placelabel(client, "1 Hz", 0, 165, 1500, 300);
     logGrid1 = new LogGrid(client);
     logGrid2 = new LogGrid(client);
+    // The window opens on the table, not on "Stop", which a reflex Return would press.
+    logGrid1->setFocus();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+class QKeyEvent;
 class QWidget;
 
 namespace korvane {
@@ -8,8 +9,13 @@ namespace korvane {
 // not choose. No button becomes a dialog's default by itself (a dialog would otherwise press
 // its first button, or the last one that had the focus, on Return typed into any entry box);
 // a window that wants Return to press a button says so with QPushButton::setDefault. Return on
-// a button that has the focus presses that button, as Space does. Installed once at start.
+// a button that has the focus presses that button, as Space does. An auto-repeated Return
+// presses nothing anywhere but in a map grid, so a held key answers no question it opened.
+// Tab and the first focus reach an option group at its chosen option. Installed once at start.
 void installreturnrule();
+
+// Return, or keypad Enter, pressed with no modifier: the key that acts wherever Return acts.
+bool isreturnkey(const QKeyEvent &key);
 
 // The window opens with the focus on itself, on no control: Return and Space press nothing
 // until the tuner picks a control with Tab or the mouse, and Tab starts at the first one.

@@ -59,6 +59,11 @@ TEST_F(Colours, ChosenColourGoesToItsSlotOnlyANewWireColourClearsTheTraces)
     EXPECT_EQ(colours[5], 0x0000FFu);
     EXPECT_EQ(colours[4], 0x111111u);
     EXPECT_TRUE(tracesvisited());
+    // Keypad Enter chooses as Return does: Up to "MAP band colour".
+    QTest::keyClick(window->List1, Qt::Key_Up);
+    responder.answer({true, {}, 0xFF0000});
+    QTest::keyClick(window->List1, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(colours[3], 0xFF0000u);
 
     responder.answer({true, {}, 0x00FFFF});
     window->List1_Click(1);

@@ -3,6 +3,8 @@
 #include "config/frmsettings1.h"
 #include "config/frmtrig1.h"
 #include "core/buildprofile.h"
+#include "core/calimage.h"
+#include "core/editorstate.h"
 #include "core/frmdec1.h"
 #include "core/frmdown1.h"
 #include "core/frmimportmap.h"
@@ -37,19 +39,24 @@
 #include "logging/frmlog.h"
 #include "logging/frmtrigtest.h"
 #include "platform/forms.h"
+#include "platform/mapgrid.h"
 #include "responder.h"
 #include "tempfolder.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDirIterator>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
@@ -130,6 +137,41 @@ std::vector<QWidget *> entryboxes(QWidget &window)
             boxes.push_back(w);
     return boxes;
 }
+
+// An option that Tab reaches while another of its group is the chosen one.
+bool besidechosen(const QWidget *focus)
+{
+    const auto *radio = qobject_cast<const QRadioButton *>(focus);
+    if (!radio || radio->isChecked() || !radio->parentWidget()) return false;
+    const QList<QAbstractButton *> options =
+        radio->group()
+            ? radio->group()->buttons()
+            : radio->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(options.begin(), options.end(), [](QAbstractButton *option) {
+        return qobject_cast<QRadioButton *>(option) && option->isChecked();
+    });
+}
+
+// A window may open with the focus on itself, an entry box, a tick box, a scroll bar, a list
+// or grid, the chosen option of a group, or a button that only closes; never on one that acts.
+bool safefirstfocus(const QWidget *focus, const QWidget &window)
+{
+    if (qobject_cast<const QRadioButton *>(focus)) return !besidechosen(focus);
+    const auto *button = qobject_cast<const QPushButton *>(focus);
+    if (!button) return true;
+    // A notice's one button only closes it.
+    return QStringList{"E&xit", "&Cancel"}.contains(button->text()) ||
+           window.findChildren<QPushButton *>().size() == 1;
+}
+
+// What a held Return and keypad Enter send after their first press.
+void heldreturn(QWidget *control)
+{
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QApplication::sendEvent(control, &held);
+    QKeyEvent heldpad(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier, "\r", true);
+    QApplication::sendEvent(control, &heldpad);
+}
 } // namespace
 
 TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
@@ -140,9 +182,10 @@ TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
     inittables();
     initnames();
     ASSERT_EQ(loadmapfile(templatefile(), true), QString());
+    currpm = 5; // the row windows choose is not their first option
 
     std::set<std::string> walked;
-    std::vector<std::string> autodefaults, defaults, presses;
+    std::vector<std::string> autodefaults, defaults, presses, firstfocus, tabbed, held;
     // A button pressed by mistake may open another modal window: it is closed again.
     QWidget *window = nullptr;
     QTimer closer;
@@ -157,6 +200,23 @@ TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
         window->show();
         // No poll, splash or progress work runs under the walk.
         for (QTimer *timer : window->findChildren<QTimer *>()) timer->stop();
+        // A wait the responder ends at once is gone before it could take the focus.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window) || !window->isVisible())
+            << windowclass.name;
+        const QWidget *first = QApplication::focusWidget();
+        if (!safefirstfocus(first, *window))
+            firstfocus.push_back(windowclass.name + " " + first->objectName().toStdString() +
+                                 first->property("text").toString().toStdString());
+        // Tab reaches each option group at its chosen option.
+        for (int tab = 0; tab < 60 && QApplication::focusWidget(); ++tab) {
+            QWidget *at = QApplication::focusWidget();
+            if (besidechosen(at))
+                tabbed.push_back(windowclass.name + " " +
+                                 at->property("text").toString().toStdString());
+            if (qobject_cast<MapGrid *>(at)) break;
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
         for (QPushButton *button : window->findChildren<QPushButton *>()) {
             const std::string name = windowclass.name + " " + button->text().toStdString();
             if (button->autoDefault()) autodefaults.push_back(name);
@@ -165,6 +225,20 @@ TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
                 presses.push_back(name);
             });
         }
+        // A held Return presses nothing, asks nothing and changes no map, whatever has the
+        // focus; only the map grid, whose held keys step cells, is left its own.
+        const calimage before = curimage;
+        const size_t prompts = responder.asked.size(), pressed = presses.size();
+        for (QWidget *control : window->findChildren<QWidget *>())
+            if (window->isVisible() && control->isVisible() && control->isEnabled() &&
+                control->focusPolicy() != Qt::NoFocus && !qobject_cast<MapGrid *>(control)) {
+                control->setFocus(Qt::TabFocusReason);
+                heldreturn(control);
+            }
+        if (window->isVisible()) heldreturn(window);
+        if (presses.size() != pressed || responder.asked.size() != prompts ||
+            std::memcmp(&before, &curimage, sizeof before) != 0)
+            held.push_back(windowclass.name);
         // Every page of a tabbed window, each entry box with the focus as the user gives it.
         const QList<QTabWidget *> tabs = window->findChildren<QTabWidget *>();
         const int pages = tabs.empty() ? 1 : tabs.front()->count();
@@ -187,4 +261,34 @@ TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
     const std::vector<std::string> asked = {"frmWarn5 OK", "frmWarn6 &Ok", "frmWarn7 &Ok"};
     EXPECT_EQ(defaults, asked);
     EXPECT_EQ(presses, std::vector<std::string>{"frmWarn7 &Ok"});
+    EXPECT_EQ(firstfocus, std::vector<std::string>{});
+    EXPECT_EQ(tabbed, std::vector<std::string>{});
+    EXPECT_EQ(held, std::vector<std::string>{});
+}
+
+TEST(ReturnKey, HeldReturnAnswersNoQuestionButOnePressAnswersOk)
+{
+    // The program's own question box, as the tuner meets it: the repeats of the Return that
+    // opened it leave it open; one deliberate Return, or keypad Enter, answers OK.
+    for (const Qt::KeyboardModifier pad : {Qt::NoModifier, Qt::KeypadModifier}) {
+        bool stayed = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            QWidget *focus = box->focusWidget() ? box->focusWidget() : box;
+            heldreturn(focus);
+            heldreturn(box);
+            // The window system may send a repeat unmarked: a release and a press at one time.
+            for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                QKeyEvent repeat(type, Qt::Key_Return, Qt::NoModifier, "\r");
+                repeat.setTimestamp(4242);
+                QApplication::sendEvent(box->windowHandle(), &repeat);
+            }
+            stayed = QApplication::activeModalWidget() == box;
+            QKeyEvent other(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+            QApplication::sendEvent(box->windowHandle(), &other); // another key ends the hold
+            QTest::keyClick(focus, pad ? Qt::Key_Enter : Qt::Key_Return, pad);
+        });
+        EXPECT_TRUE(msgboxokcancel("Proceeding will alter the fuel map, do you wish to continue?"));
+        EXPECT_TRUE(stayed) << pad;
+    }
 }
