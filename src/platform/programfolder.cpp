@@ -1,5 +1,7 @@
 #include "platform/programfolder.h"
 
+#include "platform/savefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,8 +42,9 @@ QString prepareprogramfolder(const QString &datadir)
     for (const QFileInfo &file : source.entryInfoList(QDir::Files)) {
         const QString destination = target + file.fileName();
         if (QFileInfo::exists(destination)) continue;
-        if (!QFile::copy(file.absoluteFilePath(), destination))
-            return QString("Cannot copy %1 into %2").arg(file.fileName(), target);
+        if (const QString error = copywholefile(file.absoluteFilePath(), destination);
+            !error.isEmpty())
+            return QString("Cannot copy %1 into %2: %3").arg(file.fileName(), target, error);
         QFile::setPermissions(destination, QFile::permissions(destination) | QFile::WriteOwner);
     }
     return {};
