@@ -31,6 +31,7 @@
 #include "graphics/threedraw.h"
 #include "logging/frmlog.h"
 #include "platform/forms.h"
+#include "platform/menukeys.h"
 #include "platform/programfolder.h"
 #include "platform/returnkey.h"
 
@@ -85,6 +86,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvane");
     installreturnrule();
+    installmenukeys();
 
     // The files shipped in data/ beside the executable seed the program folder.
     const QString error = prepareprogramfolder(QApplication::applicationDirPath() + "/data");

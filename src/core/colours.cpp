@@ -1,7 +1,7 @@
 #include "core/colours.h"
 
-#include "core/savefile.h"
 #include "platform/programfolder.h"
+#include "platform/savefile.h"
 
 #include <QFile>
 #include <cmath>

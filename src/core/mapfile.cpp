@@ -5,9 +5,9 @@
 #include "core/frmdec1.h"
 #include "core/linecheck.h"
 #include "core/maptext.h"
-#include "core/savefile.h"
 #include "platform/forms.h"
 #include "platform/programfolder.h"
+#include "platform/savefile.h"
 
 #include <QFile>
 #include <QLabel>

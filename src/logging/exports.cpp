@@ -3,10 +3,10 @@
 #include "editor/numbertext.h"
 #include "logging/frmlogtexts.h"
 #include "platform/loggrid.h"
+#include "platform/savefile.h"
 #include "platform/workbook.h"
 
 #include <QLocale>
-#include <QSaveFile>
 #include <cmath>
 
 namespace korvane {
@@ -49,24 +49,23 @@ QString reportms(const QString &cell) {
     return ok ? plainms(seconds * 1000) : QString();
 }
 
-// Writes the lines that write(row) makes into path atomically.
+// Writes the lines that write(row) makes into path atomically; empty text or the reason.
 QString writeatomically(const QString &path, int first, int last,
                         const std::function<bool(int, QByteArray &)> &write,
                         const QByteArray &heading, const ExportProgress &progress,
                         int progressevery) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    WholeFile file(path);
     QByteArray chunk = heading;
     for (int row = first; row <= last; ++row) {
         if (!write(row, chunk)) break;
         if ((row - first + 1) % progressevery == 0) {
-            if (file.write(chunk) != chunk.size()) break;
+            if (!file.write(chunk)) break;
             chunk.clear();
             report(progress, row, last + 1);
         }
     }
-    if (file.write(chunk) != chunk.size() || !file.commit()) return file.errorString();
-    return {};
+    file.write(chunk);
+    return file.commit();
 }
 } // namespace
 

@@ -83,9 +83,9 @@ std::optional<QString> ExportWindow::askname(const QString &extension) {
     return programfolder() + *name + extension;
 }
 
-void ExportWindow::exporterror() {
-    showmessage(QStringLiteral("An export error occured"), QStringLiteral("System error"), 30,
-                forced);
+void ExportWindow::exporterror(const QString &reason) {
+    showmessage(QStringLiteral("An export error occured: ") + reason,
+                QStringLiteral("System error"), 30, forced);
 }
 
 frmExportText::frmExportText() : ExportWindow(QStringLiteral("Export to text file")) {}
@@ -93,7 +93,8 @@ frmExportText::frmExportText() : ExportWindow(QStringLiteral("Export to text fil
 void frmExportText::runexport() {
     const std::optional<QString> path = askname(QStringLiteral(".txt"));
     if (!path) return;
-    if (!exporttext(*source, *path, [this](int p) { showprogress(p); }).isEmpty()) exporterror();
+    const QString error = exporttext(*source, *path, [this](int p) { showprogress(p); });
+    if (!error.isEmpty()) exporterror(error);
 }
 
 void frmExportText::unloadself() {
@@ -105,7 +106,8 @@ frmExportCsv::frmExportCsv() : ExportWindow(QStringLiteral("Export to csv file")
 void frmExportCsv::runexport() {
     const std::optional<QString> path = askname(QStringLiteral(".csv"));
     if (!path) return;
-    if (!exportcsv(*source, *path, [this](int p) { showprogress(p); }).isEmpty()) exporterror();
+    const QString error = exportcsv(*source, *path, [this](int p) { showprogress(p); });
+    if (!error.isEmpty()) exporterror(error);
 }
 
 void frmExportCsv::unloadself() {
@@ -117,7 +119,7 @@ frmExport::frmExport() : ExportWindow(QStringLiteral("Export to Excel")) {}
 void frmExport::runexport() {
     ProgressBar1->setValue(5);
     const WorkbookResult result = exportworkbook(*source, [this](int p) { showprogress(p); });
-    if (result.outcome == WorkbookResult::notwritten) exporterror();
+    if (result.outcome == WorkbookResult::notwritten) exporterror(result.error);
     // The file is there for the user to open: a failure to show it is no failed export.
     if (result.outcome == WorkbookResult::notopened)
         showmessage(result.error, QStringLiteral("Warning"), 30, forced);

@@ -37,7 +37,8 @@ class ExportWindow : public QDialog {
     // The user's file name for a text or CSV export: nothing on Cancel or an empty answer;
     // a name holding a folder is refused and told.
     std::optional<QString> askname(const QString &extension);
-    void exporterror();
+    // Tells the user the export failed and why.
+    void exporterror(const QString &reason);
 
   private:
     virtual void unloadself() = 0;

@@ -4,7 +4,6 @@
 #include "core/commio.h"
 #include "core/flags.h"
 #include "core/messages.h"
-#include "core/savefile.h"
 #include "logging/crankcapture.h"
 #include "logging/crankfile.h"
 #include "logging/crankplot.h"
@@ -12,6 +11,7 @@
 #include "platform/picturebox.h"
 #include "platform/programfolder.h"
 #include "platform/prompts.h"
+#include "platform/savefile.h"
 #include "platform/twips.h"
 
 #include <QFile>

@@ -1,9 +1,10 @@
 #include "platform/programfolder.h"
 
+#include "platform/savefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -25,28 +26,6 @@ QString withslash(QString path)
     return path;
 }
 
-// Copies source to destination whole or not at all. Unbuffered, so a refused write is seen
-// with the system's reason ("No space left on device"). Empty text on success, else why not.
-QString copywhole(const QString &source, const QString &destination)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) return in.errorString();
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) return in.errorString();
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return out.errorString();
-    // A write the disk cuts short is followed by one more, which then fails with the reason.
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 now = out.write(bytes.constData() + written, bytes.size() - written);
-        if (now <= 0) {
-            const QString reason = out.errorString();
-            out.cancelWriting();
-            return reason;
-        }
-        written += now;
-    }
-    return out.commit() ? QString() : out.errorString();
-}
 } // namespace
 
 QString programfolder()
@@ -75,7 +54,7 @@ QString prepareprogramfolder(const QString &datadir)
     for (const QFileInfo &file : source.entryInfoList(QDir::Files)) {
         const QString destination = target + file.fileName();
         if (QFileInfo::exists(destination)) continue;
-        if (const QString reason = copywhole(file.absoluteFilePath(), destination);
+        if (const QString reason = copywholefile(file.absoluteFilePath(), destination);
             !reason.isEmpty()) {
             failures += QString("Cannot copy %1 into %2: %3").arg(file.fileName(), target, reason);
             continue;

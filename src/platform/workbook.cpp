@@ -1,13 +1,18 @@
 #include "platform/workbook.h"
 
 #include "platform/programfolder.h"
+#include "platform/savefile.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace korvane {
 
@@ -74,6 +79,24 @@ lxw_error fillsheet(lxw_worksheet *sheet, const QStringList &header,
     return LXW_NO_ERROR;
 }
 
+// Writes the workbook with libxlsxwriter to path; empty text or what went wrong.
+QString buildworkbook(const QString &path, const QStringList &header,
+                      const std::vector<WorkbookRow> &rows)
+{
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE; // rows go out in order; a log table stays off the heap
+    errno = 0; // the library's own errors do not say which write failed, errno does
+    lxw_workbook *book = workbook_new_opt(QFile::encodeName(path).constData(), &options);
+    if (!book) return "the workbook could not be created";
+    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
+    const lxw_error filled = sheet ? fillsheet(sheet, header, rows) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    const lxw_error closed = workbook_close(book);
+    if (!filled && !closed) return {};
+    QString reason = QString::fromUtf8(lxw_strerror(filled ? filled : closed));
+    if (errno != 0) reason += QString(" (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    return reason;
+}
+
 } // namespace
 
 void setworkbookopener(WorkbookOpener newopener) { opener = std::move(newopener); }
@@ -83,20 +106,18 @@ WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
 {
     WorkbookResult result;
     const QString name = freshname(stem);
-    lxw_workbook_options options = {};
-    options.constant_memory = LXW_TRUE; // rows go out in order; a log table stays off the heap
-    lxw_workbook *book = workbook_new_opt(QFile::encodeName(name).constData(), &options);
-    if (!book) {
-        result.error = QString("Could not create the workbook %1").arg(name);
-        return result;
-    }
-    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
-    const lxw_error filled = sheet ? fillsheet(sheet, header, rows) : LXW_ERROR_MEMORY_MALLOC_FAILED;
-    const lxw_error closed = workbook_close(book);
-    if (filled || closed) {
-        QFile::remove(name);
-        result.error = QString("Could not write the workbook %1: %2")
-                           .arg(name, QString::fromUtf8(lxw_strerror(filled ? filled : closed)));
+    // libxlsxwriter does not say whether its file reached the disk: it writes a scratch copy,
+    // and the program's own checked writer puts the workbook in place only when all of it fits.
+    QTemporaryDir scratch;
+    const QString built = scratch.filePath("workbook.xlsx");
+    QString error = scratch.isValid() ? buildworkbook(built, header, rows)
+                                      : "no temporary folder: " + scratch.errorString();
+    if (!error.isEmpty())
+        error = QString("Could not write the workbook %1: %2").arg(name, error);
+    else
+        error = copywholefile(built, name);
+    if (!error.isEmpty()) {
+        result.error = error;
         return result;
     }
     result.path = name;

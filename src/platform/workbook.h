@@ -22,7 +22,7 @@ struct WorkbookResult {
 
 // Writes the header row and then the rows to a new .xlsx in the program folder, named
 // "<stem> yyyy-MM-dd hh.mm.ss.zzz.xlsx", and opens it with the desktop's application for
-// spreadsheets. A file that could not be written whole is removed.
+// spreadsheets. The file appears only when all of it was written; error then says why.
 WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
                              const std::vector<WorkbookRow> &rows);
 

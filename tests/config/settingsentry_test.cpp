@@ -83,7 +83,7 @@ TEST_F(SettingsWindow, RefusedEntriesBeepAndKeepTheStoredValue) {
     window->Text15[0]->setText("x");
     window->Command13[0]->click();
     EXPECT_EQ(setting(0x10B0), trim);
-    EXPECT_EQ(window->Text15[0]->text(), "-12.8");
+    EXPECT_EQ(window->Text15[0]->text(), "0");
     EXPECT_EQ(modified, 0);
     EXPECT_EQ(ecudirty, 0);
 }

@@ -7,9 +7,13 @@
 #include "responder.h"
 #include "tempfolder.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -139,4 +143,48 @@ TEST_F(ImportWindow, RefusesASourceWithOtherSitesAndKeepsAGoodSourceOverABadOne)
     EXPECT_FALSE(loaded<frmImportMap>());
     EXPECT_FALSE(form<frmImportMap>()->Command1->isEnabled());
     EXPECT_TRUE(test::sameimage(curimage, current));
+}
+
+TEST_F(ImportWindow, TheKeyboardAloneOpensASourceAndImportsATable)
+{
+    const QString path = file("source.s20", test::maptextof(source));
+    frmImportMap *window = form<frmImportMap>();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const auto menukey = [](Qt::Key key) {
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), key);
+    };
+
+    QTest::keyClick(window, Qt::Key_F10);
+    ASSERT_EQ(QApplication::activePopupWidget(), window->mnuFile);
+    responder.answerok(path);
+    menukey(Qt::Key_Down); // "Open source"
+    menukey(Qt::Key_Return);
+    ASSERT_TRUE(window->Command1->isEnabled());
+
+    QTest::keyClick(window, Qt::Key_F10);
+    menukey(Qt::Key_Right);
+    ASSERT_EQ(QApplication::activePopupWidget(), window->mnuSelect);
+    for (int i = 0; i < 3; ++i) menukey(Qt::Key_Down); // over the separator to "Spark"
+    menukey(Qt::Key_Return);
+    EXPECT_EQ(window->Label1->text(), "Spark map >> ");
+    QTest::keyClick(window, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->Command1);
+    responder.answerok();
+    QTest::keyClick(window->Command1, Qt::Key_Space);
+    for (int a = 0; a < imagebytes; ++a) {
+        const int address = ecuorderaddress(a);
+        const bool spark = address >= 0x5000 && address <= 0x53FF;
+        ASSERT_EQ(imagebyte(curimage, address), imagebyte(spark ? source : current, address))
+            << address;
+    }
+
+    // Alt alone marks the first menu, and the arrow opens it.
+    QTest::keyClick(window, Qt::Key_Alt);
+    EXPECT_EQ(window->menubar->activeAction(), window->mnuFile->menuAction());
+    QTest::keyClick(window->menubar, Qt::Key_Down);
+    EXPECT_EQ(QApplication::activePopupWidget(), window->mnuFile);
+    menukey(Qt::Key_Escape);
 }

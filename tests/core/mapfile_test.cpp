@@ -4,6 +4,7 @@
 #include "core/linecheck.h"
 #include "core/mapfile.h"
 #include "core/maptext.h"
+#include "fulldisk.h"
 #include "maptestkit.h"
 #include "tempfolder.h"
 
@@ -212,6 +213,16 @@ TEST_F(MapFile, FailedSaveKeepsTheNameAndTheOldFile) {
     EXPECT_TRUE(savemapfile(path).contains(path));
     EXPECT_EQ(mapfilename, name);
     EXPECT_EQ(savetext, saved);
+    EXPECT_EQ(test::readfile(name), old);
+
+    // A disk that fills halfway through the file.
+    curimage.rammaps[191][31] ^= 1;
+    QString error;
+    {
+        test::FullDisk full(mapfilelength / 2);
+        error = savemapfile(name);
+    }
+    EXPECT_TRUE(error.endsWith("File too large")) << error.toStdString();
     EXPECT_EQ(test::readfile(name), old);
 }
 

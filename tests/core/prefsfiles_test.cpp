@@ -1,5 +1,6 @@
 #include "core/colours.h"
 #include "core/prefs.h"
+#include "fulldisk.h"
 #include "platform/programfolder.h"
 #include "tempfolder.h"
 
@@ -146,6 +147,24 @@ TEST_F(PrefsFiles, FailedSavesAreReportedAndLeaveNoFile)
     EXPECT_FALSE(QFile::exists(preferencesfile()));
     EXPECT_EQ(refreshes, 1); // the labels still follow the preferences held in memory
     setprogramfolder(folder.path());
+}
+
+TEST_F(PrefsFiles, AFullDiskKeepsTheOldFilesWholeAndSaysWhy)
+{
+    writefile(preferencesfile(), "TTTTTTTTTTT1TTTTTTTTT");
+    writefile(coloursfile(), QByteArray(24, '\x11'));
+    std::fill(std::begin(prefs), std::end(prefs), prefoff);
+    colours[0] = 0x00ABCDEF;
+    QString preferror, colourerror;
+    {
+        test::FullDisk full;
+        preferror = savepreferences();
+        colourerror = savecolors();
+    }
+    EXPECT_TRUE(preferror.contains("preferences.dat: File too large")) << preferror.toStdString();
+    EXPECT_TRUE(colourerror.contains("colors.dat: File too large")) << colourerror.toStdString();
+    EXPECT_EQ(readfile(preferencesfile()), QByteArray("TTTTTTTTTTT1TTTTTTTTT"));
+    EXPECT_EQ(readfile(coloursfile()), QByteArray(24, '\x11'));
 }
 
 TEST_F(PrefsFiles, ColoursSaveByteForByteAndReadBack)

@@ -1,7 +1,7 @@
 // The shipped colors.dat is written by the program's own encoder from shippedcolours():
 //   ./build-test/test_core --gtest_also_run_disabled_tests --gtest_filter='*WriteShippedColours'
 #include "core/colours.h"
-#include "core/savefile.h"
+#include "platform/savefile.h"
 #include "platform/colour.h"
 #include "tempfolder.h"
 

@@ -19,8 +19,10 @@ constexpr char templatecomment[] = "Korvane template map file: a ne"
                                    "k every setting and map for you"
                                    "r engine before running it.";
 
-// Neutral starting values: display zero for the offset maps and tables, a flat fuel and
-// spark map, 14.7 AFR, and axes that read 760 mmHg .. 12 psi and 0 .. 8000 rpm.
+// Neutral starting values: display zero for the offset maps, tables and injector trims, a flat
+// fuel and spark map, 14.7 AFR, axes that read 760 mmHg .. 12 psi and 0 .. 8000 rpm, no
+// AUX input request, the PWM outputs off, and where a setting has no neutral value the
+// least its entry stores. tests/config/templatelimits_test.cpp checks each against its entry.
 calimage neutralcalibration() {
     calimage image{};
     for (int k = 0; k < 31; ++k) {
@@ -29,6 +31,17 @@ calimage neutralcalibration() {
         image.settings[4 + k / 16][k % 16] = int16_t(load);
         image.settings[6 + k / 16][k % 16] = int16_t(rpm);
     }
+    const auto setting = [&image](int address, int value) {
+        image.settings[(address - 0x1000) / 16][address % 16] = int16_t(value);
+    };
+    for (int a = 0x10B0; a <= 0x10B5; ++a) setting(a, 128); // injector trims 0 %
+    setting(0x10CB, 20);                                     // TPS sensitivity at its least
+    setting(0x108B, 1);                                      // MAP sensitivity at its least
+    for (int a : {0x109D, 0x1020, 0x1021, 0x1022, 0x1023, 0x10A7})
+        setting(a, 16); // AUX inputs: no request
+    setting(0x10D0, 0x05); // trigger and sync on the rising edge
+    setting(0x10D3, 4);    // cylinders
+    for (int a = 0x10EE; a <= 0x10FD; ++a) setting(a, 31); // PWM 1..16 outputs off
     for (int map : {10, 11, 17, 18, 23, 25, 26}) // tables shown as raw - 128
         for (int e = 0; e < 16; ++e)
             image.settings[map + 8][e] = 128;

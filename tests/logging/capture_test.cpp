@@ -3,6 +3,7 @@
 #include "logging/crankfile.h"
 #include "logging/frmtrigtest.h"
 #include "platform/forms.h"
+#include "fulldisk.h"
 #include "responder.h"
 #include "tempfolder.h"
 
@@ -82,6 +83,21 @@ TEST(CaptureFile, ExportReplacesTheWholeFileAndOpenCommitsAllOrNothing) {
     w->mnuExport_Click();
     EXPECT_EQ(w->windowTitle(), path);
     EXPECT_GT(responder.asked.size(), asked + 1);
+    // So does one on a full disk, and the file written before stays whole.
+    const auto contents = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray whole = contents();
+    trigedges[0] = 301;
+    {
+        FullDisk full;
+        responder.answerok(path);
+        w->mnuExport_Click();
+    }
+    EXPECT_TRUE(responder.wasasked("run.gpr: File too large"));
+    EXPECT_EQ(contents(), whole);
+    trigedges[0] = 300;
 
     // Open: a good file is taken whole, a bad one changes nothing.
     clearcrankedges();

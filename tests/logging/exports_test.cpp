@@ -1,4 +1,5 @@
 // The log exports: text, CSV and workbook files of the log table.
+#include "fulldisk.h"
 #include "logging/exports.h"
 #include "logging/exportswindows.h"
 #include "platform/forms.h"
@@ -153,6 +154,32 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
                                    folder.path() +
                                    ", but the program could not confirm that it was opened"));
     EXPECT_FALSE(responder.wasasked("An export error occured"));
+
+    // A full disk keeps the earlier exports whole and says why.
+    const auto contents = [this](const QString &name) {
+        QFile file(folder.file(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const char *name : {"logtextfilename.csv", "log.txt"}) {
+        QFile earlier(folder.file(name));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier export");
+    }
+    QString texterror;
+    {
+        FullDisk full;
+        responder.answerok("");
+        csvwindow = form<frmExportCsv>();
+        csvwindow->source = &table;
+        for (int i = 0; i < 6; ++i)
+            csvwindow->Timer1_Timer();
+        texterror = exporttext(table, folder.file("log.txt"), {});
+    }
+    EXPECT_TRUE(responder.wasasked("An export error occured: Cannot write " +
+                                   folder.file("logtextfilename.csv") + ": File too large"));
+    EXPECT_TRUE(texterror.endsWith("log.txt: File too large")) << texterror.toStdString();
+    EXPECT_EQ(contents("logtextfilename.csv"), "earlier export");
+    EXPECT_EQ(contents("log.txt"), "earlier export");
 
     setprogramfolder(folder.path() + "missing/");
     responder.answerok("log");

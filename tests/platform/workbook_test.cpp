@@ -1,5 +1,7 @@
 #include "platform/workbook.h"
 
+#include "fulldisk.h"
+
 #include "platform/programfolder.h"
 
 #include "tempfolder.h"
@@ -62,6 +64,16 @@ TEST(Workbook, FailuresAreReportedNeverShownAsSuccess)
     EXPECT_TRUE(QDir(good).entryList(QDir::Files).isEmpty());
 
     setprogramfolder(good);
+    WorkbookResult full;
+    {
+        test::FullDisk disk(1000);
+        full = writeworkbook("VCT", {"Rpm"}, {{1.0}});
+    }
+    EXPECT_EQ(full.outcome, WorkbookResult::notwritten);
+    EXPECT_TRUE(full.error.contains("File too large")) << full.error.toStdString();
+    EXPECT_TRUE(QDir(good).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(spy.opened.isEmpty());
+
     spy.succeed = false;
     const WorkbookResult unopened = writeworkbook("VCT", {"Rpm"}, {{1.0}});
     EXPECT_EQ(unopened.outcome, WorkbookResult::notopened);

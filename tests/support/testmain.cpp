@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "platform/menukeys.h"
 #include "platform/returnkey.h"
 #include "platform/workbook.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     korvane::installreturnrule(); // as the program does
+    korvane::installmenukeys();
     // A test never launches the desktop's spreadsheet application.
     korvane::setworkbookopener([](const QString &) { return true; });
     ::testing::InitGoogleTest(&argc, argv);
