@@ -53,6 +53,11 @@ class SimEcu {
     void sendstale(const QByteArray &bytes); // bytes that wait in the program's input now
     void setpacing(bool paced);              // 173.6 us a byte each way, as at 57600 baud
     void setreplyfault(ReplyFault fault);    // a fault of one of the next replies
+    // Stalls after answering this many more replies: commands are still taken in, their
+    // replies held back. The stall ends with releasereplies: the held replies go out at once,
+    // now, or (atnextbyte) ahead of the answer to the next byte received.
+    void holdreplies(long after);
+    void releasereplies(bool atnextbyte);
 
     // What the ECU saw.
     QByteArray received() const;
