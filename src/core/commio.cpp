@@ -4,6 +4,7 @@
 #include "core/timing.h"
 #include "platform/serialport.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace korvane {
@@ -12,6 +13,7 @@ uint8_t commtx = 0;
 uint8_t commrx = 0;
 uint8_t commerror = 0;
 QString commerrtext;
+uint8_t commoutofstep = 0;
 
 namespace {
 
@@ -25,15 +27,29 @@ void discardinput(SerialPort &port) {
         port.Input();
 }
 
+bool waitinput(SerialPort &port, std::chrono::milliseconds limit) {
+    return port.waitforinput(1, QDeadlineTimer(limit.count(), Qt::PreciseTimer));
+}
+
 // Waits for one byte for the time of replypolls polls.
 void waitbyte(SerialPort &port) {
     QByteArray byte;
-    if (port.waitforinput(1, QDeadlineTimer(replylimit.count(), Qt::PreciseTimer)))
-        byte = port.Input();
-    if (byte.isEmpty())
+    if (waitinput(port, replylimit)) byte = port.Input();
+    if (byte.isEmpty()) {
         commerror = 255;
-    else
+        commoutofstep = 255;
+    } else {
         commrx = uint8_t(byte[0]);
+    }
+}
+
+// Reads until the line has been quiet for a reply time: a stalled ECU sends what it owes in
+// one burst. Bounded, so an ECU that never stops sending cannot freeze the program.
+void drain(SerialPort &port) {
+    const QDeadlineTimer bound(10 * replylimit.count());
+    do
+        discardinput(port);
+    while (!bound.hasExpired() && waitinput(port, replylimit));
 }
 
 } // namespace
@@ -56,6 +72,25 @@ void portio(SerialPort &port, int mode) {
     }
 }
 
+bool portend(SerialPort &port) {
+    if (commerror != 0) return false;
+    if (commoutofstep == 0) return true;
+    if (!waitinput(port, replylimit)) {
+        commoutofstep = 0;
+        return true;
+    }
+    drain(port);
+    commerror = 255;
+    return false;
+}
+
+bool commend() {
+    if (commerror != 0) return false;
+    if (portend(mainport())) return true;
+    commerrtext = QStringLiteral(" late reply ");
+    return false;
+}
+
 void commio(int mode) {
     portio(mainport(), mode);
     if (commerror == 0) return;
@@ -64,16 +99,19 @@ void commio(int mode) {
 }
 
 int queryecu(uint8_t letter, uint8_t reply[4]) {
+    const bool instep = commoutofstep == 0;
+    uint8_t bytes[4];
     commtx = letter;
-    commio(0);
-    if (commerror) return 0;
-    reply[0] = commrx;
-    for (int i = 1; i < 4; ++i) {
-        commio(2);
-        if (commerror) return i;
-        reply[i] = commrx;
+    int got = 0;
+    for (; got < 4; ++got) {
+        commio(got == 0 ? 0 : 2);
+        if (commerror) break;
+        bytes[got] = commrx;
     }
-    return 4;
+    if (got == 4 && !commend()) return 0;
+    if (got < 4 && !instep) return 0;
+    std::copy(bytes, bytes + got, reply);
+    return got;
 }
 
 } // namespace korvane

@@ -34,6 +34,7 @@ void getecu() {
     }
     commtx = cmd::version;
     commio(0);
+    commend();
     if (commerror != 0) {
         stayoffline(QStringLiteral("ECU not connected. You can proceed offline tuning, or fix the "
                                    "problem and connect via the communications menu"));
@@ -53,6 +54,7 @@ VersionCheck checkversion(int mode) {
     const int force = mode == 2 ? forced : notforced;
     commtx = cmd::version;
     commio(0);
+    commend();
     if (commerror != 0) {
         showmessage(QStringLiteral("Version information check failed"),
                     mode == 1 ? QStringLiteral("System error") : QStringLiteral("Warning"), 30,

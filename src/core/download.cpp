@@ -86,7 +86,9 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
     }
     countedpause(port, pauseP2);
     if (!downio(port, cmd::downloadprompt, 0)) return stop(port, DownloadEnd::noreply, reason);
-    if (commrx != cmd::downloadready) return stop(port, DownloadEnd::startprompt, reason);
+    // After a timeout before the download, the prompt's reply counts only on a line in step.
+    if (!portend(port) || commrx != cmd::downloadready)
+        return stop(port, DownloadEnd::startprompt, reason);
 
     view.setstatus(QStringLiteral("Download in progress"));
     countedpause(port, pauseP3);

@@ -63,7 +63,7 @@ bool single(uint8_t letter, const QString &marker, uint8_t &reply) {
     if (!marker.isEmpty()) stepmarker = marker;
     commtx = letter;
     commio(0);
-    if (commerror != 0) return false;
+    if (!commend()) return false;
     reply = commrx;
     return true;
 }

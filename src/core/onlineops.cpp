@@ -37,7 +37,8 @@ void writefailed() {
 
 // The bytes of one write; false at the first exchange that fails or a wrong 'H' reply.
 bool sendwrite(int address, int value) {
-    if (!exchange(cmd::version, 0) || !exchange(cmd::version, 0)) return false;
+    // The two version exchanges show the line in step before a byte of the write goes out.
+    if (!exchange(cmd::version, 0) || !exchange(cmd::version, 0) || !commend()) return false;
     if (!exchange(cmd::writeopen, 0) || commrx != cmd::writeopened) return false;
     exchange(uint8_t(address / 256 + cmd::writeaddressflag), 1);
     exchange(uint8_t(address & 255), 1);
@@ -47,7 +48,7 @@ bool sendwrite(int address, int value) {
         countedpause(mainport(), pauseP1);
     }
     // A write whose last reply never came stays pending, so Enter retries the same cell.
-    if (!exchange(writeseq[tailstart + tailbytes - 1], 0)) return false;
+    if (!exchange(writeseq[tailstart + tailbytes - 1], 0) || !commend()) return false;
     entrypending = false;
     return true;
 }
@@ -96,7 +97,7 @@ bool sendmapselect(bool report) {
     const int row = currpm;
     const int expected = curmap == 1 ? row / 4 + 0x45 : 72 + 4 * (curmap - 2) + row / 8 + 5;
     if (exchange(cmd::selectmap(curmap), 0) && exchange(uint8_t(row), 0) &&
-        exchange(cmd::confirmmap(curmap), 0) && commrx == expected) {
+        exchange(cmd::confirmmap(curmap), 0) && commend() && commrx == expected) {
         trimcolumn = {curmap, row};
         return true;
     }
@@ -131,7 +132,7 @@ void stepafr() {
             noreply();
         else if (commrx != cmd::afrstep1)
             wrongreply();
-        else if (!exchange(cmd::afrstep, 0))
+        else if (!exchange(cmd::afrstep, 0) || !commend())
             noreply();
         else if (commrx != cmd::afrstep2)
             wrongreply();

@@ -52,6 +52,7 @@ void sendinc(int &direction, int load)
                               : (up ? cmd::trimcoarseup : cmd::trimcoarsedown);
     commtx = uint8_t(cmd::trim + code + (load & 31));
     commio(0);
+    commend();
     pcchecksum = expected;
     // A reply that never came is a failure, whatever byte the link still holds.
     ecuchecksum = commerror ? -1 : commrx;

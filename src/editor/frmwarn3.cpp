@@ -35,7 +35,8 @@ bool ecurowcopy(int source, bool up)
     if (curmap < 1 || curmap > 7 || source < 0 || source > 31) return false;
     if (!exchange(uint8_t(source)) || commrx != source + cmd::rowecho) return false;
     if (!exchange(up ? cmd::rowcopyup(curmap) : cmd::rowcopydown(curmap))) return false;
-    const int reply = commrx;
+    // A late reply after it is a wrong answer: the ECU got the command all the same.
+    const int reply = commend() ? commrx : -1;
     for (int i = 0; i < 32; ++i) copyticks[i] = up ? i >= source : i <= source;
     copyrange(source);
     calcmapsums();

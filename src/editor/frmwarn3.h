@@ -37,7 +37,8 @@ class frmWarn3 : public QDialog {
 // The ECU's row copy of main map 1..7: sends source (answered source + 85), then the copy up
 // or down command (answered with the high byte of the source row's address); copies the
 // image alike and recomputes the map sums. False, with the image untouched, when the first
-// answer is wrong or either is missing; false after the copy when the last answer is wrong.
+// answer is wrong or either is missing; false after the copy when the last answer is wrong or
+// late.
 bool ecurowcopy(int source, bool up);
 
 } // namespace korvane

@@ -179,7 +179,7 @@ bool frmZero::sendaddress()
     const std::optional<uint8_t> high = hexbyte(Text3->text()), low = hexbyte(Text1->text());
     if (!high || !low) return false;
     if (!handshake(cmd::monitoraddress, cmd::monitorack1) ||
-        !handshake(*high, cmd::monitorack2) || !handshake(*low, cmd::monitorack3)) {
+        !handshake(*high, cmd::monitorack2) || !handshake(*low, cmd::monitorack3) || !commend()) {
         Label1->setText("error");
         return false;
     }
@@ -199,6 +199,7 @@ void frmZero::Timer1_Timer()
     }
     commtx = cmd::monitorread;
     commio(0);
+    commend();
     setpollrate(*Timer1, commerror == 0, pollinterval);
     if (commerror) {
         // A byte that never came is neither shown nor plotted.

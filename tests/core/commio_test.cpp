@@ -92,6 +92,35 @@ TEST_F(CommIo, QueryStopsAtTheFirstMissingByte) {
     EXPECT_EQ(partial[2], 0);
 }
 
+TEST_F(CommIo, AfterATimeoutOnlyAQueryWithNothingAfterItsAnswerCounts) {
+    ecu.setquery('R', {10, 20, 30, 40});
+    uint8_t reply[4]{};
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(queryecu('R', reply), 4);
+    EXPECT_LT(clock.elapsed(), 100); // in step, nothing is awaited after the answer
+    ecu.holdreplies(0);
+    EXPECT_EQ(queryecu('T', reply), 0);
+    ecu.releasereplies(true); // T's held reply comes ahead of the next answer
+    uint8_t late[4]{};
+    EXPECT_EQ(queryecu('R', late), 0);
+    EXPECT_EQ(commerrtext, " late reply ");
+    EXPECT_EQ(late[0], 0);
+    EXPECT_EQ(queryecu('R', late), 4);
+    EXPECT_EQ(late[0], 10);
+    EXPECT_EQ(commoutofstep, 0);
+
+    // Bytes before a timeout are kept only on a line in step.
+    ecu.stallafter(0);
+    EXPECT_EQ(queryecu('R', late), 0);
+    ecu.stallafter(2);
+    EXPECT_EQ(queryecu('R', late), 0);
+    ecu.stallafter(-1);
+    EXPECT_EQ(queryecu('R', late), 4);
+    ecu.stallafter(2);
+    EXPECT_EQ(queryecu('R', late), 2);
+}
+
 TEST(MainPort, MissingPortReportsTheOpeningStep) {
     TempProgramFolder folder;
     comport = 99; // no link, and /dev/ttyS98 does not exist

@@ -264,6 +264,29 @@ TEST_F(LivePollTest, TimeoutMidQueryKeepsEarlierValues) {
     ecu.stallafter(-1);
 }
 
+TEST_F(LivePollTest, RepliesHeldByAStalledEcuAreNeverTakenAsAnswers) {
+    std::memset(knockdoty, 0, sizeof knockdoty);
+    ecu.setbyte('d', 7);
+    ecu.setquery('P', {200, 1, 3, 120});
+    ecu.setquery('R', {99, 98, 97, 96});
+    ecu.setquery('T', {1, 2, 40, 0});
+    ecu.holdreplies(1); // 'd' answers, then the ECU stalls
+    LivePoll result;
+    poll(0, &result);
+    ecu.releasereplies(true); // P's held reply comes ahead of the answer to 'd'
+    poll(0, &result);
+    EXPECT_EQ(result.label, "error: 0, 1 late reply ");
+    poll(0, &result);
+    EXPECT_EQ(result.outcome, LivePoll::completed);
+    EXPECT_EQ(knockdoty[0], 7);
+    EXPECT_EQ(knockdoty[1], 7);
+    const std::pair<LiveSlot, int> own[] = {
+        {liveduty, 200},    {livepulse, 65},    {livetrimleft, 120}, {livecoolant, 99},
+        {livethrottle, 96}, {liveloadvalue, 1}, {liverpm50, 204}};
+    for (const auto &[slot, value] : own)
+        EXPECT_EQ(livevals[slot], value) << slot;
+}
+
 TEST(TraceColours, FollowTheWireGraphColour) {
     EXPECT_EQ(visitcolour(0), 0xF2F2F2u);
     EXPECT_EQ(visitcolour(0x00FF8000), 0x000B7EF2u);

@@ -24,6 +24,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <array>
+
 using namespace korvane;
 using namespace korvane::test;
 
@@ -59,6 +61,14 @@ class Logger : public SimLinkTest {
     bool maintimer = true;
     Responder responder;
 };
+
+// Four groups of channels and their texts: coolant 40 - 20, AFR, rpm without grouping, tps,
+// boost 201 x 0.156, speed, knock ramp 217 x 0.02, air temp, duty, knock retard 201 x 0.063,
+// wastegate, cell X and Y, fuel pulse 2 x 0.32, vacuum 3 x 3, advance.
+const std::array<uint8_t, 4> groupbytes[4] = {
+    {40, 147, 60, 250}, {201, 123, 217, 95}, {233, 201, 77, 19}, {1, 2, 3, 200}};
+const char *const grouptexts[16] = {"20",   "14.7", "3000", "100.0", "31.4", "123", "4.34", "75",
+                                    "93.2", "12.7", "30.8", "19",    "1",    "0.6", "9",    "200"};
 } // namespace
 
 TEST_F(Logger, RateSliderSetsTheIntervalAndTheNominalRate) {
@@ -80,10 +90,8 @@ TEST_F(Logger, RateSliderSetsTheIntervalAndTheNominalRate) {
 }
 
 TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
-    ecu.setquery(0x5C, {40, 147, 60, 250});
-    ecu.setquery(0x5D, {201, 123, 217, 95});
-    ecu.setquery(0x5E, {233, 201, 77, 19});
-    ecu.setquery(0x5F, {1, 2, 3, 200});
+    for (int g = 0; g < 4; ++g)
+        ecu.setquery(uint8_t(0x5C + g), groupbytes[g]);
     frmLog *window = form<frmLog>();
     window->Timer1->stop();
     ecu.clearreceived();
@@ -93,13 +101,8 @@ TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
     EXPECT_EQ(window->logrow, 3);
     EXPECT_TRUE(table().text(1, 0).isEmpty());
     EXPECT_TRUE(logtimesecond(table().text(2, 0)).has_value());
-    // Every channel with its scale and decimals: coolant 40 - 20, AFR, rpm without grouping,
-    // tps, boost 201 x 0.156, speed, knock ramp 217 x 0.02, air temp, duty, knock retard
-    // 201 x 0.063, wastegate, cell X and Y, fuel pulse 2 x 0.32, vacuum 3 x 3, advance.
-    const char *texts[16] = {"20",   "14.7", "3000", "100.0", "31.4", "123", "4.34", "75",
-                             "93.2", "12.7", "30.8", "19",    "1",    "0.6", "9",    "200"};
-    for (int ch = 0; ch < 16; ++ch)
-        EXPECT_EQ(table().text(2, ch + 1), texts[ch]) << ch;
+    for (int ch = 0; ch < 16; ++ch) // every channel with its scale and decimals
+        EXPECT_EQ(table().text(2, ch + 1), grouptexts[ch]) << ch;
     EXPECT_EQ(window->logGrid1->table().text(2, 0), "1");
     window->logrow = 10; // the tenth sample wraps to the first row of the rolling view
     window->Timer1_Timer();
@@ -129,6 +132,26 @@ TEST_F(Logger, SilentSampleKeepsOnlyItsTimeAndAFullTableWritesNoRow) {
     window->Timer1_Timer();
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_EQ(window->Label1->text(), "The log table is full");
+}
+
+TEST_F(Logger, RepliesHeldByAStalledEcuNeverLandInAnotherGroup) {
+    for (int g = 0; g < 4; ++g)
+        ecu.setquery(uint8_t(0x5C + g), groupbytes[g]);
+    frmLog *window = form<frmLog>();
+    window->Timer1->stop();
+    ecu.holdreplies(1); // group 0 answers, then the ECU stalls
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    ecu.releasereplies(true); // the held replies come ahead of the next answer
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    // Each sample is its own groups' values or its time alone; the last one is whole again.
+    for (int row = 2; row <= 5; ++row) {
+        const bool whole = table().text(row, 1) == grouptexts[0];
+        for (int ch = 0; ch < 16; ++ch)
+            EXPECT_EQ(table().text(row, ch + 1), whole ? grouptexts[ch] : "") << row << " " << ch;
+        EXPECT_EQ(whole, row == 5) << row;
+    }
 }
 
 TEST_F(Logger, RecordTimesAndTheReportOfEachRecord) {

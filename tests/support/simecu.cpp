@@ -55,6 +55,7 @@ struct SimEcu::State {
     bool paced = false;
     ReplyFault fault;
     long replies = 0; // replies since the fault was set
+    ReplyHold hold;
 
     std::mutex writelock; // the thread's replies and sendstale share the master
     std::atomic<bool> stop{false};
@@ -126,6 +127,7 @@ struct SimEcu::State {
                     times.push_back(start);
                     protocol.receive(uint8_t(buffer[i]), out);
                     if (!out.empty()) applyfault(fault, replies++, out);
+                    hold.apply(out);
                 }
                 arrived.notify_all();
                 send(out, paceit ? linefree : clock::now());
@@ -258,6 +260,22 @@ void SimEcu::setreplyfault(ReplyFault fault) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->fault = std::move(fault);
     d->replies = 0;
+}
+
+void SimEcu::holdreplies(long after) {
+    std::lock_guard<std::mutex> guard(d->lock);
+    d->hold.after = after;
+}
+
+void SimEcu::releasereplies(bool atnextbyte) {
+    std::vector<uint8_t> late;
+    {
+        std::lock_guard<std::mutex> guard(d->lock);
+        d->hold.after = -1;
+        d->hold.releasenext = atnextbyte;
+        if (!atnextbyte) late.swap(d->hold.held);
+    }
+    d->send(late, clock::now());
 }
 
 QByteArray SimEcu::received() const {

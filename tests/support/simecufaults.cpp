@@ -15,4 +15,17 @@ void applyfault(const ReplyFault &fault, long index, std::vector<uint8_t> &out) 
     out.insert(out.end(), fault.append.begin(), fault.append.end());
 }
 
+void ReplyHold::apply(std::vector<uint8_t> &out) {
+    if (after == 0) {
+        held.insert(held.end(), out.begin(), out.end());
+        out.clear();
+        return;
+    }
+    if (after > 0 && !out.empty()) --after;
+    if (!releasenext) return;
+    out.insert(out.begin(), held.begin(), held.end());
+    held.clear();
+    releasenext = false;
+}
+
 } // namespace korvane::test

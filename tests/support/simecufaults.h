@@ -21,4 +21,15 @@ struct ReplyFault {
 // Applies fault to reply number index, whose bytes are in out.
 void applyfault(const ReplyFault &fault, long index, std::vector<uint8_t> &out);
 
+// A stalled ECU: it takes in every command but answers late, all the held replies at once.
+struct ReplyHold {
+    long after = -1;          // replies still answered on time before the stall; -1: none
+    bool releasenext = false; // the held replies go out with the answer to the next byte
+    std::vector<uint8_t> held;
+
+    // Takes the reply to one received byte: holds it while stalled, or sends the held replies
+    // ahead of it when they are due.
+    void apply(std::vector<uint8_t> &out);
+};
+
 } // namespace korvane::test

@@ -15,6 +15,7 @@ void SimLinkTest::SetUp() {
     comport = 1;
     hidemessages = 0;
     commrx = 0;
+    commoutofstep = 0;
     ASSERT_EQ(openmainport(), QString());
 }
 
