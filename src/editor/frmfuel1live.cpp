@@ -62,8 +62,11 @@ void frmFuel1::finishpoll(const LivePoll &poll)
 void frmFuel1::mnucom1_Click()
 {
     closemainport();
-    // An entry never sent is still an offline edit: the next download must carry it.
-    const bool unsent = online != 0 && entrypending;
+    // An entry never sent, or one the ECU refused, is still an offline edit: the next download
+    // must carry it.
+    const bool unsent = online != 0 && (entrypending || writerefused);
+    const bool waiting = online != 0 && entrypending;
+    writerefused = false;
     if (online != 0) {
         Label42->setText("offline");
         online = 0;
@@ -71,7 +74,7 @@ void frmFuel1::mnucom1_Click()
         showmessage("Any changes made off-line will not take effect at the ecu. You must "
                     "download after an off-line edit for changes to be made.",
                     "Information", 50, 0);
-        if (unsent) unsententriesnotice();
+        if (waiting) unsententriesnotice();
     } else {
         Label42->setText("online");
         if (ecudirty == flagset) form<frmWarn6>()->exec();
