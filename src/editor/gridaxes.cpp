@@ -36,11 +36,10 @@ QString columnheader(int map, int l)
     return headertext(m.headers, l, m.kind == mapkind::pwm24 ? 'Y' : 'X');
 }
 
-QString cellname(int map, int r, int l)
+QString cellheaders(int map, int r, int l)
 {
     const QString row = rowheader(map, r), column = columnheader(map, l);
-    return QString("%1 (%2)").arg(mapcatalogue(map).title,
-                                  row.isEmpty() ? column : row + ", " + column);
+    return row.isEmpty() ? column : row + ", " + column;
 }
 
 void setmapaxes(MapGrid &grid)

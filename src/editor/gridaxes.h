@@ -13,7 +13,7 @@ void setmapaxes(MapGrid &grid);
 // The headers of row r and column l of the map, as its grid shows them (a table's row has none).
 QString rowheader(int map, int r);
 QString columnheader(int map, int l);
-// Cell (r, l) named for the tuner: the map's title and the cell's headers, "Dwell (12.0 V)".
-QString cellname(int map, int r, int l);
+// Cell (r, l) of the map by its headers, "9% X, 22% Y" (a table's: its column header alone).
+QString cellheaders(int map, int r, int l);
 
 } // namespace korvane

@@ -29,9 +29,14 @@ QString celllist(const std::vector<PendingCell> &cells)
 {
     constexpr int shown = 3;
     QStringList names;
-    for (size_t i = 0; i < cells.size() && i < shown; ++i)
-        names << cellname(cells[i].map, cells[i].rpm, cells[i].load);
-    QString text = names.join("; ");
+    for (size_t i = 0; i < cells.size() && i < shown; ++i) {
+        const PendingCell &c = cells[i];
+        const QString headers = "(" + cellheaders(c.map, c.rpm, c.load) + ")";
+        // The map's title once for a run of its cells: the message window is small.
+        names << (i > 0 && cells[i - 1].map == c.map ? headers
+                                                     : mapcatalogue(c.map).title + (" " + headers));
+    }
+    QString text = names.join(", ");
     if (cells.size() > shown) text += QString(" and %1 more").arg(cells.size() - shown);
     return text;
 }

@@ -26,7 +26,8 @@ void markpending(int rpm, int load);
 bool sendcells(std::vector<PendingCell> cells, const std::function<void(int)> &progress = {},
                bool keepfailed = true);
 
-// The first few of cells named for the tuner, then how many more: "Dwell (12.0 V) and 2 more".
+// The first few of cells named for the tuner by map title and grid headers, then how many more:
+// "PWM MAP 10 (9% X, 22% Y), (9% X, 26% Y), AFR target (750 rpm, 560 mmHg) and 2 more".
 QString celllist(const std::vector<PendingCell> &cells);
 
 // The cells of the group rectangle of the current map, column by column.

@@ -143,8 +143,8 @@ TEST_F(GroupEntry, ARefusedCellInAPwmGroupStopsNeitherTheGroupNorTheKeys)
     window->mnucom1_Click();
     EXPECT_EQ(responder.asked.back().text.toStdString(),
               "The cell entries waiting for Enter were not sent to the ECU. Download the map for "
-              "them to take effect.\nPWM MAP 10 (9% X, 17% Y); PWM MAP 10 (9% X, 22% Y); "
-              "PWM MAP 10 (9% X, 26% Y) and 9 more");
+              "them to take effect.\nPWM MAP 10 (9% X, 17% Y), (9% X, 22% Y), (9% X, 26% Y) "
+              "and 9 more");
 }
 
 TEST_F(GroupEntry, InterpolatedPwmCellsWaitForEnterThroughThePreferences)

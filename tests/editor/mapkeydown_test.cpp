@@ -200,7 +200,7 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     EXPECT_TRUE(entrypending);
     EXPECT_EQ(responder.asked.back().text.toStdString(),
               "An programming error occurred, try again\nWaiting for "
-              "Enter: PWM MAP 10 (26% X, 13% Y); PWM MAP 10 (30% X, 13% Y)");
+              "Enter: PWM MAP 10 (26% X, 13% Y), (30% X, 13% Y)");
     ecu.stallafter(-1);
     ecu.clearreceived();
     key(Qt::Key_Enter);
