@@ -27,10 +27,10 @@ bool exchange(uint8_t byte, int mode) {
     return commerror == 0;
 }
 
-void writefailed() {
+void writefailed(bool report) {
     beep();
     multierror = true;
-    if (!groupactive)
+    if (report && !groupactive)
         showmessage(QStringLiteral("An programming error occurred, try again"),
                     QStringLiteral("System error"), 30, forced);
 }
@@ -54,18 +54,24 @@ bool sendwrite(int address, int value) {
 }
 } // namespace
 
-bool sendsetting(int address, int value) {
-    if (livewrite == 0) return false;
+bool writerefused = false;
+
+QString refusaltext() {
+    return QStringLiteral("An protection violation occured, the setting is password protected");
+}
+
+WriteResult sendsetting(int address, int value, bool report) {
+    if (livewrite == 0) return WriteResult::failed;
     if (!isecuaddress(address) || value < 0 || value > 255) {
         // A caller's fault, never the ECU's: nothing may reach the ECU's memory.
         beep();
         multierror = true;
-        if (!groupactive)
+        if (report && !groupactive)
             showmessage(QStringLiteral("Setting not sent: address &H%1 value %2 is outside the ECU")
                             .arg(QString::number(address, 16).toUpper())
                             .arg(value),
                         QStringLiteral("System error"), 30, forced);
-        return false;
+        return WriteResult::failed;
     }
     pollready = 0;
     bool sent;
@@ -74,20 +80,20 @@ bool sendsetting(int address, int value) {
         sent = sendwrite(address, value);
     }
     if (!sent) {
-        writefailed();
-        return false;
+        writefailed(report);
+        return WriteResult::failed;
     }
     const int expected = (address + value) & 255;
-    if (commrx == (expected == 0 ? 1 : expected)) return true;
+    if (commrx == (expected == 0 ? 1 : expected)) return WriteResult::written;
     multierror = true;
     if (commrx == 0) {
-        showmessage(QStringLiteral("An protection violation occured, the setting is password "
-                                   "protected"),
-                    QStringLiteral("Information"), 40, forced);
-        return false;
+        // Final: the same write would be refused again, so nobody may retry it.
+        writerefused = true;
+        if (report) showmessage(refusaltext(), QStringLiteral("Information"), 40, forced);
+        return WriteResult::refused;
     }
-    writefailed();
-    return false;
+    writefailed(report);
+    return WriteResult::failed;
 }
 
 TrimColumn trimcolumn;

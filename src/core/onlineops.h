@@ -1,14 +1,29 @@
 #pragma once
+#include <QString>
 
 namespace korvane {
+
+// How a single-setting write ended.
+enum class WriteResult {
+    written, // the ECU confirmed it
+    refused, // the ECU answered 0: it will refuse the same write every time
+    failed,  // not sent (livewrite 0, a bad address), timed out or wrongly answered
+};
 
 // Writes one byte to its ECU address at once while livewrite is set: two 'c', 'H', address and
 // value, the 64-byte tail of writeseq; the ECU answers (address + value) & 255 (0 sent as 1).
 // An address outside the two ECU blocks or a value above 255 is refused before anything is
 // sent. A failed or refused write beeps (except a refusal by the ECU), sets multierror and,
-// outside a group, is reported; the PC's copy keeps the value either way. The next live-poll
-// tick is skipped. True only when the ECU confirmed this write (false too while livewrite is 0).
-bool sendsetting(int address, int value);
+// unless report is false or a group is active (failures only), is reported; the PC's copy keeps
+// the value either way, and a refusal sets writerefused. The next live-poll tick is skipped.
+WriteResult sendsetting(int address, int value, bool report = true);
+
+// The ECU refused a write since the main port was last switched: the image holds a value the
+// ECU does not, so going offline must leave ecudirty set.
+extern bool writerefused;
+
+// The notice of a write the ECU refused, before any list of what it refused.
+QString refusaltext();
 
 // The main map and rpm row the ECU's keyboard trim acts on, as last confirmed to the PC: by a
 // map select, or by the live poll's rpm row while the rpm side tracks. map 0: not known (a

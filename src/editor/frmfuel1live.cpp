@@ -75,16 +75,17 @@ bool frmFuel1::droplostport()
 void frmFuel1::leaveonline(const std::function<void()> &notice)
 {
     closemainport();
-    // An entry never sent is still an offline edit: the next download must carry it.
-    const bool unsent = entrypending;
+    // An entry never sent, or one the ECU refused, is still an offline edit: the next download
+    // must carry it.
+    const bool unsent = entrypending || writerefused;
+    const bool waiting = entrypending;
+    writerefused = false;
     Label42->setText("offline");
     online = 0;
     entrypending = false;
     notice();
-    if (unsent) {
-        unsententriesnotice();
-        ecudirty = flagset;
-    }
+    if (waiting) unsententriesnotice();
+    if (unsent) ecudirty = flagset;
     // "Offline editing ..." must not stay up offline, nor the press-Enter hint.
     showmaphint();
     focusgrid(mapgrid);
@@ -102,6 +103,7 @@ void frmFuel1::mnucom1_Click()
         return;
     }
     closemainport();
+    writerefused = false;
     Label42->setText("online");
     if (ecudirty == flagset) form<frmWarn6>()->exec();
     // A port that will not open, or an ECU that does not answer, leaves the program offline;

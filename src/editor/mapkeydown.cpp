@@ -142,10 +142,10 @@ void sendcell()
         sendcells(pendingcells);
         return;
     }
-    const int address = singlewriteaddress(curmap, currpm, curload);
-    if (address < 0) return;
     const int row = is3d() ? currpm : 0;
-    sendsetting(address, cellvalue(curimage, curmap, row, curload));
+    if (singlewriteaddress(curmap, row, curload) < 0) return;
+    // Nothing was waiting: a cell that does not arrive is reported, not made to wait.
+    sendcells({{curmap, row, curload}}, {}, false);
 }
 
 void commit(mapwindow &window, MapGrid &grid)

@@ -2,11 +2,14 @@
 
 #include "core/calimage.h"
 #include "core/editorstate.h"
+#include "core/flags.h"
 #include "core/messages.h"
 #include "core/onlineops.h"
+#include "editor/gridaxes.h"
 #include "editor/groupcells.h"
 #include "editor/mapcatalogue.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace korvane {
@@ -22,24 +25,54 @@ void markpending(int rpm, int load)
         pendingcells.push_back(cell);
 }
 
-bool sendcells(std::vector<PendingCell> cells, const std::function<void(int)> &progress)
+QString celllist(const std::vector<PendingCell> &cells)
+{
+    constexpr int shown = 3;
+    QStringList names;
+    for (size_t i = 0; i < cells.size() && i < shown; ++i) {
+        const PendingCell &c = cells[i];
+        const QString headers = "(" + cellheaders(c.map, c.rpm, c.load) + ")";
+        // The map's title once for a run of its cells: the message window is small.
+        names << (i > 0 && cells[i - 1].map == c.map ? headers
+                                                     : mapcatalogue(c.map).title + (" " + headers));
+    }
+    QString text = names.join(", ");
+    if (cells.size() > shown) text += QString(" and %1 more").arg(cells.size() - shown);
+    return text;
+}
+
+bool sendcells(std::vector<PendingCell> cells, const std::function<void(int)> &progress,
+               bool keepfailed)
 {
     multierror = false;
-    for (size_t i = 0; i < cells.size(); ++i) {
+    const bool heldback = livewrite == 0;
+    std::vector<PendingCell> refused;
+    size_t i = 0;
+    for (; i < cells.size(); ++i) {
         if (progress) progress(int(i));
         const PendingCell &c = cells[i];
-        // Each write's own outcome decides: an earlier write of this run has already
-        // cleared entrypending.
-        if (sendsetting(singlewriteaddress(c.map, c.rpm, c.load),
-                        cellvalue(curimage, c.map, c.rpm, c.load)))
-            continue;
-        pendingcells.assign(cells.begin() + std::ptrdiff_t(i), cells.end());
-        entrypending = true;
-        return false;
+        const WriteResult result = sendsetting(singlewriteaddress(c.map, c.rpm, c.load),
+                                               cellvalue(curimage, c.map, c.rpm, c.load), false);
+        // The ECU refuses the same write every time: the cell keeps its value on the PC only,
+        // and the cells after it still go out.
+        if (result == WriteResult::refused) refused.push_back(c);
+        if (result == WriteResult::failed) break;
     }
-    pendingcells.clear();
-    entrypending = false;
-    return true;
+    const std::vector<PendingCell> unsent(cells.begin() + std::ptrdiff_t(i), cells.end());
+    if (keepfailed) {
+        pendingcells = unsent;
+        entrypending = !unsent.empty();
+    }
+    if (!refused.empty())
+        showmessage(refusaltext() + "\n" + celllist(refused), "Information", 40, forced);
+    if (!unsent.empty()) {
+        // Within a group the caller reports the failure itself.
+        QString text = heldback || groupactive ? QString()
+                                               : "An programming error occurred, try again\n";
+        text += (keepfailed ? "Waiting for Enter: " : "Not sent: ") + celllist(unsent);
+        showmessage(text, "System error", 30, forced);
+    }
+    return unsent.empty() && refused.empty();
 }
 
 std::vector<PendingCell> groupcelllist()
@@ -53,9 +86,10 @@ std::vector<PendingCell> groupcelllist()
 
 void unsententriesnotice()
 {
-    showmessage("The cell entries waiting for Enter were not sent to the ECU. Download the map "
-                "for them to take effect.",
-                "Warning", 30, forced);
+    QString text = "The cell entries waiting for Enter were not sent to the ECU. Download the map "
+                   "for them to take effect.";
+    if (!pendingcells.empty()) text += "\n" + celllist(pendingcells);
+    showmessage(text, "Warning", 30, forced);
 }
 
 } // namespace korvane

@@ -44,7 +44,7 @@ QByteArray writebytes(int address, int value) {
 
 TEST_F(OnlineOps, SettingWriteSendsTheExactBytesAndChecksTheReply) {
     const int beeps = beepcount();
-    sendsetting(0x1088, 40);
+    EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::written);
     EXPECT_EQ(takereceived(70), writebytes(0x1088, 40));
     EXPECT_EQ(commerror, 0);
     EXPECT_EQ(commrx, 0xB0);
@@ -67,7 +67,9 @@ TEST_F(OnlineOps, SettingWriteSendsTheExactBytesAndChecksTheReply) {
 TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     const int beeps = beepcount();
     ecu.setrefusewrites(true);
-    sendsetting(0x1088, 40);
+    writerefused = false;
+    EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::refused);
+    EXPECT_TRUE(writerefused);
     EXPECT_EQ(commrx, 0);
     EXPECT_TRUE(multierror);
     ASSERT_EQ(responder.asked.size(), 1u);
@@ -82,7 +84,7 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     multierror = false;
     entrypending = true;
     ecu.setwrongreply('H', 'y');
-    sendsetting(0x1088, 40);
+    EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::failed);
     EXPECT_EQ(takereceived(3), QByteArray("ccH")); // nothing after the wrong 'x'
     EXPECT_TRUE(multierror);
     EXPECT_EQ(beepcount() - beeps, responder.count(PromptRequest::Notice) + 1);
@@ -95,7 +97,7 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     takereceived(3);
     ecu.stallafter(3);
     entrypending = true;
-    sendsetting(0x1088, 40);
+    EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::failed);
     EXPECT_TRUE(entrypending);
     EXPECT_EQ(responder.asked.back().text, "An programming error occurred, try again");
     ecu.stallafter(-1);

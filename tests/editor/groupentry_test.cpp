@@ -111,6 +111,42 @@ TEST_F(GroupEntry, EnterWritesAPwmGroupOnceWithItsProgress)
     EXPECT_FALSE(entrypending);
 }
 
+TEST_F(GroupEntry, ARefusedCellInAPwmGroupStopsNeitherTheGroupNorTheKeys)
+{
+    goonline();
+    window->mnuPwm3D_Click(1); // map 41 at 0x1540, 24 cells a row
+    editready = flagset;
+    for (int r = 2; r <= 4; ++r)
+        for (int l = 4; l <= 7; ++l) curimage.pwmmaps[24 + r][l] = 20;
+    ecu.loadimage(curimage);
+    group3by4();
+    key(Qt::Key_PageUp);
+    ecu.setrefuseaddress(0x158D); // cell (3, 5), the sixth of the twelve
+    whilemodal<frmWarn8>([&] { key(Qt::Key_Return); }, [](frmWarn8 &) {});
+    const QByteArray sent = takereceived(12 * 70);
+    ASSERT_EQ(sent.size(), 12 * 70);
+    EXPECT_EQ(sent.mid(5 * 70, 70), writebytes({0x95, 0x8D, 21}));
+    EXPECT_EQ(sent.mid(11 * 70, 70), writebytes({0x95, 0xA7, 21}));
+    for (int r = 0; r < 24; ++r)
+        for (int l = 0; l < 24; ++l)
+            EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l),
+                      r == 3 && l == 5 ? 20 : curimage.pwmmaps[24 + r][l]);
+    EXPECT_TRUE(responder.wasasked("password protected\nPWM MAP 10 (13% X, 22% Y)"));
+    EXPECT_FALSE(entrypending);
+    EXPECT_FALSE(groupactive);
+    key(Qt::Key_Right);
+    EXPECT_EQ(currpm, 5);
+
+    // Twelve cells waiting when the port closes: the first three by name, then the count.
+    group3by4();
+    key(Qt::Key_PageUp);
+    window->mnucom1_Click();
+    EXPECT_EQ(responder.asked.back().text.toStdString(),
+              "The cell entries waiting for Enter were not sent to the ECU. Download the map for "
+              "them to take effect.\nPWM MAP 10 (9% X, 17% Y), (9% X, 22% Y), (9% X, 26% Y) "
+              "and 9 more");
+}
+
 TEST_F(GroupEntry, InterpolatedPwmCellsWaitForEnterThroughThePreferences)
 {
     goonline();

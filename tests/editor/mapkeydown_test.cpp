@@ -4,6 +4,7 @@
 #include "editor/frmwarn5.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <array>
 
@@ -197,6 +198,9 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     key(Qt::Key_Enter);
     EXPECT_EQ(takereceived(71), writebytes({0x95, 0xBB, 21}) + "c");
     EXPECT_TRUE(entrypending);
+    EXPECT_EQ(responder.asked.back().text.toStdString(),
+              "An programming error occurred, try again\nWaiting for "
+              "Enter: PWM MAP 10 (26% X, 13% Y), (30% X, 13% Y)");
     ecu.stallafter(-1);
     ecu.clearreceived();
     key(Qt::Key_Enter);
@@ -215,14 +219,21 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     key(Qt::Key_PageDown);
     key(Qt::Key_Return);
     EXPECT_EQ(takereceived(70), writebytes({0x9A, 0x05, 146}));
-    EXPECT_TRUE(responder.wasasked("password protected"));
+    EXPECT_EQ(responder.asked.back().text.toStdString(),
+              "An protection violation occured, the setting is "
+              "password protected\nAFR target (750 rpm, 560 mmHg)");
+    EXPECT_FALSE(entrypending); // a refusal is final: nothing is left for Enter to retry
+    ecu.setrefusewrites(false);
 
-    // Going offline with an entry unsent keeps it for the next download, and says so.
+    // Going offline with an entry unsent keeps it for the next download, and says which.
     key(Qt::Key_PageUp);
     window->mnucom1_Click();
     EXPECT_FALSE(entrypending);
     EXPECT_EQ(ecudirty, flagset);
-    EXPECT_TRUE(responder.wasasked("were not sent to the ECU"));
+    EXPECT_EQ(responder.asked.back().text.toStdString(),
+              "The cell entries waiting for Enter were not sent to "
+              "the ECU. Download the map for them to take effect.\n"
+              "AFR target (750 rpm, 560 mmHg)");
     goonline();
 
     // Maps 1..7 have no single write: Enter sends nothing.
@@ -230,6 +241,53 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     ecu.clearreceived();
     key(Qt::Key_Return);
     EXPECT_FALSE(ecu.waitreceived(1, 30));
+}
+
+TEST_F(GridKeys, ARefusedDirectEntryIsFinalAndLocksNothing)
+{
+    goonline();
+    window->mnuPwm3D_Click(1); // map 41 at 0x1540, 24 cells a row
+    editready = flagset;
+    holdat(3, 5);
+    curimage.pwmmaps[24 + 4][5] = 60;
+    ecu.loadimage(curimage);
+    ecu.setrefuseaddress(0x158D);
+    whilemodal<frmInput>([&] { key(Qt::Key_Space); }, [](frmInput &w) {
+        QTest::keyClicks(w.Text1, "50");
+        QTest::keyClick(w.Text1, Qt::Key_Return);
+    });
+    EXPECT_TRUE(entrypending);
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(70), writebytes({0x95, 0x8D, 125}));
+    EXPECT_EQ(responder.asked.back().text.toStdString(),
+              "An protection violation occured, the setting is "
+              "password protected\nPWM MAP 10 (13% X, 22% Y)");
+    EXPECT_FALSE(entrypending);
+    EXPECT_EQ(curimage.pwmmaps[24 + 3][5], 125); // the PC keeps the value
+
+    // The cursor moves on, and the next cell reaches the ECU with one Enter.
+    key(Qt::Key_Right);
+    EXPECT_EQ(currpm, 4);
+    key(Qt::Key_PageUp);
+    key(Qt::Key_Return);
+    EXPECT_EQ(takereceived(70), writebytes({0x95, 0xA5, 61}));
+    EXPECT_FALSE(entrypending);
+    for (int r = 0; r < 24; ++r)
+        for (int l = 0; l < 24; ++l)
+            EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l) == curimage.pwmmaps[24 + r][l], r != 3 || l != 5);
+    // Nothing waits, but the ECU lacks a value: the next connection must warn.
+    window->mnucom1_Click();
+    EXPECT_EQ(ecudirty, flagset);
+    goonline();
+    editready = flagset;
+
+    // Closing the window with an entry unsent says which cell never reached the ECU.
+    key(Qt::Key_PageUp);
+    window->close();
+    EXPECT_EQ(responder.asked.back().text.toStdString(),
+              "The cell entries waiting for Enter were not sent to "
+              "the ECU. Download the map for them to take effect.\n"
+              "PWM MAP 10 (17% X, 22% Y)");
 }
 
 TEST_F(GridKeys, ArrowsClampAtTheEdgesInEveryLayout)

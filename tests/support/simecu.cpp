@@ -247,6 +247,11 @@ void SimEcu::setrefusewrites(bool refuse) {
     d->protocol.refusewrites = refuse;
 }
 
+void SimEcu::setrefuseaddress(int address) {
+    std::lock_guard<std::mutex> guard(d->lock);
+    d->protocol.refuseaddress = address;
+}
+
 void SimEcu::sendstale(const QByteArray &bytes) {
     d->writeall(bytes.constData(), size_t(bytes.size()));
 }

@@ -50,6 +50,7 @@ class SimEcu {
     void setwrongreply(int command, uint8_t reply); // first reply byte to command; -1: none
     void stallafter(long bytes);       // answer this many more bytes, then fall silent; -1: never
     void setrefusewrites(bool refuse); // single-setting writes answer 0
+    void setrefuseaddress(int address); // writes to this address answer 0; -1: none
     void sendstale(const QByteArray &bytes); // bytes that wait in the program's input now
     void setpacing(bool paced);              // 173.6 us a byte each way, as at 57600 baud
     void setreplyfault(ReplyFault fault);    // a fault of one of the next replies

@@ -206,7 +206,7 @@ void SimProtocol::finishwrite(std::vector<uint8_t> &out) {
     const int at = (collected[0] - cmd::writeaddressflag) << 8 | collected[1];
     const int value = collected[2];
     const bool tailok = std::equal(collected.begin() + 3, collected.end(), writeseqvalues + headbytes);
-    if (!tailok || refusewrites || !valid(at)) {
+    if (!tailok || refusewrites || at == refuseaddress || !valid(at)) {
         out.push_back(0);
         return;
     }

@@ -28,6 +28,7 @@ class SimProtocol {
     int wrongcommand = -1; // the first reply byte to this command is wrongvalue
     uint8_t wrongvalue = 0;
     bool refusewrites = false;
+    int refuseaddress = -1; // single-setting writes to this address answer 0
     // The column trims act on: set by a map select (104 + m, row, 47 + m) to its row, and by
     // the lone 104 + m of the live poll to the live rpm row it answers.
     int selmap = 1, selrow = 0;

@@ -141,6 +141,11 @@ int main(int argc, char **argv) {
     ecu.setquery(0x5E, {0, 0, 0, 8});
     ecu.setquery(0x5F, {12, 10, 82, 0});
 
+    // A password-protected setting, to try how a refused write is handled.
+    if (const QByteArray refuse = qgetenv("ECUSIM_REFUSE"); !refuse.isEmpty()) {
+        ecu.setrefuseaddress(refuse.toInt(nullptr, 0));
+        out << "Writes to " << refuse << " are refused (ECUSIM_REFUSE)\n";
+    }
     out << "Simulated ECU (firmware byte 28) on " << ecu.slavepath() << "\n"
         << "linked as COM1: " << ecu.linkpath() << "\n"
         << "To go online: start korvane with the same program folder (" << folder << "),\n"
