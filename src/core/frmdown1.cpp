@@ -55,13 +55,14 @@ void frmDown1::Form_Load() {
 }
 
 void frmDown1::Command1_Click() {
+    const TransferView view = viewon(Label1, ProgressBar1);
     DownloadEnd end;
     QString reason;
     {
         Hourglass pointer;
-        end = downloadecu(*MSComm1, viewon(Label1, ProgressBar1), nullptr, &reason);
+        end = downloadecu(*MSComm1, view, nullptr, &reason);
     }
-    Label1->setText(downloadendtext(end, reason));
+    view.status(downloadendtext(end, reason));
     if (end == DownloadEnd::complete) {
         if (isVisible()) cmdCancel->setFocus();
         return;

@@ -4,6 +4,7 @@
 #include "core/prefs.h"
 #include "core/transferport.h"
 #include "platform/colour.h"
+#include "platform/fittext.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -55,7 +56,8 @@ QString stepcomport(int delta) {
 TransferView viewon(QLabel *label, QProgressBar *bar) {
     TransferView view;
     view.status = [label](const QString &text) {
-        label->setText(text);
+        // The window's face, so a long reason shrinks only the text that needs it.
+        setwrappedtext(*label, text, label->window()->font());
         label->repaint();
     };
     view.progress = [bar](int value) {

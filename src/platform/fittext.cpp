@@ -15,6 +15,19 @@ Fitted fittext(const QString &text, QFont font, int width)
     }
 }
 
+void setwrappedtext(QLabel &label, const QString &text, const QFont &face)
+{
+    QFont font = face;
+    const QRect box(0, 0, std::max(1, label.width()), 100000);
+    for (double size = std::max(face.pointSizeF(), 6.0);; size -= 1) {
+        font.setPointSizeF(size);
+        const int needed = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap, text).height();
+        if (needed <= label.height() || size <= 6) break;
+    }
+    label.setFont(font);
+    label.setText(text);
+}
+
 FitLabel::FitLabel(const QString &text, const QFont &face, QWidget *parent)
     : QLabel(parent), whole(text), face(face)
 {

@@ -14,6 +14,11 @@ struct Fitted {
 };
 Fitted fittext(const QString &text, QFont font, int width);
 
+// Sets a word-wrapped label's text in the largest face, from the label's own size down to 6
+// points, whose lines fit the label's box: a status line with a long reason (a port's path)
+// must not lose its last line.
+void setwrappedtext(QLabel &label, const QString &text, const QFont &face);
+
 // A label that keeps its whole text for the program but shows what fits its width, in a
 // smaller face if need be; the whole text is its tool tip. Long link-state texts ("error: 2,
 // 1 failcount = 30001 ") must stay readable in a narrow status corner.

@@ -9,6 +9,7 @@
 #include "core/mapfile.h"
 #include "core/prefs.h"
 #include "core/transferport.h"
+#include "core/transferwindow.h"
 #include "core/upload.h"
 #include "maptestkit.h"
 #include "platform/beep.h"
@@ -155,6 +156,18 @@ TEST_F(Transfer, DownloadStopsAtTheFailingStepAndSendsNothingMore) {
     download();
     EXPECT_EQ(form<frmDown1>()->Label1->text(),
               "Unknown problem occured: /dev/ttyS98: No such file or directory");
+    // A long reason (a port deep in a home folder) still shows its last line: the status text
+    // shrinks to fit its box.
+    frmDown1 *window = form<frmDown1>();
+    const QString longreason = "Unknown problem occured: /home/a-tuner-with-a-long-name/.local/share/"
+                               "korvane/com14: No such file or directory";
+    viewon(window->Label1, window->ProgressBar1).status(longreason);
+    QLabel *status = window->Label1;
+    EXPECT_EQ(status->text(), longreason);
+    EXPECT_LE(status->fontMetrics()
+                  .boundingRect(QRect(0, 0, status->width(), 1000), Qt::TextWordWrap, longreason)
+                  .height(),
+              status->height());
 }
 
 TEST_F(Transfer, UploadRoundTripsTheImageButForCappedFuelAndTheLastAfrColumn) {
