@@ -27,7 +27,8 @@ QString refusaltext();
 
 // The main map and rpm row the ECU's keyboard trim acts on, as last confirmed to the PC: by a
 // map select, or by the live poll's rpm row while the rpm side tracks. map 0: not known (a
-// select failed, the poll's reply was lost, or the port was opened afresh).
+// select failed, the poll's reply was lost or out of the map, a row copy went out, or the
+// port was opened afresh).
 struct TrimColumn {
     int map = 0, row = 0;
     bool operator==(const TrimColumn &) const = default;

@@ -5,6 +5,7 @@
 #include "core/commio.h"
 #include "core/editorstate.h"
 #include "core/messages.h"
+#include "core/onlineops.h"
 #include "editor/copyrange.h"
 #include "editor/copywindow.h"
 #include "editor/looppause.h"
@@ -33,6 +34,9 @@ bool exchange(uint8_t byte)
 bool ecurowcopy(int source, bool up)
 {
     if (curmap < 1 || curmap > 7 || source < 0 || source > 31) return false;
+    // The row byte is also the row byte of a map select: however the copy ends, the ECU may
+    // now trim the source row, so the next trim selects the cursor's column first.
+    trimcolumn = {};
     if (!exchange(uint8_t(source)) || commrx != source + cmd::rowecho) return false;
     if (!exchange(up ? cmd::rowcopyup(curmap) : cmd::rowcopydown(curmap))) return false;
     // A late reply after it is a wrong answer: the ECU got the command all the same.

@@ -38,7 +38,7 @@ class frmWarn3 : public QDialog {
 // or down command (answered with the high byte of the source row's address); copies the
 // image alike and recomputes the map sums. False, with the image untouched, when the first
 // answer is wrong or either is missing; false after the copy when the last answer is wrong or
-// late.
+// late. Either way the ECU's trim column is no longer known.
 bool ecurowcopy(int source, bool up);
 
 } // namespace korvane

@@ -83,8 +83,8 @@ TEST(SimEcuProtocol, RowCopyAfterALiveQueryAndASelectAfterARowCopy) {
     ecu.mem[SimProtocol::rowaddress(2, 4) + 3] = 66;
     EXPECT_EQ(feed(ecu, {0x6A, 0x04, 0x21}), (std::vector<uint8_t>{17, 0x59, 0x48}));
     EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 31) + 3], 66);
-    EXPECT_EQ(ecu.selmap, 2); // the live row of map 2, no select
-    EXPECT_EQ(ecu.selrow, 17);
+    EXPECT_EQ(ecu.selmap, 2); // no select: the live query's map, the copy's source row
+    EXPECT_EQ(ecu.selrow, 4);
     EXPECT_EQ(feed(ecu, {0x04, 0x29, 0x6B, 0x0C, 0x32}),
               (std::vector<uint8_t>{0x59, 0x48, 0, 0x61, 0x4D + 5}));
     EXPECT_EQ(ecu.mem[SimProtocol::rowaddress(2, 0) + 3], 66); // copied down from row 4

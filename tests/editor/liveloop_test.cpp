@@ -87,6 +87,19 @@ TEST_F(LiveLoop, ComOnChecksTheFirmwareAndComOffClosesThePort)
     window->mnucom1_Click();
     EXPECT_EQ(online, flagset);
     EXPECT_EQ(takereceived(4), QByteArray("c") + char(104 + 1) + char(5) + char(47 + 1));
+
+    // A port opened afresh knows no column: tracking, before any poll, the first trim selects
+    // it (105, 5, 48), then 128 + fine up + load 3.
+    window->mnucom1_Click();
+    rpmhold = 0;
+    window->mnucom1_Click();
+    window->Timer1->stop();
+    window->cmdSlow_MouseDown();
+    curload = 3;
+    ecu.clearreceived();
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(4), QByteArray("i\x05"
+                                          "0\x83"));
 }
 
 TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
@@ -258,7 +271,19 @@ TEST_F(LiveLoop, TheCursorFollowsTheLiveCellOnlyOnAxesNotHeld)
     EXPECT_EQ(window->mapgrid->currentrow(), 10);
     key(Qt::Key_PageDown);
     EXPECT_EQ(takereceived(1), QByteArray("\xC5"));
-    for (int r : {8, 10})
+    // An answer out of the map (40, garbled: the ECU runs in row 10) confirms no column: the
+    // cursor goes to the last row, and the trim selects it first (105, 31, 48).
+    ecu.setwrongreply(104 + 1, 40);
+    pollready = flagset;
+    pollphase = 2;
+    EXPECT_EQ(tick(), QByteArray("\x60i"));
+    ecu.setwrongreply(-1, 0);
+    ecu.clearreceived();
+    EXPECT_EQ(currpm, 31);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(4), QByteArray("i\x1f"
+                                          "0\x85"));
+    for (int r : {8, 10, 31})
         for (int l = 0; l < 32; ++l) EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
 }
 

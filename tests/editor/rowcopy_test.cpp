@@ -25,6 +25,13 @@ class RowCopy : public Editing {
         for (int l = 0; l < 32; ++l) row += char(ecu.memory(0x4800 + 32 * r + l));
         return row;
     }
+    // Every cell of map 2 as the ECU holds it equals the image's.
+    void ecuholdsmap2() const
+    {
+        for (int r = 0; r < 32; ++r)
+            for (int l = 0; l < 32; ++l)
+                EXPECT_EQ(ecu.memory(0x4800 + 32 * r + l), curimage.rammaps[r][l]) << r << "," << l;
+    }
 };
 } // namespace
 
@@ -54,26 +61,41 @@ TEST_F(RowCopy, OnlineCopyUpAfterALiveQuerySendsTheExactBytesAndChecksTheAnswers
     window->mnuRamMapGroup_Click(1); // map 2
     for (int l = 0; l < 32; ++l) curimage.rammaps[10][l] = int16_t(200 - l);
     ecu.loadimage(curimage);
-    // The live rpm-row query of map 2 goes out alone just before the copy.
+    calcmapsums();
+    // The live rpm-row query of map 2 goes out alone just before the copy; its answer, column
+    // 20, is the column the ECU trims, held from now on. The copies take row 10 as source.
+    ecu.setbyte(104 + 2, 20);
     pollphase = 2;
     window->Timer1_Timer();
     window->Timer1->stop();
     ecu.clearreceived();
-
+    ASSERT_EQ(currpm, 20);
+    rpmhold = loadhold = prefon;
+    curload = 5;
+    window->cmdSlow_MouseDown();
+    const auto copyrow10 = [](frmWarn3 &w) {
+        w.Option1[10]->setChecked(true);
+        w.cmdOk->click();
+    };
     // A wrong echo of the row copies nothing.
     ecu.setwrongreply(10, 0);
     const int before = curimage.rammaps[11][0];
-    currpm = 10;
-    whilemodal<frmWarn3>([&] { window->Command3_MouseDown(); }, [](frmWarn3 &w) { w.cmdOk->click(); });
+    whilemodal<frmWarn3>([&] { window->Command3_MouseDown(); }, copyrow10);
     EXPECT_EQ(takereceived(1), QByteArray("\x0a"));
     EXPECT_EQ(curimage.rammaps[11][0], before);
     EXPECT_EQ(notices("Copy command failed, you should re-upload"), 1);
     ecu.setwrongreply(-1, 0);
+    // Whatever came of the copy, the ECU may trim row 10 now: the trim selects column 20 first
+    // (106, 20, 49), then 128 + fine up + load 5.
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(4), QByteArray("j\x14"
+                                          "1\x85"));
+    ecuholdsmap2();
 
-    whilemodal<frmWarn3>([&] { window->Command3_MouseDown(); }, [](frmWarn3 &w) {
-        EXPECT_TRUE(w.Option1[10]->isChecked());
+    whilemodal<frmWarn3>([&] { window->Command3_MouseDown(); }, [&](frmWarn3 &w) {
+        EXPECT_TRUE(w.Option1[20]->isChecked());
         EXPECT_TRUE(w.Option2->isChecked());
-        w.cmdOk->click();
+        copyrow10(w);
     });
     EXPECT_EQ(takereceived(2), QByteArray("\x0a\x21")); // row 10, then 2 + 31: copy up
     for (int r = 11; r < 32; ++r) {
@@ -82,12 +104,16 @@ TEST_F(RowCopy, OnlineCopyUpAfterALiveQuerySendsTheExactBytesAndChecksTheAnswers
     }
     EXPECT_NE(curimage.rammaps[9][5], 195);
     EXPECT_EQ(notices("Copy command failed, you should re-upload"), 1);
-    EXPECT_EQ(mapsums[1] & 255, ecu.checksum(2));
+    ASSERT_EQ(mapsums[1] & 255, ecu.checksum(2)); // else the next trim opens the checksum window
     EXPECT_FALSE(window->Timer1->isActive()); // it was not running before
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(takereceived(4), QByteArray("j\x14"
+                                          "1\x85"));
+    ecuholdsmap2();
 
-    whilemodal<frmWarn3>([&] { window->Command3_MouseDown(); }, [](frmWarn3 &w) {
+    whilemodal<frmWarn3>([&] { window->Command3_MouseDown(); }, [&](frmWarn3 &w) {
         w.Option3->setChecked(true);
-        w.cmdOk->click();
+        copyrow10(w);
     });
     EXPECT_EQ(takereceived(2), QByteArray("\x0a\x29")); // row 10, then 2 + 39: copy down
     for (int r = 0; r < 10; ++r) {

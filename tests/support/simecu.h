@@ -72,7 +72,7 @@ class SimEcu {
     // Waits until at least count bytes have been received; false after timeoutms.
     bool waitreceived(int count, int timeoutms) const;
     int selectedmap() const;         // the map trims act on (1..7): the last select or live query
-    int selectedrow() const;         // its rpm row
+    int selectedrow() const;         // its rpm row; a row copy's source row moves it too
     uint8_t checksum(int map) const; // low byte of the ECU's running sum of map 1..7
     bool downloadaccepted() const;   // the last download head matched the write sequence
 

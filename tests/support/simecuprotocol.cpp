@@ -145,7 +145,10 @@ void SimProtocol::command(uint8_t byte, std::vector<uint8_t> &out) {
     if (byte >= cmd::trim) {
         trimcell(byte, out);
     } else if (byte < 32) { // a row copy starts with the source row; a map select sends one too
+        // Whatever follows, the ECU takes the row as its own: a trim after a row copy acts on
+        // the copy's source row until a select or a live rpm query moves it.
         pendingrow = byte;
+        selrow = byte;
         selecting = ismainmapselect(previous) ? previous - cmd::selectmap(0) : 0;
         reply(byte, uint8_t(byte + cmd::rowecho), out);
     } else if (byte == cmd::writeopen) {

@@ -29,8 +29,9 @@ class SimProtocol {
     uint8_t wrongvalue = 0;
     bool refusewrites = false;
     int refuseaddress = -1; // single-setting writes to this address answer 0
-    // The column trims act on: set by a map select (104 + m, row, 47 + m) to its row, and by
-    // the lone 104 + m of the live poll to the live rpm row it answers.
+    // The column trims act on: set by a map select (104 + m, row, 47 + m) to its row, by the
+    // lone 104 + m of the live poll to the live rpm row it answers, and by the source row that
+    // starts a row copy.
     int selmap = 1, selrow = 0;
     int32_t sums[7]{};          // running checksums of maps 1..7
     bool headok = false;        // the last download head matched the write sequence
