@@ -54,7 +54,7 @@ bool sendwrite(int address, int value) {
 }
 } // namespace
 
-bool writerefused = false;
+bool writemissed = false;
 
 QString refusaltext() {
     return QStringLiteral("An protection violation occured, the setting is password protected");
@@ -80,6 +80,7 @@ WriteResult sendsetting(int address, int value, bool report) {
         sent = sendwrite(address, value);
     }
     if (!sent) {
+        writemissed = true;
         writefailed(report);
         return WriteResult::failed;
     }
@@ -88,10 +89,11 @@ WriteResult sendsetting(int address, int value, bool report) {
     multierror = true;
     if (commrx == 0) {
         // Final: the same write would be refused again, so nobody may retry it.
-        writerefused = true;
+        writemissed = true;
         if (report) showmessage(refusaltext(), QStringLiteral("Information"), 40, forced);
         return WriteResult::refused;
     }
+    writemissed = true;
     writefailed(report);
     return WriteResult::failed;
 }

@@ -201,7 +201,7 @@ void frmFuel1::Form_Load()
     const frmfuel1links &links = fuel1links();
     online = 0;
     entrypending = false;
-    writerefused = false;
+    writemissed = false;
     livewrite = 0;
     // A new window shows live values: a hold of an earlier window would show stale peaks.
     panelhold = 0;

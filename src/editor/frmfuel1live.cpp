@@ -75,11 +75,11 @@ bool frmFuel1::droplostport()
 void frmFuel1::leaveonline(const std::function<void()> &notice)
 {
     closemainport();
-    // An entry never sent, or one the ECU refused, is still an offline edit: the next download
-    // must carry it.
-    const bool unsent = entrypending || writerefused;
+    // An entry never sent, or a write refused or lost on the line, is still an offline edit:
+    // the next download must carry it.
+    const bool unsent = entrypending || writemissed;
     const bool waiting = entrypending;
-    writerefused = false;
+    writemissed = false;
     Label42->setText("offline");
     online = 0;
     entrypending = false;
@@ -103,7 +103,7 @@ void frmFuel1::mnucom1_Click()
         return;
     }
     closemainport();
-    writerefused = false;
+    writemissed = false;
     Label42->setText("online");
     if (ecudirty == flagset) form<frmWarn6>()->exec();
     // A port that will not open, or an ECU that does not answer, leaves the program offline;
