@@ -14,6 +14,12 @@
 
 namespace korvane {
 
+namespace {
+// A notice that names cells stays long enough to read them and find them on the grid; Esc or
+// the close box ends it sooner.
+constexpr int listticks = 80;
+} // namespace
+
 std::vector<PendingCell> pendingcells;
 
 void markpending(int rpm, int load)
@@ -64,13 +70,13 @@ bool sendcells(std::vector<PendingCell> cells, const std::function<void(int)> &p
         entrypending = !unsent.empty();
     }
     if (!refused.empty())
-        showmessage(refusaltext() + "\n" + celllist(refused), "Information", 40, forced);
+        showmessage(refusaltext() + "\n" + celllist(refused), "Information", listticks, forced);
     if (!unsent.empty()) {
         // Within a group the caller reports the failure itself.
         QString text = heldback || groupactive ? QString()
                                                : "An programming error occurred, try again\n";
         text += (keepfailed ? "Waiting for Enter: " : "Not sent: ") + celllist(unsent);
-        showmessage(text, "System error", 30, forced);
+        showmessage(text, "System error", listticks, forced);
     }
     return unsent.empty() && refused.empty();
 }
@@ -89,7 +95,7 @@ void unsententriesnotice()
     QString text = "The cell entries waiting for Enter were not sent to the ECU. Download the map "
                    "for them to take effect.";
     if (!pendingcells.empty()) text += "\n" + celllist(pendingcells);
-    showmessage(text, "Warning", 30, forced);
+    showmessage(text, "Warning", pendingcells.empty() ? 30 : listticks, forced);
 }
 
 } // namespace korvane

@@ -128,10 +128,11 @@ void SerialPort::checkerror() {
     const QSerialPort::SerialPortError error = port->error();
     if (error == QSerialPort::NoError) return;
     if (error != QSerialPort::TimeoutError) {
-        // A read that ends the line (the other end hung up) leaves an unrelated system text.
-        failure = error == QSerialPort::ReadError
-                      ? QStringLiteral("the line was hung up or the device removed")
-                      : port->errorString();
+        // A line that ends (the other end hung up, the device went) leaves an unrelated
+        // system text ("Resource temporarily unavailable").
+        const bool lost = error == QSerialPort::ReadError || error == QSerialPort::ResourceError;
+        failure = lost ? QStringLiteral("the line was hung up or the device removed")
+                       : port->errorString();
         if (failure.isEmpty()) failure = QStringLiteral("the port failed");
         port->close();
     }

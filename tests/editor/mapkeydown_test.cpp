@@ -262,6 +262,7 @@ TEST_F(GridKeys, ARefusedDirectEntryIsFinalAndLocksNothing)
     EXPECT_EQ(responder.asked.back().text.toStdString(),
               "An protection violation occured, the setting is "
               "password protected\nPWM MAP 10 (13% X, 22% Y)");
+    EXPECT_GE(responder.asked.back().ticks, 80); // long enough to read the cells it names
     EXPECT_FALSE(entrypending);
     EXPECT_EQ(curimage.pwmmaps[24 + 3][5], 125); // the PC keeps the value
 
@@ -288,6 +289,7 @@ TEST_F(GridKeys, ARefusedDirectEntryIsFinalAndLocksNothing)
               "The cell entries waiting for Enter were not sent to "
               "the ECU. Download the map for them to take effect.\n"
               "PWM MAP 10 (17% X, 22% Y)");
+    EXPECT_GE(responder.asked.back().ticks, 80);
 }
 
 TEST_F(GridKeys, ArrowsClampAtTheEdgesInEveryLayout)
