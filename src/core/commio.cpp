@@ -1,5 +1,6 @@
 #include "core/commio.h"
 
+#include "core/linestate.h"
 #include "core/mainport.h"
 #include "core/timing.h"
 #include "platform/serialport.h"
@@ -13,7 +14,6 @@ uint8_t commtx = 0;
 uint8_t commrx = 0;
 uint8_t commerror = 0;
 QString commerrtext;
-uint8_t commoutofstep = 0;
 
 namespace {
 
@@ -37,19 +37,22 @@ void waitbyte(SerialPort &port) {
     if (waitinput(port, replylimit)) byte = port.Input();
     if (byte.isEmpty()) {
         commerror = 255;
-        commoutofstep = 255;
+        marklineoutofstep();
     } else {
         commrx = uint8_t(byte[0]);
     }
 }
 
 // Reads until the line has been quiet for a reply time: a stalled ECU sends what it owes in
-// one burst. Bounded, so an ECU that never stops sending cannot freeze the program.
-void drain(SerialPort &port) {
+// one burst. Bounded, so an ECU that never stops sending cannot freeze the program. True when
+// the line went quiet.
+bool drain(SerialPort &port) {
     const QDeadlineTimer bound(10 * replylimit.count());
-    do
+    do {
         discardinput(port);
-    while (!bound.hasExpired() && waitinput(port, replylimit));
+        if (bound.hasExpired()) return false;
+    } while (waitinput(port, replylimit));
+    return true;
 }
 
 } // namespace
@@ -74,14 +77,21 @@ void portio(SerialPort &port, int mode) {
 
 bool portend(SerialPort &port) {
     if (commerror != 0) return false;
-    if (commoutofstep == 0) return true;
+    if (lineinstep()) return true;
     if (!waitinput(port, replylimit)) {
-        commoutofstep = 0;
+        marklineinstep();
         return true;
     }
     drain(port);
     commerror = 255;
     return false;
+}
+
+bool settleline(SerialPort &port) {
+    if (lineinstep()) return true;
+    if (!drain(port)) return false;
+    marklineinstep();
+    return true;
 }
 
 bool commend() {
@@ -99,7 +109,7 @@ void commio(int mode) {
 }
 
 int queryecu(uint8_t letter, uint8_t reply[4]) {
-    const bool instep = commoutofstep == 0;
+    const bool instep = lineinstep();
     uint8_t bytes[4];
     commtx = letter;
     int got = 0;

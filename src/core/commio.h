@@ -11,17 +11,15 @@ extern uint8_t commtx;      // the byte to send next
 extern uint8_t commrx;      // the last byte received
 extern uint8_t commerror;   // 255 when the last exchange failed, else 0
 extern QString commerrtext; // what failed; "" after a success
-// 255 from a reply that never came until an exchange ends clean: meanwhile a stalled ECU may
-// still send the replies it owes, and a byte read may belong to an earlier query.
-extern uint8_t commoutofstep;
 
 // mode 0: discard waiting input, send commtx and wait for one reply byte;
 // mode 1: discard waiting input and send commtx;
 // mode 2: wait for one further byte without sending.
-// A missing reply leaves commrx unchanged and sets commerror 255 with " failcount = 30001 "
-// (and commoutofstep 255); any other mode sends nothing and fails with " unknown ".
+// A missing reply leaves commrx unchanged, sets commerror 255 with " failcount = 30001 " and
+// leaves the line out of step; any other mode sends nothing and fails with " unknown ".
 void commio(int mode);
-// The same exchange on another port (a transfer window's own); a failure sets only commerror.
+// The same exchange on another port (a transfer window's own); a failure sets only commerror
+// (and the line out of step: the ECU is the same).
 void portio(SerialPort &port, int mode);
 
 // Marks the end of an exchange (a command and all its reply bytes) whose reply is to be used.
@@ -32,6 +30,11 @@ void portio(SerialPort &port, int mode);
 bool commend();
 // The same on another port; a failure sets only commerror.
 bool portend(SerialPort &port);
+
+// Before a transfer's first command on a line out of step: reads what the ECU still sends until
+// the line has been quiet for a reply time, so the command is never answered by a late byte.
+// True when the line is in step (at once while it is); false when the ECU would not stop.
+bool settleline(SerialPort &port);
 
 // Sends letter and reads the four reply bytes of a query into reply, and ends the exchange.
 // Returns how many bytes arrived: the query stops at the first exchange that fails, keeping

@@ -4,6 +4,7 @@
 #include "core/commands.h"
 #include "core/commio.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/mainport.h"
 #include "core/mainwindowhooks.h"
 #include "core/messages.h"
@@ -18,7 +19,6 @@ constexpr int notforced = 0;
 void stayoffline(const QString &why) {
     setmainstatus(QStringLiteral("offline"));
     closemainport();
-    online = 0;
     showmessage(why, QStringLiteral("System error"), 30, notforced);
 }
 } // namespace
@@ -32,6 +32,8 @@ void getecu() {
         stayoffline(porterror);
         return;
     }
+    // A late reply the ECU still owes from a transfer must not pass for its firmware byte.
+    settleline(mainport());
     commtx = cmd::version;
     commio(0);
     commend();
@@ -40,9 +42,7 @@ void getecu() {
                                    "problem and connect via the communications menu"));
         return;
     }
-    editready = flagset;
-    online = flagset;
-    setmainstatus(QStringLiteral("online"));
+    goonline();
     if (commrx != expectedfw)
         showmessage(QStringLiteral("ECU is connected, but you are using the wrong software "
                                    "version, using this software could cause coil damage!"),
@@ -52,6 +52,7 @@ void getecu() {
 VersionCheck checkversion(int mode) {
     if (mode != 1 && mode != 2) return VersionCheck::notrun;
     const int force = mode == 2 ? forced : notforced;
+    settleline(mainport());
     commtx = cmd::version;
     commio(0);
     commend();

@@ -4,6 +4,7 @@
 #include "core/commands.h"
 #include "core/commio.h"
 #include "core/linecheck.h"
+#include "core/linestate.h"
 #include "core/timing.h"
 #include "core/transferport.h"
 #include "platform/serialport.h"
@@ -79,16 +80,25 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
 
     view.setstatus(QStringLiteral("Download in progress...."));
     view.setprogress(0);
-    if (!downio(port, cmd::downloadstart, 0)) return stop(port, DownloadEnd::noreply, reason);
+    // A late byte of an earlier exchange must not answer the 'B'.
+    if (!settleline(port))
+        return stop(port, DownloadEnd::noreply, reason, QStringLiteral("the ECU is still sending"));
+    // From the first byte on, a download cut short leaves the ECU part written and perhaps
+    // still answering.
+    const auto cutshort = [&](DownloadEnd end) {
+        marklineoutofstep();
+        markecumaydiffer();
+        return stop(port, end, reason);
+    };
+    if (!downio(port, cmd::downloadstart, 0)) return cutshort(DownloadEnd::noreply);
     for (int i = 0; i < 128; ++i) {
         downio(port, writeseq[i], 1);
         countedpause(port, pauseP1);
     }
     countedpause(port, pauseP2);
-    if (!downio(port, cmd::downloadprompt, 0)) return stop(port, DownloadEnd::noreply, reason);
+    if (!downio(port, cmd::downloadprompt, 0)) return cutshort(DownloadEnd::noreply);
     // After a timeout before the download, the prompt's reply counts only on a line in step.
-    if (!portend(port) || commrx != cmd::downloadready)
-        return stop(port, DownloadEnd::startprompt, reason);
+    if (!portend(port) || commrx != cmd::downloadready) return cutshort(DownloadEnd::startprompt);
 
     view.setstatus(QStringLiteral("Download in progress"));
     countedpause(port, pauseP3);
@@ -96,10 +106,10 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
         if (failedline) *failedline = line;
         view.setprogress(int(float(line) / 7.7f));
         if (!downio(port, cmd::downloadline, 0) || commrx != cmd::lineprompt)
-            return stop(port, DownloadEnd::lineprompt, reason);
+            return cutshort(DownloadEnd::lineprompt);
         for (int field = 0; field < 17; ++field)
             downio(port, downlines[line][field], 1);
-        if (!downio(port, downlines[line][17], 0)) return stop(port, DownloadEnd::lineend, reason);
+        if (!downio(port, downlines[line][17], 0)) return cutshort(DownloadEnd::lineend);
     }
     if (failedline) *failedline = -1;
     countedpause(port, pauseP4);
@@ -112,6 +122,7 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
     view.setprogress(100);
     view.setstatus(QStringLiteral("Download complete"));
     calcmapsums(); // the ECU now holds curimage: its checksums are the PC's again
+    markecumatchesimage();
     return stop(port, DownloadEnd::complete, reason);
 }
 

@@ -4,9 +4,7 @@
 
 namespace korvane {
 
-uint8_t online = 0;
 uint8_t modified = 0;
-uint8_t ecudirty = 0;
 uint8_t livewrite = 0;
 uint8_t editready = 0;
 uint8_t pollphase = 0;

@@ -71,7 +71,7 @@ void frmWarn9::fitmessage()
 
 void frmWarn9::Timer1_Timer()
 {
-    if (counter >= ticks) {
+    if (ticks != untildismissed && counter >= ticks) {
         counter = 0;
         Timer1->stop();
         done(Accepted);

@@ -1,10 +1,9 @@
 #include "core/logupload.h"
 
 #include "core/commands.h"
-#include "core/flags.h"
+#include "core/commio.h"
+#include "core/linestate.h"
 #include "core/mainport.h"
-#include "core/mainwindowhooks.h"
-#include "core/messages.h"
 #include "core/timing.h"
 #include "core/transferport.h"
 #include "core/upload.h"
@@ -18,6 +17,7 @@ LogUpload receivelog(SerialPort &port, const TransferView &view) {
     if (!port.PortOpen() && !opentransferport(port, 28700).isEmpty()) return LogUpload::failed;
     view.setprogress(1);
     view.setstatus(QStringLiteral("Log upload in progress...."));
+    if (!settleline(port)) return LogUpload::failed;
     purgeinput(port, 1 << 20);
     port.Output(QByteArray(1, char(cmd::storedlog)));
     if (!waitforcount(port, storedlogbytes + 1, 310.0f, view)) return LogUpload::failed;
@@ -36,6 +36,9 @@ LogUpload receivelog(SerialPort &port, const TransferView &view) {
 
 LogUpload uploadlog(SerialPort &port, const TransferView &view) {
     const bool mainwasopen = mainport().PortOpen();
+    // A main port that died meanwhile takes the program offline with its reason before the
+    // close below forgets it.
+    if (!mainwasopen) mainportlost();
     closemainport();
     const LogUpload outcome = receivelog(port, view);
     if (outcome == LogUpload::complete) {
@@ -43,7 +46,11 @@ LogUpload uploadlog(SerialPort &port, const TransferView &view) {
         view.setstatus(QStringLiteral("Upload complete"));
         countedpause(port, 1000);
     } else {
-        view.setstatus(QStringLiteral("Upload failed"));
+        // The ECU may still be sending the log the program gave up on.
+        if (outcome == LogUpload::failed) marklineoutofstep();
+        const QString reason = port.fault();
+        view.setstatus(reason.isEmpty() ? QStringLiteral("Upload failed")
+                                        : QStringLiteral("Upload failed: ") + reason);
     }
     port.setPortOpen(false);
     if (mainwasopen) restoremainport();
@@ -52,12 +59,14 @@ LogUpload uploadlog(SerialPort &port, const TransferView &view) {
 }
 
 void restoremainport() {
-    if (openmainport().isEmpty() || online != flagset) return;
-    online = 0;
-    setmainstatus(QStringLiteral("offline"));
-    showmessage(QStringLiteral("The serial port could not be opened again: the program is now "
-                               "offline"),
-                QStringLiteral("System error"), 50, forced);
+    // A port that died is not opened again behind the tuner's back: its reason is told.
+    const QString fault = mainport().fault();
+    if (!fault.isEmpty()) {
+        gooffline(Offline::portlost, fault);
+        return;
+    }
+    const QString reason = openmainport();
+    if (!reason.isEmpty()) gooffline(Offline::notreopened, reason);
 }
 
 } // namespace korvane

@@ -18,9 +18,9 @@ enum class LogUpload {
 // complete shows "Upload failed" and beeps. The upload port is closed on every way out.
 LogUpload uploadlog(SerialPort &port, const TransferView &view);
 
-// Opens the main port again after a transfer had it closed. When it will not open while the
-// program is online, the program goes offline and says so, so the live loop never runs on a
-// closed port.
+// Opens the main port again after a transfer had it closed; a line the transfer left out of
+// step stays so. When it will not open, the program goes offline and says why, so the live
+// loop never runs on a closed port.
 void restoremainport();
 
 } // namespace korvane

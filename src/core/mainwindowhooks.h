@@ -12,6 +12,9 @@ struct MainWindowHooks {
     std::function<void(bool)> settimerenabled;      // start or stop Timer1
     std::function<void(const QString &)> setstatus; // the status label Label42
     std::function<void()> syncwarning;              // frmWarn6, shown modally
+    // The program went offline: the window names the entries that waited for Enter (waiting)
+    // and shows its offline hint.
+    std::function<void(bool waiting)> wentoffline;
 };
 
 MainWindowHooks &mainwindowhooks();

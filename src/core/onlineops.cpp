@@ -6,6 +6,7 @@
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/linecheck.h"
+#include "core/linestate.h"
 #include "core/livedata.h"
 #include "core/mainport.h"
 #include "core/messages.h"
@@ -54,13 +55,12 @@ bool sendwrite(int address, int value) {
 }
 } // namespace
 
-bool writemissed = false;
-
 QString refusaltext() {
     return QStringLiteral("An protection violation occured, the setting is password protected");
 }
 
-WriteResult sendsetting(int address, int value, bool report) {
+namespace {
+WriteResult trysetting(int address, int value, bool report) {
     if (livewrite == 0) return WriteResult::failed;
     if (!isecuaddress(address) || value < 0 || value > 255) {
         // A caller's fault, never the ECU's: nothing may reach the ECU's memory.
@@ -80,7 +80,6 @@ WriteResult sendsetting(int address, int value, bool report) {
         sent = sendwrite(address, value);
     }
     if (!sent) {
-        writemissed = true;
         writefailed(report);
         return WriteResult::failed;
     }
@@ -89,13 +88,19 @@ WriteResult sendsetting(int address, int value, bool report) {
     multierror = true;
     if (commrx == 0) {
         // Final: the same write would be refused again, so nobody may retry it.
-        writemissed = true;
         if (report) showmessage(refusaltext(), QStringLiteral("Information"), 40, forced);
         return WriteResult::refused;
     }
-    writemissed = true;
     writefailed(report);
     return WriteResult::failed;
+}
+} // namespace
+
+WriteResult sendsetting(int address, int value, bool report) {
+    const WriteResult result = trysetting(address, value, report);
+    // The PC keeps the value whatever happened: unless the ECU confirmed it, the two may differ.
+    if (result != WriteResult::written) markecumaydiffer();
+    return result;
 }
 
 TrimColumn trimcolumn;
@@ -129,11 +134,14 @@ void stepafr() {
             QStringLiteral("This will reduce AFR by 15% (14.7 to 12.5) for calibration, OK?"))) {
         // A missing reply is reported too: silence would leave the user believing the ECU had
         // stepped its mixture, or had not.
+        // An answer missing or wrong leaves the ECU's mixture unknown.
         const auto noreply = [] {
+            markecumaydiffer();
             showmessage(QStringLiteral("The ECU did not answer the AFR step:") + commerrtext,
                         QStringLiteral("Warning"), 30, forced);
         };
         const auto wrongreply = [] {
+            markecumaydiffer();
             showmessage(QStringLiteral("An error occurred"), QStringLiteral("Warning"), 30, forced);
         };
         if (!exchange(cmd::afrstep, 0))

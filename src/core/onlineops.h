@@ -15,12 +15,9 @@ enum class WriteResult {
 // An address outside the two ECU blocks or a value above 255 is refused before anything is
 // sent. A failed or refused write beeps (except a refusal by the ECU), sets multierror and,
 // unless report is false or a group is active (failures only), is reported; the PC's copy keeps
-// the value either way, and a refusal or a failure on the line sets writemissed. The next live-poll tick is skipped.
+// the value either way, and any outcome but written marks the ECU as possibly different. The
+// next live-poll tick is skipped.
 WriteResult sendsetting(int address, int value, bool report = true);
-
-// A write was refused, or failed on the line, since the main port was last switched: the image
-// may hold a value the ECU does not, so going offline must leave ecudirty set.
-extern bool writemissed;
 
 // The notice of a write the ECU refused, before any list of what it refused.
 QString refusaltext();

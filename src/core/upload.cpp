@@ -2,7 +2,9 @@
 
 #include "core/calimage.h"
 #include "core/commands.h"
+#include "core/commio.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/mapfile.h"
 #include "core/prefs.h"
 #include "core/timing.h"
@@ -39,6 +41,8 @@ bool waitprompt(SerialPort &port) {
 void uploadfailed(SerialPort &port, const QString &stage, const TransferView &view,
                   QString reason = {}) {
     view.setstatus(QStringLiteral("Upload failed"));
+    // The ECU may still be sending what the program gave up on.
+    marklineoutofstep();
     if (reason.isEmpty()) reason = port.fault();
     msgbox(reason.isEmpty() ? stage : stage + QStringLiteral(": ") + reason);
     beep();
@@ -69,6 +73,11 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
     }
     view.setstatus(QStringLiteral("Upload in progress...."));
     view.setprogress(0);
+    if (!settleline(port)) {
+        uploadfailed(port, QStringLiteral("Upload prompt error"), view,
+                     QStringLiteral("the ECU is still sending"));
+        return QStringLiteral("Upload prompt error");
+    }
     purgeinput(port, 1 << 20); // stale bytes would pass for the prompt or the data
     port.Output(QByteArray(1, char(boot ? cmd::bootupload : cmd::upload)));
 
@@ -85,9 +94,11 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
             const QByteArray all = port.Input();
             port.setInputLen(1);
             // Every 'b' and 'u' ahead of the data is dropped; the data start at the first other
-            // byte (a calibration's first byte, the fuel map's first high byte, is neither).
-            // Fewer than the data and the sum left means a byte was lost: reading on from a 'b'
-            // or 'u' would store an image shifted by one byte. Bytes after the sum are ignored.
+            // byte. A calibration whose first byte (the fuel map's first high byte) is itself 'b'
+            // (a fuel value from 25088 up) or 'u' loses that byte with them, so its sum fails:
+            // "Upload CRC error", with the image unchanged. Fewer than the data and the sum left
+            // means a byte was lost: reading on from a 'b' or 'u' would store an image shifted
+            // by one byte. Bytes after the sum are ignored.
             qsizetype start = 0;
             while (start < all.size() && (all[start] == 'b' || all[start] == 'u'))
                 ++start;
@@ -102,6 +113,8 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
         }
     }
     if (!stage.isEmpty()) {
+        // A boot that did not end in a whole calibration may have changed the ECU's memory.
+        if (boot) markecumaydiffer();
         uploadfailed(port, stage, view);
         return stage;
     }
@@ -110,6 +123,7 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
     countedpause(port, 1000);
     modified = 0;
     ecudirty = 0;
+    markecumatchesimage();
     storeupload(rxbuffer.data(), curimage);
     port.setPortOpen(false);
     calcmapsums();
@@ -122,6 +136,10 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
 QString readfirmwaresig(SerialPort &port) {
     if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty())
         return QStringLiteral("ECU firmware: COM%1 could not be opened").arg(comport);
+    if (!settleline(port)) {
+        port.setPortOpen(false);
+        return QStringLiteral("ECU firmware: no reply");
+    }
     purgeinput(port, 1 << 20);
     port.Output(QByteArray(1, char(cmd::signature)));
     const int limit = int(duration_cast<milliseconds>(pollstime(signaturepolls)).count());
@@ -135,6 +153,8 @@ QString readfirmwaresig(SerialPort &port) {
                    .arg(uint8_t(b[1]))
                    .arg(uint8_t(b[2]))
                    .arg(uint8_t(b[3]));
+    } else {
+        marklineoutofstep();
     }
     port.setPortOpen(false);
     return text;

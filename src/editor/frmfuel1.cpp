@@ -5,6 +5,7 @@
 #include "core/connection.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/livedata.h"
 #include "core/mainport.h"
 #include "core/mainwindowhooks.h"
@@ -199,9 +200,6 @@ void frmFuel1::buildmenus()
 void frmFuel1::Form_Load()
 {
     const frmfuel1links &links = fuel1links();
-    online = 0;
-    entrypending = false;
-    writemissed = false;
     livewrite = 0;
     // A new window shows live values: a hold of an earlier window would show stale peaks.
     panelhold = 0;
@@ -237,8 +235,7 @@ void frmFuel1::Form_Load()
 void frmFuel1::Form_Unload()
 {
     Timer1->stop();
-    if (online != 0 && entrypending) unsententriesnotice();
-    closemainport();
+    gooffline(Offline::windowclosing);
     setmapview(nullptr);
     mainwindowhooks() = MainWindowHooks{};
 }
@@ -251,6 +248,7 @@ void frmFuel1::hookup()
     hooks.settimerenabled = [this](bool on) { on ? Timer1->start() : Timer1->stop(); };
     hooks.setstatus = [this](const QString &text) { Label42->setText(text); };
     hooks.syncwarning = [] { form<frmWarn6>()->exec(); };
+    hooks.wentoffline = [this](bool waiting) { wentoffline(waiting); };
 }
 
 // However the window closes (Exit, the close box), it is unloaded, so the next "&MAPS" loads

@@ -2,6 +2,7 @@
 #include "core/connection.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/livedata.h"
 #include "core/mainport.h"
 #include "core/messages.h"
@@ -63,29 +64,13 @@ void frmFuel1::finishpoll(const LivePoll &poll)
 
 bool frmFuel1::droplostport()
 {
-    const QString reason = mainport().fault();
-    if (online == 0 || reason.isEmpty()) return false;
-    leaveonline([&reason] {
-        showmessage("The serial port stopped working (" + reason + "): the program is now offline",
-                    "System error", 50, forced);
-    });
-    return true;
+    return online != 0 && !mainport().fault().isEmpty() && mainportlost();
 }
 
-void frmFuel1::leaveonline(const std::function<void()> &notice)
+// The main window's part of going offline, whatever took the program there.
+void frmFuel1::wentoffline(bool waiting)
 {
-    closemainport();
-    // An entry never sent, or a write refused or lost on the line, is still an offline edit:
-    // the next download must carry it.
-    const bool unsent = entrypending || writemissed;
-    const bool waiting = entrypending;
-    writemissed = false;
-    Label42->setText("offline");
-    online = 0;
-    entrypending = false;
-    notice();
     if (waiting) unsententriesnotice();
-    if (unsent) ecudirty = flagset;
     // "Offline editing ..." must not stay up offline, nor the press-Enter hint.
     showmaphint();
     focusgrid(mapgrid);
@@ -94,16 +79,10 @@ void frmFuel1::leaveonline(const std::function<void()> &notice)
 void frmFuel1::mnucom1_Click()
 {
     if (online != 0) {
-        ecudirty = 0;
-        leaveonline([] {
-            showmessage("Any changes made off-line will not take effect at the ecu. You must "
-                        "download after an off-line edit for changes to be made.",
-                        "Information", 50, 0);
-        });
+        gooffline(Offline::tuner);
         return;
     }
     closemainport();
-    writemissed = false;
     Label42->setText("online");
     if (ecudirty == flagset) form<frmWarn6>()->exec();
     // A port that will not open, or an ECU that does not answer, leaves the program offline;
@@ -116,8 +95,7 @@ void frmFuel1::mnucom1_Click()
         focusgrid(mapgrid);
         return;
     }
-    editready = flagset;
-    online = flagset;
+    goonline();
     // A trim acts on the column the ECU last received: an axis held while offline must be
     // told to the ECU before the first online edit.
     if (rpmhold != 0) sendmapselect();

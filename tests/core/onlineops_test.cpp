@@ -1,4 +1,5 @@
 #include "core/commio.h"
+#include "core/linestate.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/linecheck.h"
@@ -67,9 +68,9 @@ TEST_F(OnlineOps, SettingWriteSendsTheExactBytesAndChecksTheReply) {
 TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     const int beeps = beepcount();
     ecu.setrefusewrites(true);
-    writemissed = false;
+    markecumatchesimage();
     EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::refused);
-    EXPECT_TRUE(writemissed);
+    EXPECT_TRUE(ecumaydiffer());
     EXPECT_EQ(commrx, 0);
     EXPECT_TRUE(multierror);
     ASSERT_EQ(responder.asked.size(), 1u);
@@ -97,10 +98,10 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     takereceived(3);
     ecu.stallafter(3);
     entrypending = true;
-    writemissed = false;
+    markecumatchesimage();
     EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::failed);
     EXPECT_TRUE(entrypending);
-    EXPECT_TRUE(writemissed); // the next COM Off keeps ecudirty
+    EXPECT_TRUE(ecumaydiffer()); // the next COM Off keeps ecudirty
     EXPECT_EQ(responder.asked.back().text, "An programming error occurred, try again");
     ecu.stallafter(-1);
     takereceived(70);

@@ -4,6 +4,7 @@
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/linecheck.h"
+#include "core/linestate.h"
 #include "core/mapfile.h"
 #include "core/names.h"
 #include "core/prefs.h"
@@ -36,6 +37,8 @@ class MainWindow : public ::testing::Test {
         ASSERT_EQ(loadmapfile(templatefile(), true), QString());
         online = 0;
         entrypending = false;
+        marklineinstep();
+        markecumatchesimage();
         window = open();
     }
     void TearDown() override

@@ -3,6 +3,7 @@
 #include "core/buildprofile.h"
 #include "core/commio.h"
 #include "core/linecheck.h"
+#include "core/linestate.h"
 #include "core/mainport.h"
 #include "core/prefs.h"
 
@@ -15,7 +16,8 @@ void SimLinkTest::SetUp() {
     comport = 1;
     hidemessages = 0;
     commrx = 0;
-    commoutofstep = 0;
+    marklineinstep();
+    markecumatchesimage();
     ASSERT_EQ(openmainport(), QString());
 }
 
