@@ -158,8 +158,10 @@ int main(int argc, char **argv) {
     }
     out << "Simulated ECU (firmware byte 28) on " << ecu.slavepath() << "\n"
         << "linked as COM1: " << ecu.linkpath() << "\n"
-        << "To go online: start korvane with the same program folder (" << folder << "),\n"
-        << "COM port 1 is the default; open MAPS and choose Communications > COM On/Off.\n"
+        << "Its memory starts empty. Start korvane with the same program folder\n"
+        << "(" << folder << ") and give the ECU the calibration first:\n"
+        << "\"&DOWNLOAD TO ECU\", then \"&Download\" (COM port 1 is the default). Then open\n"
+        << "\"&MAPS\" and choose Communications > \"&COM On/Off\" to go online.\n"
         << "Every change of the ECU memory is printed as it happens. Ctrl-C stops the ECU\n"
         << "and removes its link.\n";
     out.flush();
