@@ -41,8 +41,7 @@ void logchanges(const korvane::test::SimEcu &ecu, std::vector<uint8_t> &seen, QT
     for (int address = 0; address < int(seen.size()); ++address)
         if (const uint8_t now = ecu.memory(address); now != seen[size_t(address)])
             changed.push_back({address, now});
-    if (changed.size() > 16)
-        out << "memory: " << changed.size() << " bytes changed\n";
+    if (changed.size() > 16) out << "memory: " << changed.size() << " bytes changed\n";
     for (auto [address, now] : changed) {
         if (changed.size() <= 16)
             out << QStringLiteral("memory 0x%1: %2 -> %3")
@@ -55,9 +54,10 @@ void logchanges(const korvane::test::SimEcu &ecu, std::vector<uint8_t> &seen, QT
     out.flush();
 }
 
-// Whether the simulator may take the name link: when nothing is there, or a link whose target is
-// gone (a simulator that was killed) or is a pseudo-terminal; note then tells what it replaces.
-// A link to a real port, or a file, is the user's: false, and note tells what is there.
+// Whether the simulator may take the name link: when nothing is there, or a link into the
+// pseudo-terminal folder whose terminal is gone, as a killed simulator leaves it; note then tells
+// what it replaces. Anything else is someone's: a link to a cable, even one unplugged now, or to a
+// pseudo-terminal still open (a running simulator's), or a file. False then, and note tells why.
 bool mayreplacelink(const QString &link, QString &note) {
     const QFileInfo found(link);
     if (!found.isSymLink()) {
@@ -65,23 +65,30 @@ bool mayreplacelink(const QString &link, QString &note) {
         return !found.exists();
     }
     const QString target = found.symLinkTarget();
-    if (!found.exists()) {
+    const bool pseudoterminal = target.startsWith("/dev/pts/");
+    if (pseudoterminal && !found.exists()) {
         note = "replaced the stale link " + link + " (to " + target + ", which is gone)\n";
         return true;
     }
     note = link + " leads to " + target;
-    if (!target.startsWith("/dev/pts/")) return false;
-    note = "replaced the link " + link + " (to " + target + ", another pseudo-terminal)\n";
-    return true;
+    if (pseudoterminal)
+        note += ", a pseudo-terminal still open (is a simulator already running?)";
+    else if (!found.exists())
+        note += ", which is not there (an unplugged cable?)";
+    return false;
 }
 
-// Removes the simulator's link when it still leads to its own pseudo-terminal; says what it did.
+// Removes the simulator's link only while it still leads to its own pseudo-terminal; says what
+// it did.
 QString removeownlink(const QString &link, const QString &slave) {
     const QFileInfo found(link);
-    if (found.isSymLink() && found.symLinkTarget() != slave)
-        return "left " + link + ": it now leads to " + found.symLinkTarget() + "\n";
-    if (found.isSymLink() && !QFile::remove(link))
-        return "could not remove the link " + link + "\n";
+    if (!found.isSymLink())
+        return found.exists() ? "left " + link + " alone: it is no longer a link\n"
+                              : "removed nothing: the link " + link + " is already gone\n";
+    if (found.symLinkTarget() != slave)
+        return "left " + link + " alone: it now leads to " + found.symLinkTarget() + "\n";
+    QFile own(link);
+    if (!own.remove()) return "could not remove the link " + link + ": " + own.errorString() + "\n";
     return "removed the link " + link + "\n";
 }
 } // namespace
@@ -96,9 +103,11 @@ int main(int argc, char **argv) {
         "Runs a simulated Korvane ECU (firmware byte 28) on a pseudo-terminal, linked as COM1:\n" +
         folder +
         "com1 in the program folder, so korvane can go online without an engine.\n"
-        "A stale com1 left by a killed simulator is replaced; a link to any other\n"
-        "device is left alone and the simulator does not start. Every change of the\n"
-        "ECU memory is printed. Ctrl-C, SIGTERM or SIGHUP stop it and remove its link.");
+        "A com1 left by a killed simulator (a link to a pseudo-terminal that is gone)\n"
+        "is replaced; a link to any other device, there or not, or to a pseudo-terminal\n"
+        "still open is left alone, and the simulator does not start. Every change of the\n"
+        "ECU memory is printed. Ctrl-C, SIGTERM or SIGHUP stop it; it removes com1 only\n"
+        "while the link still leads to its own pseudo-terminal.");
     parser.addHelpOption();
     parser.process(app); // --help prints the above and ends; an unknown option ends with an error
     if (!parser.positionalArguments().isEmpty()) {
@@ -112,7 +121,8 @@ int main(int argc, char **argv) {
     const QString link = folder + "com1";
     QString replaced;
     if (!mayreplacelink(link, replaced)) {
-        err << "ecusim: " << replaced << ": remove it or start with another XDG_DATA_HOME\n";
+        err << "ecusim: " << replaced << "; left alone, not started (remove it, or start with "
+            << "another XDG_DATA_HOME)\n";
         return 1;
     }
     // Stopped by a signal, the simulator still removes its link: else com1 would lead to the
@@ -148,10 +158,12 @@ int main(int argc, char **argv) {
     }
     out << "Simulated ECU (firmware byte 28) on " << ecu.slavepath() << "\n"
         << "linked as COM1: " << ecu.linkpath() << "\n"
-        << "To go online: start korvane with the same program folder (" << folder << "),\n"
-        << "COM port 1 is the default; open MAPS and choose Communications > COM On/Off.\n"
+        << "Its memory starts empty. Start korvane with the same program folder\n"
+        << "(" << folder << ") and give the ECU the calibration first:\n"
+        << "\"&DOWNLOAD TO ECU\", then \"&Download\" (COM port 1 is the default). Then open\n"
+        << "\"&MAPS\" and choose Communications > \"&COM On/Off\" to go online.\n"
         << "Every change of the ECU memory is printed as it happens. Ctrl-C stops the ECU\n"
-        << "and removes the link.\n";
+        << "and removes its link.\n";
     out.flush();
 
     std::vector<uint8_t> seen(0x6000);
