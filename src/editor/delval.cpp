@@ -5,6 +5,7 @@
 #include "core/commio.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/livedata.h"
 #include "editor/frmwarn5.h"
 #include "editor/mapcatalogue.h"
@@ -57,6 +58,8 @@ void sendinc(int &direction, int load)
     // A reply that never came is a failure, whatever byte the link still holds.
     ecuchecksum = commerror ? -1 : commrx;
     if (ecuchecksum == expected) return;
+    // The trim may have reached the ECU all the same: its map can differ from the image.
+    markecumaydiffer();
     if (groupactive)
         multierror = true;
     else

@@ -4,6 +4,7 @@
 #include "core/commands.h"
 #include "core/commio.h"
 #include "core/editorstate.h"
+#include "core/linestate.h"
 #include "core/messages.h"
 #include "core/onlineops.h"
 #include "editor/copyrange.h"
@@ -31,20 +32,25 @@ bool exchange(uint8_t byte)
 }
 } // namespace
 
-bool ecurowcopy(int source, bool up)
+RowCopyEnd ecurowcopy(int source, bool up)
 {
-    if (curmap < 1 || curmap > 7 || source < 0 || source > 31) return false;
+    if (curmap < 1 || curmap > 7 || source < 0 || source > 31) return RowCopyEnd::notsent;
     // The row byte is also the row byte of a map select: however the copy ends, the ECU may
     // now trim the source row, so the next trim selects the cursor's column first.
     trimcolumn = {};
-    if (!exchange(uint8_t(source)) || commrx != source + cmd::rowecho) return false;
-    if (!exchange(up ? cmd::rowcopyup(curmap) : cmd::rowcopydown(curmap))) return false;
+    if (!exchange(uint8_t(source)) || commrx != source + cmd::rowecho) return RowCopyEnd::notsent;
+    if (!exchange(up ? cmd::rowcopyup(curmap) : cmd::rowcopydown(curmap))) {
+        markecumaydiffer();
+        return RowCopyEnd::unconfirmed;
+    }
     // A late reply after it is a wrong answer: the ECU got the command all the same.
     const int reply = commend() ? commrx : -1;
     for (int i = 0; i < 32; ++i) copyticks[i] = up ? i >= source : i <= source;
     copyrange(source);
     calcmapsums();
-    return reply == celladdress(curmap, source, 0) >> 8;
+    if (reply == celladdress(curmap, source, 0) >> 8) return RowCopyEnd::copied;
+    markecumaydiffer();
+    return RowCopyEnd::wronganswer;
 }
 
 frmWarn3::frmWarn3()
@@ -91,7 +97,12 @@ void frmWarn3::cmdOk_Click()
     int source = currpm;
     for (int i = 0; i < 32; ++i)
         if (Option1[i]->isChecked()) source = i;
-    if (!ecurowcopy(source, Option2->isChecked()))
+    const RowCopyEnd copy = ecurowcopy(source, Option2->isChecked());
+    if (copy == RowCopyEnd::unconfirmed)
+        showmessage("Copy command failed, you should re-upload\nThe ECU did not answer the copy: "
+                    "it may have copied the row all the same, the PC has not.",
+                    "System Error", untildismissed, forced);
+    else if (copy != RowCopyEnd::copied)
         showmessage("Copy command failed, you should re-upload", "System Error", 30, forced);
     done(Accepted);
 }

@@ -34,11 +34,17 @@ class frmWarn3 : public QDialog {
     mainloophold mainloop;
 };
 
+enum class RowCopyEnd {
+    copied,      // both answers right: the image was copied alike
+    notsent,     // the source row's answer was wrong or missing: no copy command went out
+    unconfirmed, // the copy command's answer never came: the ECU may have copied, the PC did not
+    wronganswer, // its answer was wrong or late: the ECU got the command, the PC copied too
+};
+
 // The ECU's row copy of main map 1..7: sends source (answered source + 85), then the copy up
 // or down command (answered with the high byte of the source row's address); copies the
-// image alike and recomputes the map sums. False, with the image untouched, when the first
-// answer is wrong or either is missing; false after the copy when the last answer is wrong or
-// late. Either way the ECU's trim column is no longer known.
-bool ecurowcopy(int source, bool up);
+// image alike and recomputes the map sums. A copy the ECU did not confirm marks it as possibly
+// different from the image. However it ends, the ECU's trim column is no longer known.
+RowCopyEnd ecurowcopy(int source, bool up);
 
 } // namespace korvane
