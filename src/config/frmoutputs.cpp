@@ -1,5 +1,6 @@
 #include "config/frmoutputs.h"
 
+#include "config/shownbyte.h"
 #include "core/flags.h"
 #include "core/mainport.h"
 #include "core/names.h"
@@ -53,6 +54,14 @@ QLineEdit *entrybox(QWidget *parent, int name)
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString("Text%1").arg(name));
     return box;
+}
+
+std::optional<int> entrybyte(const entryresult &entry) {
+    return entry.ok ? std::optional<int>(entry.byte) : std::nullopt;
+}
+
+void showthermofan(QLineEdit *box, int byte) {
+    showbyte(box, QString::number(byte - 20), byte);
 }
 
 // Selects a list position from code; -1 leaves the list empty.
@@ -253,9 +262,9 @@ void frmOutputs::initialise()
         selectposition(Combo5[slot], positionofcondition(conditionbyte(slot)));
     for (int i = 0; i < scalarcount; ++i) {
         const scalarsetting &s = scalarsettingof(i);
-        scalarbox[i]->setText(scalartext(s, scalarbyte(s)));
+        showbyte(scalarbox[i], scalartext(s, scalarbyte(s)), scalarbyte(s));
     }
-    Text10->setText(QString::number(thermofanbyte() - 20));
+    showthermofan(Text10, thermofanbyte());
     loadformatdata();
     Frame2->setTitle(QString("Output %1").arg(selectedtab()));
 }
@@ -263,7 +272,8 @@ void frmOutputs::initialise()
 void frmOutputs::loadformatdata()
 {
     for (int slot = 0; slot < usersloteach; ++slot)
-        thresholdbox[slot]->setText(thresholdtext(conditionbyte(slot), thresholdbyte(slot)));
+        showbyte(thresholdbox[slot], thresholdtext(conditionbyte(slot), thresholdbyte(slot)),
+                 thresholdbyte(slot));
 }
 
 void frmOutputs::changed(int address, int value)
@@ -302,42 +312,47 @@ void frmOutputs::Combo5_Click(int slot)
 
 void frmOutputs::threshold_Click(int slot)
 {
-    const std::optional<double> typed = typednumber(thresholdbox[slot]->text());
-    const std::optional<uint8_t> byte =
-        typed ? thresholdofentry(conditionbyte(slot), *typed) : std::nullopt;
+    QLineEdit *box = thresholdbox[slot];
+    const std::optional<int> byte = fieldbyte(box, [slot](const QString &text) {
+        const std::optional<double> typed = typednumber(text);
+        return typed ? thresholdofentry(conditionbyte(slot), *typed) : std::nullopt;
+    });
     if (!byte) {
         // A refused entry keeps the stored threshold, and the box shows it again.
-        thresholdbox[slot]->setText(thresholdtext(conditionbyte(slot), thresholdbyte(slot)));
+        showbyte(box, thresholdtext(conditionbyte(slot), thresholdbyte(slot)), thresholdbyte(slot));
         return beep();
     }
-    thresholdbyte(slot) = *byte;
-    thresholdbox[slot]->setText(thresholdentrytext(conditionbyte(slot), *byte));
+    thresholdbyte(slot) = int16_t(*byte);
+    showbyte(box, thresholdentrytext(conditionbyte(slot), *byte), *byte);
     changed(thresholdaddress(slot), *byte);
 }
 
 void frmOutputs::scalar_Click(int index)
 {
     const scalarsetting &s = scalarsettingof(index);
-    const entryresult entry = scalarentry(s, scalarbox[index]->text());
-    if (!entry.ok) {
-        scalarbox[index]->setText(scalartext(s, scalarbyte(s)));
+    QLineEdit *box = scalarbox[index];
+    const std::optional<int> byte =
+        fieldbyte(box, [&s](const QString &text) { return entrybyte(scalarentry(s, text)); });
+    if (!byte) {
+        showbyte(box, scalartext(s, scalarbyte(s)), scalarbyte(s));
         return beep();
     }
-    scalarbyte(s) = entry.byte;
-    scalarbox[index]->setText(entry.text);
-    changed(scalaraddress(s), entry.byte);
+    scalarbyte(s) = int16_t(*byte);
+    showbyte(box, scalartext(s, *byte), *byte);
+    changed(scalaraddress(s), *byte);
 }
 
 void frmOutputs::thermofan_Click()
 {
-    const entryresult entry = thermofanentry(Text10->text());
-    if (!entry.ok) {
-        Text10->setText(QString::number(thermofanbyte() - 20));
+    const std::optional<int> byte =
+        fieldbyte(Text10, [](const QString &text) { return entrybyte(thermofanentry(text)); });
+    if (!byte) {
+        showthermofan(Text10, thermofanbyte());
         return beep();
     }
-    thermofanbyte() = entry.byte;
-    Text10->setText(entry.text);
-    changed(thermofanaddress, entry.byte);
+    thermofanbyte() = int16_t(*byte);
+    showthermofan(Text10, *byte);
+    changed(thermofanaddress, *byte);
 }
 
 void frmOutputs::cmdSave_Click() { done(Accepted); }

@@ -2,6 +2,7 @@
 
 #include "config/settingentry.h"
 #include "config/settingscatalogue.h"
+#include "config/shownbyte.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "core/mainport.h"
@@ -20,7 +21,8 @@
 // What one user action on the settings window stores. Every handler stores into curimage,
 // marks the image changed and, while the main port is open, sends the byte (sendsetting sends
 // only while the window was opened with the live loop running). A refused entry beeps and puts
-// the stored value back on screen; it never changes the image.
+// the stored value back on screen; it never changes the image. A field whose text is still
+// the one shown for its byte stores that byte again (showbyte): only a changed text is read.
 
 namespace korvane {
 
@@ -28,6 +30,12 @@ namespace {
 constexpr long sendgap = 10001; // between the bytes of a group, as the ECU expects
 int stored(int address) {
     return imagebyte(curimage, address);
+}
+void showvalue(QLineEdit *edit, const valuesetting &s, int byte) {
+    showbyte(edit, valuetext(s, byte), byte);
+}
+void showtrim(QLineEdit *edit, int byte) {
+    showbyte(edit, trimtext(byte), byte);
 }
 } // namespace
 
@@ -46,13 +54,14 @@ const valuesetting &frmSettings1::settingofbutton(int button) const {
 void frmSettings1::Command_Click(int button) {
     const valuesetting &s = settingofbutton(button);
     QLineEdit *edit = Text[s.field];
-    const std::optional<int> byte = enteredbyte(s, edit->text());
+    const std::optional<int> byte =
+        fieldbyte(edit, [&s](const QString &text) { return enteredbyte(s, text); });
     if (!byte) {
         beep();
-        edit->setText(valuetext(s, stored(s.address)));
+        showvalue(edit, s, stored(s.address));
         return;
     }
-    edit->setText(valuetext(s, *byte));
+    showvalue(edit, s, *byte);
     store(s.address, *byte);
 }
 
@@ -110,20 +119,28 @@ void frmSettings1::Command52_Click() {
 
 void frmSettings1::Command13_Click(int index) {
     const int address = injtrimaddress + index;
-    const std::optional<double> trim = typednumber(Text15[index]->text());
-    if (!trim) {
+    const std::optional<int> byte =
+        fieldbyte(Text15[index], [](const QString &text) -> std::optional<int> {
+            const std::optional<double> trim = typednumber(text);
+            if (!trim) return std::nullopt;
+            return trimbyte(*trim);
+        });
+    if (!byte) {
         beep();
-        Text15[index]->setText(trimtext(stored(address)));
+        showtrim(Text15[index], stored(address));
         return;
     }
-    const int byte = trimbyte(*trim);
-    Text15[index]->setText(trimtext(byte));
-    store(address, byte);
+    showtrim(Text15[index], *byte);
+    store(address, *byte);
 }
 
 void frmSettings1::Command56_Click() {
     std::array<double, 6> fields{};
     for (int n = 0; n < gearvssfields; ++n) {
+        if (const std::optional<int> nibble = keptbyte(Text24[n])) {
+            fields[n] = *nibble;
+            continue;
+        }
         const std::optional<double> number = typednumber(Text24[n]->text());
         if (!number) {
             beep();
@@ -135,7 +152,7 @@ void frmSettings1::Command56_Click() {
     }
     const std::array<int, 3> bytes = gearvssbytes(fields);
     for (int n = 0; n < gearvssfields; ++n)
-        Text24[n]->setText(gearvsstext(bytes, n));
+        showbyte(Text24[n], QString::number(gearvssnibble(bytes, n)), gearvssnibble(bytes, n));
     for (int k = 0; k < 3; ++k) {
         if (k > 0 && mainport().PortOpen()) countedpause(mainport(), sendgap);
         store(gearvssaddress + k, bytes[k]);
@@ -145,6 +162,10 @@ void frmSettings1::Command56_Click() {
 void frmSettings1::Command58_Click() {
     std::array<int, 4> codes{};
     for (int n = 0; n < gearboostfields; ++n) {
+        if (const std::optional<int> code = keptbyte(Text[53 + n])) {
+            codes[n] = *code;
+            continue;
+        }
         const std::optional<double> number = typednumber(Text[53 + n]->text());
         if (!number) {
             beep();
@@ -154,7 +175,7 @@ void frmSettings1::Command58_Click() {
         codes[n] = boostcode(*number);
     }
     for (int n = 0; n < gearboostfields; ++n)
-        Text[53 + n]->setText(boosttext(codes[n]));
+        showbyte(Text[53 + n], boosttext(codes[n]), codes[n]);
     store(gearboostaddress, 16 * codes[0] + codes[1]);
     if (mainport().PortOpen()) countedpause(mainport(), sendgap);
     store(gearboostaddress + 1, 16 * codes[2] + codes[3]);

@@ -69,9 +69,9 @@ std::array<int, 3> gearvssbytes(const std::array<double, 6> &fields) {
     return bytes;
 }
 
-QString gearvsstext(const std::array<int, 3> &bytes, int n) {
+int gearvssnibble(const std::array<int, 3> &bytes, int n) {
     const int byte = bytes[n / 2];
-    return QString::number(n % 2 == 0 ? byte / 16 : byte % 16);
+    return n % 2 == 0 ? byte / 16 : byte % 16;
 }
 
 int boostcode(double trim) {

@@ -23,8 +23,8 @@ QString trimtext(int byte);
 // The three gear road-speed bytes of six fields (gear 1, then the increments of gears 2..6):
 // each field held to 0..15 and rounded, two per byte, high nibble first.
 std::array<int, 3> gearvssbytes(const std::array<double, 6> &fields);
-// The field text of nibble n (0..5) of the three bytes.
-QString gearvsstext(const std::array<int, 3> &bytes, int n);
+// Nibble n (0..5) of the three bytes, the value its field shows.
+int gearvssnibble(const std::array<int, 3> &bytes, int n);
 
 // The four-bit code of a gear boost trim in psi, held to -15..0: 0 stays 0, -1 is 15, -15 is 1.
 int boostcode(double trim);

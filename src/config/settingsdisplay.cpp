@@ -2,6 +2,7 @@
 
 #include "config/settingentry.h"
 #include "config/settingscatalogue.h"
+#include "config/shownbyte.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "editor/axislabels.h"
@@ -42,10 +43,12 @@ void frmSettings1::initialise() {
     const uint8_t modifiedfound = modified, ecudirtyfound = ecudirty;
     initialising = true;
 
-    for (int i = 0; i < injtrims; ++i)
-        Text15[i]->setText(trimtext(stored(injtrimaddress + i)));
+    for (int i = 0; i < injtrims; ++i) {
+        const int byte = stored(injtrimaddress + i);
+        showbyte(Text15[i], trimtext(byte), byte);
+    }
     for (const valuesetting &s : valuesettings())
-        Text[s.field]->setText(valuetext(s, stored(s.address)));
+        showbyte(Text[s.field], valuetext(s, stored(s.address)), stored(s.address));
     for (int i = 0; i < 31; ++i) {
         Text9[i]->setText(QString::number(stored(0x1060 + i)));
         Text35[i]->setText(QString::number(stored(0x1040 + i)));
@@ -53,11 +56,12 @@ void frmSettings1::initialise() {
     const std::array<int, 3> vss = {stored(gearvssaddress), stored(gearvssaddress + 1),
                                     stored(gearvssaddress + 2)};
     for (int n = 0; n < gearvssfields; ++n)
-        Text24[n]->setText(gearvsstext(vss, n));
+        showbyte(Text24[n], QString::number(gearvssnibble(vss, n)), gearvssnibble(vss, n));
     setgearlabels();
     for (int n = 0; n < gearboostfields; ++n) {
         const int byte = stored(gearboostaddress + n / 2);
-        Text[53 + n]->setText(boosttext(n % 2 == 0 ? byte / 16 : byte % 16));
+        const int code = n % 2 == 0 ? byte / 16 : byte % 16;
+        showbyte(Text[53 + n], boosttext(code), code);
     }
 
     for (const flagsetting &f : flagsettings())

@@ -55,20 +55,33 @@ std::optional<int> inputraw(int map, double v, bool vct, int spread)
     return int(raw);
 }
 
+namespace {
+// The number "Value was" shows: map 40 in whole cam degrees, any other map in full.
+QString wasnumber(int map, int raw, bool vct, int spread) {
+    if (map == 40 && vct) return decimaltext(std::nearbyint(raw * spread / 255.0) - spread / 2.0);
+    return decimaltext(shownvalue(map, raw));
+}
+} // namespace
+
 QString valuewastext(int map, int raw, bool vct, int spread)
 {
-    if (map == 40 && vct)
-        return "Value was:   " + decimaltext(std::nearbyint(raw * spread / 255.0) - spread / 2.0) +
-               " degrees";
+    if (map == 40 && vct) return "Value was:   " + wasnumber(map, raw, vct, spread) + " degrees";
     const char *unit = map <= 3 ? " ms" : map <= 7 ? " degrees" : map <= 42 ? " %" : " :1";
-    return "Value was:    " + decimaltext(shownvalue(map, raw)) + unit;
+    return "Value was:    " + wasnumber(map, raw, vct, spread) + unit;
 }
 
 void inputentry(const QString &text, int x, int y)
 {
     const std::optional<double> v = typednumber(text);
     if (!v || !entrymap(curmap) || !incell(curmap, x, y)) return;
-    if (const std::optional<int> raw = inputraw(curmap, *v, vctform(), vctspread)) {
+    // The grid and "Value was" round a cell (map 40 in cam degrees to a tenth or a whole
+    // degree): a text either shows for the cell stands for the cell's own value, so entering
+    // what is shown never moves it. Only another text is converted.
+    const int was = cellvalue(curimage, curmap, x, y);
+    const bool vct = vctform();
+    const bool shown = text == cellvaluetext(curmap, was, vct, vctspread) ||
+                       text == wasnumber(curmap, was, vct, vctspread);
+    if (const std::optional<int> raw = shown ? was : inputraw(curmap, *v, vct, vctspread)) {
         setcellvalue(curimage, curmap, x, y, *raw);
         markedited();
     }

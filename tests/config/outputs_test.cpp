@@ -115,6 +115,36 @@ TEST_F(Outputs, ScalarsAndThresholdsStoreTheirBytesAndRefuseBadEntries) {
     EXPECT_EQ(w->thresholdbox[1]->text(), "12750");
 }
 
+// Thresholds show in full at load and to a tenth after an entry, finer than some channels'
+// counts: either text entered again keeps every byte of every channel, and of every scalar.
+TEST_F(Outputs, EnteringTheShownTextAgainNeverMovesAByte) {
+    frmOutputs *w = form<frmOutputs>();
+    for (int half = 0; half < 2; ++half) {
+        for (int byte = 0; byte < 256; ++byte) {
+            for (int slot = 0; slot < usersloteach; ++slot) {
+                conditionbyte(slot) = int16_t(16 * half + slot);
+                thresholdbyte(slot) = int16_t(byte);
+            }
+            for (int i = 0; i < scalarcount; ++i)
+                scalarbyte(scalarsettingof(i)) = int16_t(byte);
+            thermofanbyte() = int16_t(byte);
+            w->initialise();
+            for (int twice = 0; twice < 2; ++twice) {
+                for (QPushButton *button : w->thresholdbutton)
+                    button->click();
+                for (QPushButton *button : w->scalarbutton)
+                    button->click();
+                w->Command6->click();
+            }
+            for (int slot = 0; slot < usersloteach; ++slot)
+                EXPECT_EQ(thresholdbyte(slot), byte) << channame[16 * half + slot].toStdString();
+            for (int i = 0; i < scalarcount; ++i)
+                EXPECT_EQ(scalarbyte(scalarsettingof(i)), byte) << scalarsettingof(i).label;
+            EXPECT_EQ(thermofanbyte(), byte);
+        }
+    }
+}
+
 TEST_F(Outputs, OpensWithoutEditingAndShowsEveryStoredChoice) {
     curimage.settings[14][6] = 7;     // output 1: air con
     curimage.settings[14][7] = 64;    // output 2: no such function

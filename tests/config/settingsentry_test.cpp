@@ -1,5 +1,6 @@
 #include "config/settingscatalogue.h"
 #include "core/commio.h"
+#include "core/mainport.h"
 #include "platform/beep.h"
 #include "settingsfixture.h"
 
@@ -114,6 +115,14 @@ TEST_F(SettingsWindow, OnlineEditsGoToTheEcuAtOnce) {
     EXPECT_EQ(wire.left(6), writehead({0x63, 0x63, 0x48, 0x90, 0x88, 0x28}));
     EXPECT_EQ(commrx, 0xB0);
     EXPECT_EQ(ecu.memory(0x1088), 40);
+
+    // KNOCK RETARD STEP: 0.25 stores 4 and shows 0.3; that text entered again sends 4, not 5.
+    enter(32, 35, "0.25");
+    EXPECT_EQ(window->Text.at(32)->text(), "0.3");
+    window->Command.at(35)->click();
+    wire = takereceived(140);
+    EXPECT_EQ(wire.mid(0, 6), writehead({0x63, 0x63, 0x48, 0x90, 0x7F, 0x04}));
+    EXPECT_EQ(wire.mid(70, 6), writehead({0x63, 0x63, 0x48, 0x90, 0x7F, 0x04}));
 
     window->Check.at(6)->click(); // ENABLE CLOSED LOOP
     wire = takereceived(70);
@@ -410,5 +419,35 @@ TEST_F(SettingsWindow, EveryCatalogueRowHasItsOwnAddressAndScale) {
     for (const Row &r : rows) {
         enter(r.field, r.button, "99999");
         EXPECT_EQ(setting(r.address), r.over) << r.address;
+    }
+}
+
+// A field may show its byte rounded (sixteenths to a tenth): its shown text, entered again
+// untouched, keeps the byte of every entry for every byte, and so does the text the handler
+// writes back after that first entry.
+TEST_F(SettingsWindow, EnteringTheShownTextAgainNeverMovesAByte) {
+    closemainport(); // no pause between a group's bytes
+    liveloop = false;
+    open(false);
+    const int groups[] = {0x10B0, 0x10B1, 0x10B2, 0x10B3, 0x10B4, 0x10B5, // injector trims
+                          0x10E0, 0x10E1, 0x10E2, 0x10FE, 0x10FF};        // gear nibbles
+    for (int byte = 0; byte < 256; ++byte) {
+        for (const valuesetting &s : valuesettings())
+            setimagebyte(curimage, s.address, uint8_t(byte));
+        for (int address : groups)
+            setimagebyte(curimage, address, uint8_t(byte));
+        window->initialise();
+        for (int twice = 0; twice < 2; ++twice) {
+            for (const valuesetting &s : valuesettings())
+                window->Command.at(s.button)->click();
+            for (QPushButton *trim : window->Command13)
+                trim->click();
+            window->Command.at(56)->click();
+            window->Command.at(58)->click();
+        }
+        for (const valuesetting &s : valuesettings())
+            EXPECT_EQ(setting(s.address), byte) << s.caption;
+        for (int address : groups)
+            EXPECT_EQ(setting(address), byte) << address;
     }
 }

@@ -1,6 +1,8 @@
 #include "editfixture.h"
+#include "editor/celltext.h"
 #include "editor/frminput.h"
 #include "editor/inputentry.h"
+#include "editor/mapcatalogue.h"
 #include "editor/numbertext.h"
 
 #include <QLabel>
@@ -82,4 +84,28 @@ TEST_F(Editing, ManualEntryFillsAGroupAndRestoresTheLiveLoop)
     EXPECT_EQ(cellchanged[10][2][3], 0);
     EXPECT_FALSE(window->Timer1->isActive()); // it did not run before
     QLocale::setDefault(saved);
+}
+
+// The grid shows map 40 in cam degrees to a tenth and "Value was" to a whole degree, coarser
+// than a count over a narrow spread: either text typed again keeps the cell, on every map.
+TEST_F(Editing, EnteringAShownValueAgainNeverMovesTheCell) {
+    curimage.settings[13][11] = 16; // map 40 in cam degrees
+    const std::pair<int, int> mapspreads[] = {{1, 0},  {2, 0},  {3, 0},   {4, 0},
+                                              {5, 0},  {6, 0},  {7, 0},   {41, 0},
+                                              {42, 0}, {43, 0}, {40, 20}, {40, 60}};
+    for (auto [map, spread] : mapspreads) {
+        curmap = map;
+        vctspread = uint8_t(spread);
+        for (int raw = 0; raw < 256; ++raw) {
+            setcellvalue(curimage, map, 1, 1, raw);
+            const bool vct = vctform();
+            const QString was =
+                valuewastext(map, raw, vct, spread).split(' ', Qt::SkipEmptyParts)[2];
+            for (const QString &text : {cellvaluetext(map, raw, vct, spread), was}) {
+                inputentry(text, 1, 1);
+                EXPECT_EQ(cellvalue(curimage, map, 1, 1), raw) << map << " " << text.toStdString();
+            }
+        }
+    }
+    vctspread = 0;
 }
