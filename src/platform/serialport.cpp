@@ -9,6 +9,10 @@
 #ifdef Q_OS_UNIX
 #include <termios.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 
 namespace korvane {
 
@@ -57,6 +61,22 @@ bool parsesettings(const QString &text, LineSettings &out) {
     else
         return false;
     return true;
+}
+
+// Every exchange waits for its reply, so a USB serial adapter that holds received bytes for its
+// latency timer (16 ms on the common chips) would add that to every reply. Asks the driver to
+// pass them on at once; a port without the request (a pseudo-terminal) is left as it is.
+void asklowlatency(QSerialPort &port) {
+#ifdef Q_OS_LINUX
+    const int fd = port.handle();
+    serial_struct serial{};
+    if (fd < 0 || ioctl(fd, TIOCGSERIAL, &serial) != 0) return;
+    if (serial.flags & ASYNC_LOW_LATENCY) return;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    ioctl(fd, TIOCSSERIAL, &serial);
+#else
+    Q_UNUSED(port);
+#endif
 }
 
 } // namespace
@@ -121,6 +141,7 @@ QString SerialPort::setPortOpen(bool open) {
         return device + QStringLiteral(": ") +
                (reason.isEmpty() ? QStringLiteral("the port cannot be opened") : reason);
     }
+    asklowlatency(*port);
     return {};
 }
 

@@ -70,3 +70,23 @@ TEST(SerialPort, ALineThatWentAwayClosesThePortWithItsReason) {
     port.setPortOpen(false);
     EXPECT_EQ(port.fault(), QString()); // the program's own close starts afresh
 }
+
+// The benchmarks' cost of a real cable rests on this: a USB adapter's latency timer holds every
+// reply, each one counted from its own command.
+TEST(SerialPort, ASimulatedLatencyHoldsEveryReply) {
+    TempProgramFolder folder;
+    SimEcu ecu(1);
+    ecu.setfirmware(0x42);
+    ecu.setlatency(16);
+    SerialPort port;
+    port.setSettings("57600,n,8,1");
+    ASSERT_EQ(port.setPortOpen(true), QString());
+    for (int exchange = 0; exchange < 2; ++exchange) {
+        QElapsedTimer clock;
+        clock.start();
+        port.Output("c");
+        ASSERT_TRUE(port.waitforinput(1, QDeadlineTimer(1000)));
+        EXPECT_GE(clock.elapsed(), 16);
+        EXPECT_EQ(port.Input(), QByteArray("\x42"));
+    }
+}

@@ -53,6 +53,7 @@ struct SimEcu::State {
     long budget = -1; // reply bytes still allowed before the stall; -1 = no stall
     long sent = 0;
     bool paced = false;
+    std::chrono::milliseconds latency{0};
     ReplyFault fault;
     long replies = 0; // replies since the fault was set
     ReplyHold hold;
@@ -88,14 +89,18 @@ struct SimEcu::State {
     void send(const std::vector<uint8_t> &out, clock::time_point start) {
         for (uint8_t byte : out) {
             bool paceit = false;
+            std::chrono::milliseconds delay;
             {
                 std::lock_guard<std::mutex> guard(lock);
                 if (silent || budget == 0) continue;
                 if (budget > 0) --budget;
                 paceit = paced;
+                delay = latency;
                 ++sent;
             }
             if (paceit) pace(start);
+            // The adapter passes on what reached it once its timer runs out.
+            if (delay.count() > 0) std::this_thread::sleep_until(start + delay);
             writeall(reinterpret_cast<const char *>(&byte), 1);
         }
     }
@@ -130,7 +135,7 @@ struct SimEcu::State {
                     hold.apply(out);
                 }
                 arrived.notify_all();
-                send(out, paceit ? linefree : clock::now());
+                send(out, paceit ? linefree : start);
             }
         }
     }
@@ -259,6 +264,11 @@ void SimEcu::sendstale(const QByteArray &bytes) {
 void SimEcu::setpacing(bool paced) {
     std::lock_guard<std::mutex> guard(d->lock);
     d->paced = paced;
+}
+
+void SimEcu::setlatency(int ms) {
+    std::lock_guard<std::mutex> guard(d->lock);
+    d->latency = std::chrono::milliseconds(ms);
 }
 
 void SimEcu::setreplyfault(ReplyFault fault) {

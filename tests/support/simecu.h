@@ -54,6 +54,9 @@ class SimEcu {
     void sendstale(const QByteArray &bytes); // bytes that wait in the program's input now
     void setpacing(bool paced);              // 173.6 us a byte each way, as at 57600 baud
     void setreplyfault(ReplyFault fault);    // a fault of one of the next replies
+    // A USB serial adapter's latency timer: every reply reaches the program no sooner than ms
+    // after its command byte was read (0: at once). Replies go out one command at a time.
+    void setlatency(int ms);
     // The ECU's end of the line goes away, as when the simulator is killed: the master side
     // closes and nothing is served any more; the link stays.
     void hangup();
