@@ -41,6 +41,8 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     // Lays the window out for its size; the live loop stops while the window is too small
     // to show anything (minimised) and never restarts while a tool window has paused it.
     void Form_Resize();
+    // Pixels: the least width at which every control shows whole, none covering another.
+    static int leastwidth();
     // The hold, centring and roam state of the preferences onto the buttons.
     void setpreferences();
 

@@ -46,6 +46,10 @@ constexpr int smallwidth = 330;
 constexpr int minimisedwidth = 3000; // below this the window shows nothing worth a poll
 constexpr int widewidth = 15000;
 constexpr int titleroom = 2000; // the least width the map title keeps beside the button column
+constexpr int rowstart = margin + 8 * fkeypitch + fkeywidth + 60; // the top row right of F9
+// The engine speed and link status share the top row right of F9 in a narrow window; at
+// least this wide, "7000 rpm " shows whole in a smaller face and "offline" in its own.
+constexpr int rpmleast = 900, statusleast = 600, labelgap = 80;
 
 void place(QWidget *control, int left, int top, int width, int height)
 {
@@ -53,10 +57,20 @@ void place(QWidget *control, int left, int top, int width, int height)
 }
 } // namespace
 
+int frmFuel1::leastwidth()
+{
+    const int least = std::max({
+        gridleft + titleroom + margin, // the map title's room over the grid
+        gridleft + columnleft,         // the button column right of the drawing, over the grid
+        rowstart + rpmleast + labelgap + statusleast + margin, // F9, engine speed, link status
+    });
+    return (least + twipsperpixel - 1) / twipsperpixel;
+}
+
 void frmFuel1::buildtools()
 {
-    // No narrower than keeps room for the map title over the grid, where the screen allows.
-    int least = tw(gridleft + titleroom + margin);
+    // No narrower than shows every control whole, where the screen allows.
+    int least = leastwidth();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         least = std::min(least, screen->availableGeometry().width());
     setMinimumWidth(least);
@@ -139,21 +153,21 @@ void frmFuel1::Form_Resize()
         gridtop += rowpitch;
     }
     mapgrid->setGeometry(tw(gridleft), tw(gridtop), mapgrid->width(), tw(workbottom - gridtop));
-    // The panel's buttons under the panel, clear of the hint line that starts under the graph.
-    place(Command4, 120, bottomrow, 735, rowheight);
-    place(Command5, 840, bottomrow, 735, rowheight);
-    place(Command6, 1560, bottomrow, 735, rowheight);
+    // The panel's buttons under the panel, side by side, clear of the hint line that starts
+    // under the graph.
+    place(Command4, 120, bottomrow, 720, rowheight);
+    place(Command5, 840, bottomrow, 720, rowheight);
+    place(Command6, 1560, bottomrow, 720, rowheight);
     place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
     // Engine speed and link status sit at the right edge, but never over the function keys:
     // in a narrower window they share what is left after F9 and their texts shrink to fit.
-    const int rowstart = margin + 8 * fkeypitch + fkeywidth + 60;
-    const int room = W - 120 - rowstart;
+    const int room = W - margin - rowstart - labelgap;
     int rpmleft = W - 3840, rpmwidth = 1560, statusleft = W - 2200, statuswidth = 2080;
     if (rpmleft < rowstart) {
         rpmleft = rowstart;
-        rpmwidth = std::max(300, room * 2 / 5);
-        statusleft = rowstart + rpmwidth + 80;
-        statuswidth = std::max(300, room - rpmwidth - 80);
+        rpmwidth = std::max(300, room * rpmleast / (rpmleast + statusleast));
+        statusleft = rowstart + rpmwidth + labelgap;
+        statuswidth = std::max(300, room - rpmwidth);
     }
     place(Label2, rpmleft, top, rpmwidth, rowheight);
     place(Label42, statusleft, top, statuswidth, rowheight);

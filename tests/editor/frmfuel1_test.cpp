@@ -79,6 +79,32 @@ TEST_F(MainWindow, OpensOfflineOnTheFuelMapMaximised)
     EXPECT_EQ(panelhold, 0);
 }
 
+TEST_F(MainWindow, AtItsLeastWidthEveryButtonAndTheLinkStatusShowWhole)
+{
+    // Where the screen is narrower than the window needs, the screen wins.
+    const int least = frmFuel1::leastwidth();
+    EXPECT_EQ(window->minimumWidth(),
+              std::min(least, QGuiApplication::primaryScreen()->availableGeometry().width()));
+    window->showNormal();
+    window->resize(least, 600);
+    window->Label2->setText("7000 rpm ");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->width(), least);
+    QList<QWidget *> checked = {window->Label2, window->Label42};
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        if (button->isVisible()) checked << button;
+    for (const QWidget *control : checked) {
+        const std::string name = control->property("text").toString().toStdString();
+        EXPECT_TRUE(window->rect().contains(control->geometry())) << name;
+        for (const QWidget *other : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(other == control || !other->isVisible() ||
+                        !control->geometry().intersects(other->geometry()))
+                << name << " under " << other->metaObject()->className();
+    }
+    EXPECT_EQ(window->Label2->QLabel::text(), "7000 rpm "); // whole, if in a smaller face
+    EXPECT_EQ(window->Label42->QLabel::text(), "offline");
+}
+
 TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
 {
     struct Menu {
