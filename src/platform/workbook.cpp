@@ -112,12 +112,9 @@ WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
     const QString built = scratch.filePath("workbook.xlsx");
     QString error = scratch.isValid() ? buildworkbook(built, header, rows)
                                       : "no temporary folder: " + scratch.errorString();
-    if (!error.isEmpty())
-        error = QString("Could not write the workbook %1: %2").arg(name, error);
-    else
-        error = copywholefile(built, name);
+    if (error.isEmpty()) error = copywholefile(built, name);
     if (!error.isEmpty()) {
-        result.error = error;
+        result.error = QString("Could not write the workbook %1: %2").arg(name, error);
         return result;
     }
     result.path = name;
