@@ -39,6 +39,12 @@ void syncfolder(const QString &path) {
 }
 } // namespace
 
+QString writtennotice(const QString &kind, const QString &path) {
+    const QFileInfo file(path);
+    return QString("The %1 \"%2\" was written in %3")
+        .arg(kind, file.fileName(), QDir::toNativeSeparators(file.absolutePath() + '/'));
+}
+
 void setfilesync(FileSync sync) {
     filesync = sync ? sync : systemsync;
 }

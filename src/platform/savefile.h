@@ -38,6 +38,9 @@ QString writewholefile(const QString &path, const QByteArray &bytes);
 // text, else the reason alone: the caller names the copy.
 QString copywholefile(const QString &source, const QString &destination);
 
+// "The <kind> "<name>" was written in <folder>": where the user finds the file at path.
+QString writtennotice(const QString &kind, const QString &path);
+
 // What puts the bytes written to an open file or folder on the disk: 0, or -1 with errno set.
 // The default is the system's fsync; tests install their own to make the disk fail, and
 // nullptr puts the default back.

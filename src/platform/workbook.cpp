@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -121,9 +120,8 @@ WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
     result.outcome = (opener ? opener(name) : openwithdesktop(name)) ? WorkbookResult::opened
                                                                      : WorkbookResult::notopened;
     if (result.outcome == WorkbookResult::notopened)
-        result.error = QString("The workbook \"%1\" was written in %2, but the program could not "
-                               "confirm that it was opened")
-                           .arg(QFileInfo(name).fileName(), programfolder());
+        result.error = writtennotice("workbook", name) +
+                       ", but the program could not confirm that it was opened";
     return result;
 }
 
