@@ -9,6 +9,7 @@
 #include "graphics/vctexport.h"
 #include "platform/canvas.h"
 #include "platform/forms.h"
+#include "platform/savefile.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -34,10 +35,11 @@ void record()
     if (vctindex == vctsamples - 1) {
         // Never a modal box here: the live loop's timer would fire under it.
         const WorkbookResult result = exportvctexcel();
-        if (result.outcome != WorkbookResult::opened && loaded<frmFuel1>())
-            form<frmFuel1>()->Text1->setText(result.outcome == WorkbookResult::notwritten
-                                                  ? "VCT export failed: " + result.error
-                                                  : result.error);
+        // The hint line names the file the trace went to, or why it went nowhere.
+        QString told = result.error;
+        if (result.outcome == WorkbookResult::notwritten) told = "VCT export failed: " + told;
+        if (result.outcome == WorkbookResult::opened) told = writtennotice("workbook", result.path);
+        if (loaded<frmFuel1>()) form<frmFuel1>()->Text1->setText(told);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/forms.h"
 #include "platform/programfolder.h"
 #include "platform/prompts.h"
+#include "platform/savefile.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -15,6 +16,11 @@
 namespace korvane {
 
 bool exportrunning = false;
+
+namespace {
+// A notice naming a file stays long enough to read its path.
+constexpr int pathticks = 80;
+} // namespace
 
 ExportWindow::ExportWindow(const QString &caption) {
     setWindowTitle(caption);
@@ -83,6 +89,10 @@ std::optional<QString> ExportWindow::askname(const QString &extension) {
     return programfolder() + *name + extension;
 }
 
+void ExportWindow::exportwritten(const QString &kind, const QString &path) {
+    showmessage(writtennotice(kind, path), QStringLiteral("Information"), pathticks, forced);
+}
+
 void ExportWindow::exporterror(const QString &reason) {
     showmessage(QStringLiteral("An export error occured: ") + reason,
                 QStringLiteral("System error"), 30, forced);
@@ -94,7 +104,10 @@ void frmExportText::runexport() {
     const std::optional<QString> path = askname(QStringLiteral(".txt"));
     if (!path) return;
     const QString error = exporttext(*source, *path, [this](int p) { showprogress(p); });
-    if (!error.isEmpty()) exporterror(error);
+    if (!error.isEmpty())
+        exporterror(error);
+    else
+        exportwritten(QStringLiteral("text file"), *path);
 }
 
 void frmExportText::unloadself() {
@@ -107,7 +120,10 @@ void frmExportCsv::runexport() {
     const std::optional<QString> path = askname(QStringLiteral(".csv"));
     if (!path) return;
     const QString error = exportcsv(*source, *path, [this](int p) { showprogress(p); });
-    if (!error.isEmpty()) exporterror(error);
+    if (!error.isEmpty())
+        exporterror(error);
+    else
+        exportwritten(QStringLiteral("CSV file"), *path);
 }
 
 void frmExportCsv::unloadself() {
@@ -122,7 +138,9 @@ void frmExport::runexport() {
     if (result.outcome == WorkbookResult::notwritten) exporterror(result.error);
     // The file is there for the user to open: a failure to show it is no failed export.
     if (result.outcome == WorkbookResult::notopened)
-        showmessage(result.error, QStringLiteral("Warning"), 30, forced);
+        showmessage(result.error, QStringLiteral("Warning"), pathticks, forced);
+    if (result.outcome == WorkbookResult::opened)
+        exportwritten(QStringLiteral("workbook"), result.path);
 }
 
 void frmExport::unloadself() {

@@ -37,6 +37,8 @@ class ExportWindow : public QDialog {
     // The user's file name for a text or CSV export: nothing on Cancel or an empty answer;
     // a name holding a folder is refused and told.
     std::optional<QString> askname(const QString &extension);
+    // Tells the user where the export's file (a "text file", say) was written.
+    void exportwritten(const QString &kind, const QString &path);
     // Tells the user the export failed and why.
     void exporterror(const QString &reason);
 

@@ -48,7 +48,7 @@ QString prepareprogramfolder(const QString &datadir)
         return QString("Cannot create the program folder %1: %2")
             .arg(target, QString::fromLocal8Bit(made ? made.message() : "not a folder"));
     // One file that cannot be copied must not keep the others out: each is tried, and every
-    // failure is told with its reason.
+    // failure is told in one sentence with its reason.
     QStringList failures;
     const QDir source(datadir);
     for (const QFileInfo &file : source.entryInfoList(QDir::Files)) {

@@ -2,8 +2,52 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#else
+#include <io.h>
+#endif
 
 namespace korvane {
+
+namespace {
+#ifdef Q_OS_UNIX
+FileSync systemsync = ::fsync;
+#else
+FileSync systemsync = ::_commit;
+#endif
+FileSync filesync = systemsync;
+
+// Puts the folder's entry for the renamed file on the disk, where the system can sync a folder.
+// The file's bytes are already there, and a failure here cannot undo the replacement: at worst
+// a crash brings back the old file, whole.
+void syncfolder(const QString &path) {
+#ifdef Q_OS_UNIX
+    const int folder =
+        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (folder < 0) return;
+    filesync(folder);
+    ::close(folder);
+#else
+    Q_UNUSED(path);
+#endif
+}
+} // namespace
+
+QString writtennotice(const QString &kind, const QString &path) {
+    const QFileInfo file(path);
+    return QString("The %1 \"%2\" was written in %3")
+        .arg(kind, file.fileName(), QDir::toNativeSeparators(file.absolutePath() + '/'));
+}
+
+void setfilesync(FileSync sync) {
+    filesync = sync ? sync : systemsync;
+}
 
 WholeFile::WholeFile(const QString &path) : path(path), file(path) {
     // Unbuffered: QSaveFile's commit reports success although the buffered bytes it flushed
@@ -22,11 +66,20 @@ bool WholeFile::write(const QByteArray &bytes) {
 }
 
 QString WholeFile::commit() {
-    if (!failed && file.error() == QFileDevice::NoError && file.flush() && file.commit()) return {};
-    QString reason = file.errorString();
+    if (!failed && file.error() == QFileDevice::NoError && file.flush()) {
+        // QSaveFile's own commit syncs too, but ignores the result and renames all the same: a
+        // disk that lost the bytes would replace the old file with nothing.
+        if (filesync(file.handle()) != 0) {
+            why = qt_error_string(errno);
+        } else if (file.commit()) {
+            syncfolder(path);
+            return {};
+        }
+    }
+    if (why.isEmpty()) why = file.errorString();
     if (file.isOpen()) file.cancelWriting();
-    if (reason.isEmpty()) reason = "the file was not written whole";
-    return QString("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    if (why.isEmpty()) why = "the file was not written whole";
+    return QString("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 QString writewholefile(const QString &path, const QByteArray &bytes) {
@@ -39,10 +92,10 @@ QString copywholefile(const QString &source, const QString &destination) {
     QFile in(source);
     QByteArray bytes;
     if (in.open(QIODevice::ReadOnly)) bytes = in.readAll();
-    if (!in.isOpen() || in.error() != QFileDevice::NoError)
-        return QString("Cannot read %1: %2")
-            .arg(QDir::toNativeSeparators(source), in.errorString());
-    return writewholefile(destination, bytes);
+    if (!in.isOpen() || in.error() != QFileDevice::NoError) return in.errorString();
+    WholeFile out(destination);
+    out.write(bytes);
+    return out.commit().isEmpty() ? QString() : out.reason();
 }
 
 } // namespace korvane

@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -112,21 +111,17 @@ WorkbookResult writeworkbook(const QString &stem, const QStringList &header,
     const QString built = scratch.filePath("workbook.xlsx");
     QString error = scratch.isValid() ? buildworkbook(built, header, rows)
                                       : "no temporary folder: " + scratch.errorString();
-    if (!error.isEmpty())
-        error = QString("Could not write the workbook %1: %2").arg(name, error);
-    else
-        error = copywholefile(built, name);
+    if (error.isEmpty()) error = copywholefile(built, name);
     if (!error.isEmpty()) {
-        result.error = error;
+        result.error = QString("Could not write the workbook %1: %2").arg(name, error);
         return result;
     }
     result.path = name;
     result.outcome = (opener ? opener(name) : openwithdesktop(name)) ? WorkbookResult::opened
                                                                      : WorkbookResult::notopened;
     if (result.outcome == WorkbookResult::notopened)
-        result.error = QString("The workbook \"%1\" was written in %2, but the program could not "
-                               "confirm that it was opened")
-                           .arg(QFileInfo(name).fileName(), programfolder());
+        result.error = writtennotice("workbook", name) +
+                       ", but the program could not confirm that it was opened";
     return result;
 }
 

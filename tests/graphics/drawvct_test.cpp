@@ -2,14 +2,18 @@
 
 #include "core/editorstate.h"
 #include "core/livedata.h"
+#include "editor/frmfuel1.h"
 #include "graphics/vctexport.h"
 #include "platform/canvasrecorder.h"
+#include "platform/forms.h"
 #include "platform/programfolder.h"
 #include "platform/workbook.h"
 #include "responder.h"
 #include "tempfolder.h"
 #include "xlsxcells.h"
 
+#include <QFileInfo>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using namespace korvane;
@@ -24,6 +28,7 @@ class CamTiming : public ::testing::Test {
 
     void SetUp() override
     {
+        form<frmFuel1>(); // its hint line tells the export; its load picks a map of its own
         setworkbookopener([this](const QString &path) {
             opened << path;
             return true;
@@ -40,6 +45,7 @@ class CamTiming : public ::testing::Test {
     }
     void TearDown() override
     {
+        unload<frmFuel1>();
         setworkbookopener([](const QString &) { return true; });
         vctview = 0;
         vctindex = 0;
@@ -65,6 +71,9 @@ TEST_F(CamTiming, OneExportACycleWithTheRecordedSamplesOnly)
     drawVCT(pic);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(vctindex, 0);
+    // The hint line says where the trace went.
+    EXPECT_EQ(form<frmFuel1>()->Text1->text(), "The workbook \"" + QFileInfo(opened[0]).fileName() +
+                                                   "\" was written in " + folder.path());
 
     const QMap<QString, QString> cells = test::xlsxcells(opened[0]);
     EXPECT_EQ(cells.value("A1"), "Rpm");

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -41,6 +42,20 @@ class Exports : public ::testing::Test {
         QStringList all = QString::fromLatin1(file.readAll()).split("\r\n");
         all.removeLast(); // after the last CR LF
         return all;
+    }
+
+    // Opens the export window T on the table and lets its timer run the export.
+    template <class T> void runwindow() {
+        T *window = form<T>();
+        window->source = &table;
+        for (int i = 0; i < 6; ++i)
+            window->Timer1_Timer();
+    }
+    // The ticks of 100 ms the notice of exactly this text stayed; 0 when none was shown.
+    static int noticeticks(const Responder &responder, const QString &text) {
+        for (const PromptRequest &asked : responder.asked)
+            if (asked.kind == PromptRequest::Notice && asked.text == text) return asked.ticks;
+        return 0;
     }
 
     TempProgramFolder folder;
@@ -95,14 +110,18 @@ TEST_F(Exports, CsvSpreadsTheSamplesOfASecondAndQuotes) {
 }
 
 TEST_F(Exports, WorkbookHoldsTheHeadingsAndTheRows) {
+    Responder responder;
     QStringList opened;
     setworkbookopener([&](const QString &path) {
         opened << path;
         return true;
     });
-    ASSERT_EQ(exportworkbook(table, {}).outcome, WorkbookResult::opened);
+    runwindow<frmExport>();
     setworkbookopener({});
     ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(noticeticks(responder, "The workbook \"" + QFileInfo(opened[0]).fileName() +
+                                         "\" was written in " + folder.path()),
+              80);
     const QMap<QString, QString> cells = xlsxcells(opened[0]);
     EXPECT_EQ(cells.value("A1"), "timestamp");
     EXPECT_EQ(cells.value("B1"), "coolant temp (C)");
@@ -120,22 +139,21 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
     // Through the window: Cancel writes nothing; an unwritable folder is told.
     Responder responder;
     responder.answercancel();
-    frmExportText *window = form<frmExportText>();
-    window->source = &table;
-    for (int i = 0; i < 6; ++i)
-        window->Timer1_Timer();
+    runwindow<frmExportText>();
     EXPECT_EQ(QDir(folder.path()).entryList({"*.txt"}), QStringList{"triggers.txt"});
     EXPECT_FALSE(loaded<frmExportText>());
-    // Ok with the name emptied writes under the default name.
+    // Ok with the name emptied writes under the default name; each export says where it wrote.
     responder.answerok("");
-    frmExportCsv *csvwindow = form<frmExportCsv>();
-    csvwindow->source = &table;
-    for (int i = 0; i < 6; ++i)
-        csvwindow->Timer1_Timer();
+    runwindow<frmExportCsv>();
+    responder.answerok("run");
+    runwindow<frmExportText>();
     EXPECT_TRUE(QFile::exists(folder.file("logtextfilename.csv")));
+    for (const QString notice :
+         {"The CSV file \"logtextfilename.csv\"", "The text file \"run.txt\""})
+        EXPECT_EQ(noticeticks(responder, notice + " was written in " + folder.path()), 80);
 
     // Closed before its export began: it never asks for a name nor writes later.
-    window = form<frmExportText>();
+    frmExportText *window = form<frmExportText>();
     window->source = &table;
     static_cast<QDialog *>(window)->reject(); // Escape or the close box
     EXPECT_FALSE(window->Timer1->isActive());
@@ -143,16 +161,14 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
 
     // A workbook no application could open is told as written, under its name.
     setworkbookopener([](const QString &) { return false; });
-    frmExport *book = form<frmExport>();
-    book->source = &table;
-    for (int i = 0; i < 6; ++i)
-        book->Timer1_Timer();
+    runwindow<frmExport>();
     setworkbookopener([](const QString &) { return true; });
     const QStringList written = QDir(folder.path()).entryList({"Log *.xlsx"});
     ASSERT_EQ(written.size(), 1);
-    EXPECT_TRUE(responder.wasasked("The workbook \"" + written[0] + "\" was written in " +
-                                   folder.path() +
-                                   ", but the program could not confirm that it was opened"));
+    EXPECT_EQ(noticeticks(responder, "The workbook \"" + written[0] + "\" was written in " +
+                                         folder.path() +
+                                         ", but the program could not confirm that it was opened"),
+              80);
     EXPECT_FALSE(responder.wasasked("An export error occured"));
 
     // A full disk keeps the earlier exports whole and says why.
@@ -169,10 +185,7 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
     {
         FullDisk full;
         responder.answerok("");
-        csvwindow = form<frmExportCsv>();
-        csvwindow->source = &table;
-        for (int i = 0; i < 6; ++i)
-            csvwindow->Timer1_Timer();
+        runwindow<frmExportCsv>();
         texterror = exporttext(table, folder.file("log.txt"), {});
     }
     EXPECT_TRUE(responder.wasasked("An export error occured: Cannot write " +
@@ -183,10 +196,7 @@ TEST_F(Exports, FailuresAndCancelWriteNothing) {
 
     setprogramfolder(folder.path() + "missing/");
     responder.answerok("log");
-    window = form<frmExportText>();
-    window->source = &table;
-    for (int i = 0; i < 6; ++i)
-        window->Timer1_Timer();
+    runwindow<frmExportText>();
     EXPECT_TRUE(responder.wasasked("An export error occured"));
     setprogramfolder(folder.path());
 }

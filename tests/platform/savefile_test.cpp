@@ -8,7 +8,48 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 using namespace korvane;
+
+namespace {
+QString watched;   // the file whose contents each sync notes
+QStringList syncs; // each sync: what it synced ("file" or "folder") and what watched then held
+int syncerror = 0; // the errno every sync fails with; 0: they succeed
+
+int notingsync(int fd) {
+    struct stat synced {};
+    fstat(fd, &synced);
+    QFile file(watched);
+    file.open(QIODevice::ReadOnly);
+    syncs << (S_ISDIR(synced.st_mode) ? "folder: " : "file: ") + file.readAll();
+    errno = syncerror;
+    return syncerror ? -1 : 0;
+}
+} // namespace
+
+// A disk that takes the bytes and then fails to keep them (a network drive, a quota, pulled
+// media) fails the save before the old file is replaced.
+TEST(SaveFile, TheNewFileIsOnTheDiskBeforeItReplacesTheOldOne) {
+    test::TempProgramFolder folder(false);
+    watched = folder.file("old.dat");
+    ASSERT_EQ(writewholefile(watched, "old contents"), "");
+    setfilesync(notingsync);
+    EXPECT_EQ(writewholefile(watched, "new contents"), "");
+    syncerror = EIO;
+    const QString failed = writewholefile(watched, "lost contents");
+    syncerror = 0;
+    setfilesync(nullptr);
+
+    EXPECT_EQ(failed, "Cannot write " + watched + ": Input/output error");
+    EXPECT_EQ(syncs,
+              QStringList({"file: old contents", "folder: new contents", "file: new contents"}));
+    QFile file(watched);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "new contents");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"old.dat"});
+}
 
 TEST(SaveFile, AFullDiskKeepsTheOldFileLeavesNoPartAndSaysWhy) {
     test::TempProgramFolder folder(false);
