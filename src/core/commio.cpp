@@ -88,10 +88,7 @@ bool portend(SerialPort &port) {
 }
 
 bool settleline(SerialPort &port) {
-    if (lineinstep()) return true;
-    if (!drain(port)) return false;
-    marklineinstep();
-    return true;
+    return lineinstep() || drain(port);
 }
 
 bool commend() {

@@ -31,9 +31,10 @@ bool commend();
 // The same on another port; a failure sets only commerror.
 bool portend(SerialPort &port);
 
-// Before a transfer's first command on a line out of step: reads what the ECU still sends until
-// the line has been quiet for a reply time, so the command is never answered by a late byte.
-// True when the line is in step (at once while it is); false when the ECU would not stop.
+// Before a transfer's or a connection's first command on a line out of step: reads what the
+// ECU still sends until the line has been quiet for a reply time. The line stays out of step:
+// an answer that starts later still fails the exchange's end. True when the line went quiet
+// (at once while it is in step); false when the ECU would not stop.
 bool settleline(SerialPort &port);
 
 // Sends letter and reads the four reply bytes of a query into reply, and ends the exchange.

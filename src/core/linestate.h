@@ -13,7 +13,7 @@ namespace korvane {
 // owes the bytes.
 bool lineinstep();
 void marklineoutofstep();
-// Only an exchange's clean end (nothing came after its answer) or a quiet settle calls this.
+// Only an exchange's clean end (nothing came after its answer) calls this.
 void marklineinstep();
 
 // The ECU may differ from the image: set by an exchange that may have changed the ECU's memory
