@@ -2,10 +2,14 @@
 
 #include "core/commands.h"
 #include "core/commio.h"
+#include "core/linestate.h"
+#include "core/mainport.h"
+#include "core/messages.h"
 #include "editor/celltext.h"
 #include "platform/mapgrid.h"
 #include "platform/pollrate.h"
 #include "platform/prompts.h"
+#include "platform/serialport.h"
 #include "platform/twips.h"
 
 #include <QPushButton>
@@ -19,6 +23,7 @@ constexpr uint32_t headergrey = 0xD0D0D0;
 constexpr uint32_t paleyellow = 0xE0FFFF;
 constexpr uint32_t yellow = 0xFFFF;
 constexpr int pollinterval = 200;
+const QString caption = QStringLiteral("Long term fuel trim table");
 } // namespace
 
 QString ltttext(uint8_t byte) { return decimaltext((byte - 128) * 0.5); }
@@ -30,7 +35,7 @@ lttcell lttcurrentcell(uint8_t byte)
 
 frmLtt::frmLtt()
 {
-    setWindowTitle("Long term fuel trim table");
+    setWindowTitle(caption);
     setModal(true);
 
     SCGrid1 = new MapGrid(this);
@@ -85,7 +90,9 @@ void frmLtt::Form_Unload()
 void frmLtt::Timer1_Timer()
 {
     SCGrid1->setredraw(false);
-    setpollrate(*Timer1, polltable(), pollinterval);
+    const bool answered = polltable();
+    setpollrate(*Timer1, answered, pollinterval);
+    if (!answered && mainportlost()) showportdown();
     // Also after a failed exchange, or the grid would stay frozen.
     SCGrid1->setredraw(true);
 }
@@ -111,8 +118,18 @@ bool frmLtt::polltable()
 void frmLtt::Command2_Click()
 {
     if (!msgboxokcancel("This will clear the non-volatile LTT table")) return;
+    const bool wasopen = mainport().PortOpen();
     commtx = cmd::clearltt;
     commio(1);
+    if (!mainportlost()) return;
+    showportdown();
+    // A port that died on the way has said so; one already down sent nothing, and says so.
+    if (!wasopen) showmessage(offlinetext(), "System error", 30, forced);
+}
+
+// The table's values are no longer live: the caption says why.
+void frmLtt::showportdown() {
+    setWindowTitle(caption + " - " + offlinetext());
 }
 
 void frmLtt::cmdCancel_Click() { done(Accepted); }
