@@ -3,13 +3,10 @@
 #include "core/commands.h"
 #include "core/commio.h"
 #include "core/linestate.h"
-#include "core/mainport.h"
-#include "core/messages.h"
 #include "editor/celltext.h"
 #include "platform/mapgrid.h"
 #include "platform/pollrate.h"
 #include "platform/prompts.h"
-#include "platform/serialport.h"
 #include "platform/twips.h"
 
 #include <QPushButton>
@@ -118,13 +115,11 @@ bool frmLtt::polltable()
 void frmLtt::Command2_Click()
 {
     if (!msgboxokcancel("This will clear the non-volatile LTT table")) return;
-    const bool wasopen = mainport().PortOpen();
     commtx = cmd::clearltt;
     commio(1);
-    if (!mainportlost()) return;
-    showportdown();
-    // A port that died on the way has said so; one already down sent nothing, and says so.
-    if (!wasopen) showmessage(offlinetext(), "System error", 30, forced);
+    // A port that died on the way takes the program offline with its reason; the caption
+    // keeps saying why while the window stays open.
+    if (mainportlost()) showportdown();
 }
 
 // The table's values are no longer live: the caption says why.

@@ -267,6 +267,9 @@ void frmLog::done(int result) {
     Timer1->stop();
     if (paused) resumeonline();
     paused = false;
+    // A line that went away while the window was open is noticed here (the port closes with
+    // its reason), so the program goes offline saying why and keeps what waited for Enter.
+    mainport().InBufferCount();
     if (online == flagset && !mainport().PortOpen()) restoremainport();
     QDialog::done(result);
     if (forminstance<frmLog>() == this) unload<frmLog>();

@@ -11,6 +11,7 @@
 #include "logging/frmlog.h"
 #include "logging/frmtrigtest.h"
 #include "platform/forms.h"
+#include "platform/loggrid.h"
 #include "responder.h"
 #include "simlink.h"
 
@@ -75,6 +76,13 @@ const PollingWindow windows[] = {
      [](LostPort &t) {
          frmLog *w = t.openthenhangup<frmLog>();
          w->Timer1_Timer();
+         EXPECT_TRUE(w->logGrid2->table().text(2, 1).isEmpty()); // the time alone
+         // Ticks on the closed port log nothing, say why, and come once a second.
+         w->Label1->setText("Logging");
+         w->Timer1->setInterval(48);
+         w->Timer1_Timer();
+         EXPECT_EQ(w->logrow, 2);
+         EXPECT_EQ(w->Timer1->interval(), 1000);
          return w->Label1->text();
      },
      lost},
