@@ -4,6 +4,7 @@
 #include "config/sitetables.h"
 #include "core/commio.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/pauseonline.h"
 #include "platform/forms.h"
 #include "platform/pollrate.h"
@@ -100,6 +101,8 @@ void frmSettings1::Timer1_Timer() {
     const int arrived = queryecu(throttlequery, reply);
     if (arrived >= 3) livetps = reply[2];
     if (arrived == 4) Text42->setText(QString::number(livetps));
+    // A port that went down: the throttle field says why instead of an old reading.
+    if (arrived < 4 && mainportlost()) Text42->setText(offlinetext());
     setpollrate(*Timer1, arrived == 4, pollinterval);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/commands.h"
 #include "core/commio.h"
+#include "core/linestate.h"
 #include "platform/canvas.h"
 #include "platform/picturebox.h"
 #include "platform/pollrate.h"
@@ -23,6 +24,7 @@ constexpr int lampx = 230, lampradius = 80;
 constexpr int pictureleft = 240, picturetop = 240, picturewidth = 500, pictureheight = 2000;
 constexpr int panelpitch = 3300; // from one picture and its labels to the next
 constexpr int pollinterval = 100;
+const QString caption = QStringLiteral("Panel");
 
 constexpr statuslamp outputs[] = {
     {7, 125, "AC clutch"},    {6, 360, "thermofan"}, {5, 595, "turbo timer"},
@@ -50,7 +52,7 @@ void drawlamps(Canvas &canvas, uint8_t bits, const statuslamp *lamps, int count)
 
 frmAtx::frmAtx()
 {
-    setWindowTitle("Panel");
+    setWindowTitle(caption);
     setModal(true);
     setFixedSize(tw(2 * panelpitch + 240), tw(pictureheight + 1080));
 
@@ -100,7 +102,11 @@ void frmAtx::Timer1_Timer()
     uint8_t reply[4];
     const bool answered = queryecu(cmd::queryswitches, reply) == 4;
     setpollrate(*Timer1, answered, pollinterval);
-    if (!answered) return;
+    if (!answered) {
+        // The lamps are no longer live: the caption says why.
+        if (mainportlost()) setWindowTitle(caption + " - " + offlinetext());
+        return;
+    }
     drawlamps(Picture1->canvas(), reply[2], outputs, std::size(outputs));
     drawlamps(Picture2->canvas(), reply[1], requests, std::size(requests));
 }

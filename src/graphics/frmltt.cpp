@@ -2,6 +2,7 @@
 
 #include "core/commands.h"
 #include "core/commio.h"
+#include "core/linestate.h"
 #include "editor/celltext.h"
 #include "platform/mapgrid.h"
 #include "platform/pollrate.h"
@@ -19,6 +20,7 @@ constexpr uint32_t headergrey = 0xD0D0D0;
 constexpr uint32_t paleyellow = 0xE0FFFF;
 constexpr uint32_t yellow = 0xFFFF;
 constexpr int pollinterval = 200;
+const QString caption = QStringLiteral("Long term fuel trim table");
 } // namespace
 
 QString ltttext(uint8_t byte) { return decimaltext((byte - 128) * 0.5); }
@@ -30,7 +32,7 @@ lttcell lttcurrentcell(uint8_t byte)
 
 frmLtt::frmLtt()
 {
-    setWindowTitle("Long term fuel trim table");
+    setWindowTitle(caption);
     setModal(true);
 
     SCGrid1 = new MapGrid(this);
@@ -85,7 +87,9 @@ void frmLtt::Form_Unload()
 void frmLtt::Timer1_Timer()
 {
     SCGrid1->setredraw(false);
-    setpollrate(*Timer1, polltable(), pollinterval);
+    const bool answered = polltable();
+    setpollrate(*Timer1, answered, pollinterval);
+    if (!answered && mainportlost()) showportdown();
     // Also after a failed exchange, or the grid would stay frozen.
     SCGrid1->setredraw(true);
 }
@@ -113,6 +117,14 @@ void frmLtt::Command2_Click()
     if (!msgboxokcancel("This will clear the non-volatile LTT table")) return;
     commtx = cmd::clearltt;
     commio(1);
+    // A port that died on the way takes the program offline with its reason; the caption
+    // keeps saying why while the window stays open.
+    if (mainportlost()) showportdown();
+}
+
+// The table's values are no longer live: the caption says why.
+void frmLtt::showportdown() {
+    setWindowTitle(caption + " - " + offlinetext());
 }
 
 void frmLtt::cmdCancel_Click() { done(Accepted); }

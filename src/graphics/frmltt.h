@@ -43,6 +43,8 @@ class frmLtt : public ToolWindow<frmLtt> {
 
   private:
     bool polltable();
+    // The main port is down: the caption says why (offline, or the port's reason).
+    void showportdown();
 };
 
 } // namespace korvane

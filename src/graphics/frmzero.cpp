@@ -2,6 +2,7 @@
 
 #include "core/commands.h"
 #include "core/commio.h"
+#include "core/linestate.h"
 #include "platform/beep.h"
 #include "platform/canvas.h"
 #include "platform/picturebox.h"
@@ -180,11 +181,16 @@ bool frmZero::sendaddress()
     if (!high || !low) return false;
     if (!handshake(cmd::monitoraddress, cmd::monitorack1) ||
         !handshake(*high, cmd::monitorack2) || !handshake(*low, cmd::monitorack3) || !commend()) {
-        Label1->setText("error");
+        showerror();
         return false;
     }
     addresspending = false;
     return true;
+}
+
+// "error" for an ECU that did not answer on a live port; a port that went down says why.
+void frmZero::showerror() {
+    Label1->setText(mainportlost() ? offlinetext() : "error");
 }
 
 void frmZero::Command2_Click() { mondecimal = mondecimal ? 0 : 255; }
@@ -203,7 +209,7 @@ void frmZero::Timer1_Timer()
     setpollrate(*Timer1, commerror == 0, pollinterval);
     if (commerror) {
         // A byte that never came is neither shown nor plotted.
-        Label1->setText("error");
+        showerror();
         return;
     }
     Label1->setText(QString::number(commrx, mondecimal ? 10 : 16).toUpper());

@@ -68,7 +68,7 @@ class frmZero : public ToolWindow<frmZero> {
     QRadioButton *Option2; // un-signed byte
     QScrollBar *VScroll1;  // graph scale
     PictureBox *picGraph;
-    QLabel *Label1; // the value, or "error"
+    QLabel *Label1; // the value, "error", or why the main port is down
     QMenuBar *menubar;
     QTimer *Timer1;
 
@@ -76,6 +76,8 @@ class frmZero : public ToolWindow<frmZero> {
     // What a tick does with a pending address: as Enter, but a field that is no hex byte
     // (still being typed) only waits.
     bool sendaddress();
+    // After a failed exchange: "error", or why the main port is down.
+    void showerror();
 
     bool addresspending = false;
     MonitorGraph graph;

@@ -2,6 +2,7 @@
 
 #include "core/commands.h"
 #include "core/commio.h"
+#include "core/linestate.h"
 #include "core/pauseonline.h"
 #include "platform/forms.h"
 #include "platform/passwordbox.h"
@@ -101,7 +102,13 @@ void frmDiag::Timer1_Timer()
     const int got = queryecu(cmd::querytimers, timers);
     if (got >= 1) Text24->setText(QString::number(timers[0]));
     setpollrate(*Timer1, got == 4, pollinterval);
-    if (got < 4) return; // a silent ECU: try again next tick, keeping the run
+    if (got < 4) {
+        // A silent ECU: try again next tick, keeping the run. A port that went down: the
+        // results box says why, under the last analysis, instead of showing old timers as live.
+        if (mainportlost() && !Text1->toPlainText().endsWith(offlinetext()))
+            Text1->appendPlainText(offlinetext());
+        return;
+    }
     Text2->setText(QString::number(timers[3]));
 
     if (diagstep >= diagsamples) {

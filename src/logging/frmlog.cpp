@@ -4,6 +4,7 @@
 #include "core/commio.h"
 #include "core/flags.h"
 #include "core/frmup1.h"
+#include "core/linestate.h"
 #include "core/logupload.h"
 #include "core/mainport.h"
 #include "core/messages.h"
@@ -135,7 +136,11 @@ void frmLog::Command2_Click() {
 }
 
 void frmLog::Timer1_Timer() {
-    if (!mainport().PortOpen()) return;
+    // A closed port logs nothing, and the label says why instead of the last sample's state.
+    if (!mainport().PortOpen()) {
+        showportdown();
+        return;
+    }
     LogTable &table = logGrid2->table();
     if (logrow > table.rows() - 2) {
         Timer1->stop();
@@ -161,6 +166,7 @@ void frmLog::Timer1_Timer() {
     bool answered = true;
     for (int g = 0; g < 4 && answered; ++g)
         answered = queryecu(cmd::querylog(g), raw + 4 * g) == 4;
+    const bool portdown = !answered && mainportlost();
     setpollrate(*Timer1, answered, lograteinterval(HScroll1->value()));
     for (int ch = 0; ch < 16; ++ch) {
         const QString text = answered ? channeltext(ch, raw[ch]) : QString();
@@ -169,7 +175,15 @@ void frmLog::Timer1_Timer() {
     }
     view.setredraw(true);
     ++logrow;
-    Label1->setText(answered ? "Logging" : "No reply from the ECU");
+    if (portdown)
+        showportdown();
+    else
+        Label1->setText(answered ? "Logging" : "No reply from the ECU");
+}
+
+void frmLog::showportdown() {
+    Label1->setText(offlinetext());
+    setpollrate(*Timer1, false, lograteinterval(HScroll1->value()));
 }
 
 void frmLog::mnuHighspeed_Click() {
@@ -253,6 +267,9 @@ void frmLog::done(int result) {
     Timer1->stop();
     if (paused) resumeonline();
     paused = false;
+    // A line that went away while the window was open is noticed here (the port closes with
+    // its reason), so the program goes offline saying why and keeps what waited for Enter.
+    mainport().InBufferCount();
     if (online == flagset && !mainport().PortOpen()) restoremainport();
     QDialog::done(result);
     if (forminstance<frmLog>() == this) unload<frmLog>();

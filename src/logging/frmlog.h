@@ -66,6 +66,9 @@ class frmLog : public QDialog {
     void done(int result) override;
 
   private:
+    // The main port is down: the label says why (offline, or the port's reason) and the poll
+    // slows to once a second.
+    void showportdown();
     // Sizes the log table, smaller by 2000 rows at a time while it cannot be allocated.
     void sizetable();
     void writeheaders();

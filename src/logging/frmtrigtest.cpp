@@ -3,6 +3,7 @@
 #include "core/commands.h"
 #include "core/commio.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/messages.h"
 #include "logging/crankcapture.h"
 #include "logging/crankfile.h"
@@ -106,6 +107,9 @@ void frmTrigtest::timertest()
     }
     if (ok) {
         Label1->setText("Test complete");
+    } else if (mainportlost()) {
+        // Not the battery: the port went down, and the program has said why.
+        Label1->setText(offlinetext());
     } else {
         showmessage("The crank test stopped due to poor battery voltage", "Information", 30,
                     forced);

@@ -1,4 +1,5 @@
 // The data logger and the stored-log report against the simulated ECU.
+#include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/frmup1.h"
 #include "core/mainport.h"
@@ -6,6 +7,7 @@
 #include "core/names.h"
 #include "core/prefs.h"
 #include "core/upload.h"
+#include "editor/pendingcells.h"
 #include "logging/frmfastlog.h"
 #include "logging/frmlog.h"
 #include "logging/frmlogtexts.h"
@@ -256,4 +258,24 @@ TEST_F(Logger, MainPortThatWillNotReopenTakesTheProgramOffline) {
     window->mnuExit_Click();
     EXPECT_EQ(online, 0);
     EXPECT_TRUE(responder.wasasked("now offline"));
+}
+
+// The ECU's end of the line goes away while the logger is open with an entry waiting for Enter:
+// closing the logger takes the program offline with the port's reason, keeping the entry as an
+// offline edit, instead of staying online on a dead port.
+TEST_F(Logger, ClosedOnADeadPortWithAnEntryPendingGoesOfflineWithThePortsReason) {
+    frmLog *window = form<frmLog>();
+    window->Timer1->stop();
+    entrypending = true;
+    pendingcells = {{10, 2, 3}};
+    ecudirty = 0;
+    ecu.hangup();
+    QCoreApplication::processEvents(); // the logger's own event loop runs while it is open
+    window->mnuExit_Click();
+    EXPECT_EQ(online, 0);
+    EXPECT_FALSE(entrypending);
+    EXPECT_EQ(ecudirty, flagset);
+    EXPECT_TRUE(responder.wasasked("The serial port stopped working (the line was hung up or the "
+                                   "device removed): the program is now offline"));
+    EXPECT_FALSE(responder.wasasked("could not be opened again"));
 }
