@@ -60,6 +60,11 @@ bool drain(SerialPort &port) {
 void portio(SerialPort &port, int mode) {
     commerror = 0;
     commerrtext.clear();
+    // Nothing reaches a port the program closed, so the ECU owes nothing for it.
+    if (!port.PortOpen() && port.fault().isEmpty()) {
+        commerror = 255;
+        return;
+    }
     switch (mode) {
     case 0:
     case 1:
