@@ -190,13 +190,11 @@ QGroupBox *frmTrig1::buildvctside(const QString &title, bool intake)
 void frmTrig1::Form_Load()
 {
     // Opening only shows the block: the edit flags stay as they were.
-    const uint8_t keptdirty = ecudirty, keptmodified = modified;
+    const KeepEditFlags kept;
     centreonscreen(*this);
     drawpictures();
     gettriggers();
     initialise();
-    ecudirty = keptdirty;
-    modified = keptmodified;
 }
 
 void frmTrig1::drawpictures()

@@ -40,7 +40,7 @@ void frmSettings1::showoption(int group, int value) {
 }
 
 void frmSettings1::initialise() {
-    const uint8_t modifiedfound = modified, ecudirtyfound = ecudirty;
+    const KeepEditFlags kept;
     initialising = true;
 
     for (int i = 0; i < injtrims; ++i) {
@@ -85,8 +85,6 @@ void frmSettings1::initialise() {
     loadcombos();
 
     initialising = false;
-    modified = modifiedfound;
-    ecudirty = ecudirtyfound;
 }
 
 void frmSettings1::loadcombos() {

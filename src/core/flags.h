@@ -24,6 +24,19 @@ inline void markedited()
     ecudirty = flagset;
 }
 
+// Keeps modified and ecudirty as they were while a window only fills its controls with the
+// image (whose change handlers would mark it edited).
+class KeepEditFlags {
+  public:
+    KeepEditFlags() : keptmodified(modified), keptdirty(ecudirty) {}
+    ~KeepEditFlags();
+    KeepEditFlags(const KeepEditFlags &) = delete;
+    KeepEditFlags &operator=(const KeepEditFlags &) = delete;
+
+  private:
+    uint8_t keptmodified, keptdirty;
+};
+
 // True when nothing unsaved would be lost, or the user agrees to lose it (OK to question).
 bool mayloseedits(const QString &question);
 

@@ -29,9 +29,14 @@ void marklineinstep() { instep = true; }
 bool ecumaydiffer() { return maydiffer; }
 void markecumaydiffer() { maydiffer = true; }
 void markecumatchesimage() { maydiffer = false; }
+void imagefromecu() {
+    maydiffer = false;
+    ecudirty = 0;
+}
 
-void goonline() {
+void goonline(bool clearsync) {
     lostreason.clear();
+    if (clearsync) ecudirty = 0;
     editready = flagset;
     online = flagset;
     setmainstatus(QStringLiteral("online"));

@@ -24,6 +24,8 @@ void marklineinstep();
 bool ecumaydiffer();
 void markecumaydiffer();
 void markecumatchesimage();
+// An upload made the ECU's memory the image: nothing differs, and no edit is left to warn of.
+void imagefromecu();
 
 // Why the program goes offline.
 enum class Offline {
@@ -34,8 +36,9 @@ enum class Offline {
 };
 
 // The move online, once the ECU has answered on the open main port: sets editready and
-// online and the main window's label to "online".
-void goonline();
+// online and the main window's label to "online". The tuner's COM On (clearsync) also clears
+// ecudirty, whose warning has been given; the connection at start leaves it.
+void goonline(bool clearsync = false);
 
 // The one move offline, whatever found it: closes the main port, sets online 0 and the main
 // window's label to "offline", keeps every entry still waiting for Enter (named to the tuner)

@@ -122,8 +122,7 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
     view.setstatus(QStringLiteral("Upload complete"));
     countedpause(port, 1000);
     modified = 0;
-    ecudirty = 0;
-    markecumatchesimage();
+    imagefromecu();
     storeupload(rxbuffer.data(), curimage);
     port.setPortOpen(false);
     calcmapsums();

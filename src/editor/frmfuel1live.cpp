@@ -95,11 +95,10 @@ void frmFuel1::mnucom1_Click()
         focusgrid(mapgrid);
         return;
     }
-    goonline();
+    goonline(true);
     // A trim acts on the column the ECU last received: an axis held while offline must be
     // told to the ECU before the first online edit.
     if (rpmhold != 0) sendmapselect();
-    ecudirty = 0;
     // The press-Enter hint replaces "Offline editing ...".
     showmaphint();
     focusgrid(mapgrid);
