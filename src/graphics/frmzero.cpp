@@ -5,6 +5,7 @@
 #include "core/linestate.h"
 #include "platform/beep.h"
 #include "platform/canvas.h"
+#include "platform/fittext.h"
 #include "platform/picturebox.h"
 #include "platform/pollrate.h"
 #include "platform/twips.h"
@@ -25,6 +26,8 @@ uint8_t mondecimal = 0;
 namespace {
 constexpr uint32_t gridgrey = 0x707070, cyan = 0xFFFF00;
 constexpr int graphbase = 3900, graphwidth = 12000, graphheight = 4400, step = 66;
+// The monitored byte's face; a long text (a lost port's reason) takes a smaller one to fit.
+QFont valueface() { return QFont("Arial", 12, QFont::Bold); }
 constexpr int samples = 166;
 constexpr int pollinterval = 50;
 constexpr int flatscale = 109; // the scale value at which the graph would have no height
@@ -109,8 +112,11 @@ frmZero::frmZero()
     Option2 = new QRadioButton("un-signed byte", this);
     Option2->setGeometry(tw(6100), tw(top + 360), tw(2000), tw(285));
     Option2->setChecked(true);
-    Label1 = label(QString(), 8400, top + 300, 2000);
-    Label1->setFont(QFont("Arial", 12, QFont::Bold));
+    // Room for a lost port's reason too, on two lines above the graph.
+    Label1 = label(QString(), 8400, top, graphwidth + 120 - 8400);
+    Label1->setFont(valueface());
+    Label1->setWordWrap(true);
+    Label1->setFixedHeight(tw(840));
 
     const int graphtop = top + 900;
     picGraph = new PictureBox(this);
@@ -139,7 +145,7 @@ void frmZero::Form_Load()
 {
     loadmonvars();
     VScroll1->setValue(100);
-    Label1->setText("0");
+    setwrappedtext(*Label1, "0", valueface());
     setmaintimer(false);
     Timer1->start();
 }
@@ -190,7 +196,7 @@ bool frmZero::sendaddress()
 
 // "error" for an ECU that did not answer on a live port; a port that went down says why.
 void frmZero::showerror() {
-    Label1->setText(mainportlost() ? offlinetext() : "error");
+    setwrappedtext(*Label1, mainportlost() ? offlinetext() : "error", valueface());
 }
 
 void frmZero::Command2_Click() { mondecimal = mondecimal ? 0 : 255; }
@@ -212,7 +218,7 @@ void frmZero::Timer1_Timer()
         showerror();
         return;
     }
-    Label1->setText(QString::number(commrx, mondecimal ? 10 : 16).toUpper());
+    setwrappedtext(*Label1, QString::number(commrx, mondecimal ? 10 : 16).toUpper(), valueface());
     graph.mondraw(picGraph->canvas(), monplotvalue(commrx, Option2->isChecked()),
                   VScroll1->value());
 }
