@@ -1,5 +1,6 @@
 #include "platform/returnkey.h"
 
+#include "platform/focusframe.h"
 #include "platform/mapgrid.h"
 
 #include <QAbstractButton>
@@ -138,6 +139,7 @@ void installreturnrule()
 {
     static ReturnRule *rule = nullptr;
     if (!rule) {
+        installfocusframe();
         rule = new ReturnRule(qApp);
         qApp->installEventFilter(rule);
     }

@@ -13,7 +13,8 @@ namespace korvane {
 // presses nothing anywhere but in a map grid, so a held key answers no question it opened.
 // Any held key's repeats act only in the window that got its first press: once they reach
 // another window, or that window closes, the key does nothing until it is pressed again.
-// Tab and the first focus reach an option group at its chosen option. Installed once at start.
+// Tab and the first focus reach an option group at its chosen option, and the control with the
+// focus always shows its frame (focusframe.h). Installed once at start.
 void installreturnrule();
 
 // Return, or keypad Enter, pressed with no modifier: the key that acts wherever Return acts.
