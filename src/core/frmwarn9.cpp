@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,11 +26,19 @@ constexpr int designwidth = 4290, designheight = 1680; // twips
 frmWarn9::frmWarn9()
 {
     setFixedSize(tw(designwidth), tw(designheight));
-    Label1 = new QLabel(this);
-    Label1->setGeometry(tw(105), tw(120), tw(designwidth - 255), tw(designheight - 120));
+    // The label scrolls only when a message is taller than the screen leaves room for.
+    Scroll = new QScrollArea(this);
+    Scroll->setGeometry(tw(105), tw(120), tw(designwidth - 255), tw(designheight - 120));
+    Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Scroll->setBackgroundRole(QPalette::Window);
+    Label1 = new QLabel;
     Label1->setFont(QFont("Arial", 12));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->resize(Scroll->size());
+    Scroll->setWidget(Label1);
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmWarn9::Timer1_Timer);
@@ -54,19 +65,31 @@ void frmWarn9::fitmessage()
 {
     // The designed size holds the usual messages. A word that cannot wrap (a file's whole
     // path) widens the window, as far as the screen leaves room right of its corner, and more
-    // lines than fit make it taller, so no message loses its end.
+    // lines than fit make it taller, as far as the screen leaves room below its corner; the
+    // rest scrolls, so no message loses its end.
     int widest = 0;
     const QFontMetrics metrics(Label1->font());
     for (const QString &word : msgtext.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
         widest = std::max(widest, metrics.horizontalAdvance(word) + 2);
-    int room = widest;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        room = std::min(widest, int(0.7 * screen->geometry().width()) - tw(2 * 255));
-    const int labelwidth = std::max(tw(designwidth - 255), room);
-    const int labelheight = std::max(tw(designheight - 120), Label1->heightForWidth(labelwidth));
-    Label1->resize(labelwidth, labelheight);
-    setFixedSize(std::max(tw(designwidth), labelwidth + tw(255)),
-                 std::max(tw(designheight), Label1->y() + labelheight + tw(120)));
+    int roomright = widest, roombelow = QWIDGETSIZE_MAX;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        roomright = std::min(widest, int(0.7 * screen->geometry().width()) - tw(2 * 255));
+        const int titlebar = style()->pixelMetric(QStyle::PM_TitleBarHeight) + tw(120);
+        roombelow = screen->availableGeometry().bottom() - y() - titlebar - tw(2 * 120);
+    }
+    const int areawidth = std::max(tw(designwidth - 255), roomright);
+    int areaheight = std::max(tw(designheight - 120), Label1->heightForWidth(areawidth));
+    int labelwidth = areawidth;
+    if (areaheight > roombelow) {
+        areaheight = std::max(tw(designheight - 120), roombelow);
+        labelwidth -= Scroll->verticalScrollBar()->sizeHint().width();
+    }
+    Label1->resize(labelwidth, std::max(areaheight, Label1->heightForWidth(labelwidth)));
+    Scroll->resize(areawidth, areaheight);
+    // Keys scroll the text only where there is something to scroll.
+    Scroll->setFocusPolicy(labelwidth < areawidth ? Qt::StrongFocus : Qt::NoFocus);
+    setFixedSize(std::max(tw(designwidth), areawidth + tw(255)),
+                 std::max(tw(designheight), Scroll->y() + areaheight + tw(120)));
 }
 
 void frmWarn9::Timer1_Timer()

@@ -2,6 +2,7 @@
 #include <QDialog>
 
 class QLabel;
+class QScrollArea;
 class QTimer;
 
 namespace korvane {
@@ -17,6 +18,7 @@ class frmWarn9 : public QDialog {
     void Form_Load();
     void Timer1_Timer();
 
+    QScrollArea *Scroll; // holds Label1
     QLabel *Label1;
     QTimer *Timer1;
 
@@ -24,7 +26,7 @@ class frmWarn9 : public QDialog {
     void done(int result) override;
 
   private:
-    void fitmessage(); // sizes the window so the whole of msgtext shows
+    void fitmessage(); // sizes the window so the whole of msgtext shows or scrolls
     int ticks = 0;   // msgticks as it was at load: a later message must not cut this one short
     int counter = 0; // ticks since the window opened
 };

@@ -1,13 +1,16 @@
 #include "platform/returnkey.h"
 
+#include "platform/focusframe.h"
 #include "platform/mapgrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
+#include <map>
 
 namespace korvane {
 
@@ -47,6 +50,42 @@ void tabtochosen(QAbstractButton &option)
     }
 }
 
+// Which window each held key belongs to: the one that got its first press. A repeat acts
+// there and nowhere else; once it reaches another window, or its own window hides, the rest of
+// the hold does nothing until the key is released and pressed again.
+class KeyHolds {
+  public:
+    enum Verdict { own, repeat, foreign };
+
+    Verdict take(const QKeyEvent &key, QWidget *window) {
+        Hold &hold = holds[key.nativeScanCode() ? -int(key.nativeScanCode()) : key.key()];
+        if (key.type() == QEvent::KeyRelease) {
+            hold.releasedat = key.timestamp();
+            return hold.window == window ? own : foreign;
+        }
+        // The window system does not always mark a repeat: it may send each as a release and
+        // a press at the very same time, which no hand does.
+        if (!key.isAutoRepeat() && (key.timestamp() == 0 || key.timestamp() != hold.releasedat)) {
+            hold.window = window->isVisible() ? window : nullptr;
+            return own;
+        }
+        if (hold.window == window) return repeat;
+        hold.window = nullptr;
+        return foreign;
+    }
+    void hidden(QObject *window) {
+        for (auto &[key, hold] : holds)
+            if (hold.window == window) hold.window = nullptr;
+    }
+
+  private:
+    struct Hold {
+        QPointer<QWidget> window;
+        quint64 releasedat = 0;
+    };
+    std::map<int, Hold> holds; // by the key's scan code, or its code where it has none
+};
+
 class ReturnRule : public QObject {
   public:
     using QObject::QObject;
@@ -54,16 +93,24 @@ class ReturnRule : public QObject {
     {
         const QEvent::Type type = event->type();
         if (type == QEvent::Polish) polish(watched);
-        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
-        const auto &key = static_cast<QKeyEvent &>(*event);
-        if (!watched->isWidgetType()) {
-            notewindowkey(key);
+        if (type == QEvent::Hide) holds.hidden(watched);
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+            type != QEvent::ShortcutOverride)
             return false;
+        // Judged where a key meets a widget: the widget with the focus is asked whether it
+        // takes the key before any shortcut does, and then given it.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget) return false;
+        auto &key = static_cast<QKeyEvent &>(*event);
+        const KeyHolds::Verdict verdict = holds.take(key, widget->window());
+        if (verdict == KeyHolds::foreign) {
+            key.accept(); // a shortcut override taken: no shortcut fires
+            return true;
         }
         if (type != QEvent::KeyPress || !isreturnkey(key)) return false;
         // A held Return confirms nothing: its repeats press no button and answer no question,
-        // wherever the focus is. Only the map grid, whose keys are the tuner's, sees them.
-        if (key.isAutoRepeat() || heldreturn) return !qobject_cast<MapGrid *>(watched);
+        // even in its own window. Only the map grid, whose keys are the tuner's, sees them.
+        if (verdict == KeyHolds::repeat) return !qobject_cast<MapGrid *>(watched);
         auto *button = qobject_cast<QPushButton *>(watched);
         if (!button) return false;
         if (button->isEnabled()) button->click();
@@ -71,23 +118,7 @@ class ReturnRule : public QObject {
     }
 
   private:
-    // Every key reaches its window before its widget. The window system does not always mark
-    // a repeat: it may send each as a release and a press at the very same time, which no
-    // hand does.
-    void notewindowkey(const QKeyEvent &key)
-    {
-        if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) {
-            heldreturn = false;
-        } else if (key.type() == QEvent::KeyRelease) {
-            releasedat = key.timestamp();
-        } else {
-            heldreturn = key.isAutoRepeat() ||
-                         (key.timestamp() != 0 && key.timestamp() == releasedat);
-        }
-    }
-
-    bool heldreturn = false;
-    quint64 releasedat = 0;
+    KeyHolds holds;
 
     // Every button is polished before it is first shown, before its dialog looks for a
     // button to make its default; an explicit default set by the window is kept.
@@ -108,6 +139,7 @@ void installreturnrule()
 {
     static ReturnRule *rule = nullptr;
     if (!rule) {
+        installfocusframe();
         rule = new ReturnRule(qApp);
         qApp->installEventFilter(rule);
     }

@@ -11,7 +11,10 @@ namespace korvane {
 // a window that wants Return to press a button says so with QPushButton::setDefault. Return on
 // a button that has the focus presses that button, as Space does. An auto-repeated Return
 // presses nothing anywhere but in a map grid, so a held key answers no question it opened.
-// Tab and the first focus reach an option group at its chosen option. Installed once at start.
+// Any held key's repeats act only in the window that got its first press: once they reach
+// another window, or that window closes, the key does nothing until it is pressed again.
+// Tab and the first focus reach an option group at its chosen option, and the control with the
+// focus always shows its frame (focusframe.h). Installed once at start.
 void installreturnrule();
 
 // Return, or keypad Enter, pressed with no modifier: the key that acts wherever Return acts.

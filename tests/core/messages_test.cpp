@@ -12,6 +12,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 using namespace korvane;
@@ -78,19 +81,35 @@ TEST_F(Messages, WindowShowsTheMessageAndClosesOnTheTickAfterItsLast)
     EXPECT_FALSE(loaded<frmWarn9>()); // ticks 0: gone on the first tick
 }
 
-// The longest messages, one with a folder that cannot wrap, show whole inside the window.
+// The longest messages, one with a folder that cannot wrap, show whole inside the window; one
+// taller than the screen below the window's corner scrolls to its last line.
 TEST_F(Messages, LongMessagesShowWhole)
 {
     const QString folder = "/home/tuner.name/.local/share/korvane/";
     const auto check = [](const QString &text, const QString &longestword) {
         msgtext = text;
         frmWarn9 *window = form<frmWarn9>();
+        window->show();
+        QCoreApplication::processEvents(); // the scroll bar shows where it is needed
         const QLabel *label = window->Label1;
+        const QWidget *view = window->Scroll->viewport();
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << text.toStdString();
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(longestword), label->width());
-        EXPECT_TRUE(window->rect().contains(label->geometry()));
+        EXPECT_LE(label->width(), view->width());
+        EXPECT_EQ(window->Scroll->verticalScrollBar()->maximum(),
+                  std::max(0, label->height() - view->height()));
+        EXPECT_TRUE(window->rect().contains(window->Scroll->geometry()));
+        EXPECT_LE(window->geometry().bottom(), window->screen()->availableGeometry().bottom());
         unload<frmWarn9>();
     };
+    QString cells;
+    for (int row = 0; row < 16; ++row)
+        for (int column = 0; column < 16; ++column)
+            cells += QString(", (%1 rpm, %2 mmHg)").arg(250 * row).arg(40 * column);
+    check("The cell entries waiting for Enter were not sent to the ECU. Download the map for "
+          "them to take effect.\nFUEL MAP 1" +
+              cells,
+          "mmHg),");
     check("You should press enter to complete each cell entry or group cell entry. Please press "
           "enter after this message is unloaded to complete the cell entry of group cell entry.",
           "unloaded");

@@ -5,8 +5,10 @@
 #include "editor/mapcatalogue.h"
 #include "editor/numbertext.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QWindow>
 
 using namespace korvane;
 using namespace korvane::test;
@@ -108,4 +110,44 @@ TEST_F(Editing, EnteringAShownValueAgainNeverMovesTheCell) {
         }
     }
     vctspread = 0;
+}
+
+// A key as the window system delivers it to a window, at a time in ms; a held key's repeats
+// come marked, or unmarked as a release and a press at one moment.
+static void windowkey(QWidget *window, QEvent::Type type, Qt::Key k, ulong at,
+                      bool marked = false) {
+    QKeyEvent key(type, k, Qt::NoModifier, k == Qt::Key_Return ? "\r" : "", marked);
+    key.setTimestamp(at);
+    QApplication::sendEvent(window->windowHandle(), &key);
+}
+static void heldrepeats(QWidget *window, Qt::Key k, ulong &at) {
+    windowkey(window, QEvent::KeyPress, k, ++at, true);
+    windowkey(window, QEvent::KeyRelease, k, ++at);
+    windowkey(window, QEvent::KeyPress, k, at);
+}
+
+TEST_F(Editing, AHeldReturnThatClosesManualEntrySendsNothingFromTheGrid) {
+    goonline();
+    window->mnuPwm3D_Click(1); // PWM MAP 10 at 0x1540, 24 cells a row
+    editready = flagset;
+    holdat(3, 5);
+    ulong at = 1000;
+    whilemodal<frmInput>([&] { key(Qt::Key_Space); },
+                         [&](frmInput &w) {
+                             QTest::keyClicks(w.Text1, "20");
+                             windowkey(&w, QEvent::KeyPress, Qt::Key_Return,
+                                       at); // stores and closes
+                             heldrepeats(&w, Qt::Key_Return, at);
+                         });
+    ASSERT_TRUE(entrypending);
+    heldrepeats(window, Qt::Key_Return, at);
+    heldrepeats(window, Qt::Key_Return, at);
+    EXPECT_FALSE(ecu.waitreceived(1, 30)); // the entry waits for an Enter of its own
+    EXPECT_TRUE(entrypending);
+    // Released and pressed again on the grid, Return sends; the grid keeps its own repeats.
+    windowkey(window, QEvent::KeyRelease, Qt::Key_Return, ++at);
+    windowkey(window, QEvent::KeyPress, Qt::Key_PageUp, ++at);
+    heldrepeats(window, Qt::Key_PageUp, at);
+    windowkey(window, QEvent::KeyPress, Qt::Key_Return, ++at);
+    EXPECT_EQ(takereceived(70), writebytes({0x95, 0x8D, 53})); // 20 % is 50, three steps up
 }

@@ -51,13 +51,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 
@@ -164,6 +165,16 @@ bool safefirstfocus(const QWidget *focus, const QWidget &window)
            window.findChildren<QPushButton *>().size() == 1;
 }
 
+// Whether a control looked otherwise with the focus: some pixel darker or lighter by more
+// than contrast grey levels.
+bool showsfocus(const QImage &focused, const QImage &unfocused, int contrast) {
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            if (std::abs(qGray(focused.pixel(x, y)) - qGray(unfocused.pixel(x, y))) > contrast)
+                return true;
+    return false;
+}
+
 // What a held Return and keypad Enter send after their first press.
 void heldreturn(QWidget *control)
 {
@@ -185,7 +196,7 @@ TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
     currpm = 5; // the row windows choose is not their first option
 
     std::set<std::string> walked;
-    std::vector<std::string> autodefaults, defaults, presses, firstfocus, tabbed, held;
+    std::vector<std::string> autodefaults, defaults, presses, firstfocus, tabbed, held, unframed;
     // A button pressed by mistake may open another modal window: it is closed again.
     QWidget *window = nullptr;
     QTimer closer;
@@ -215,7 +226,16 @@ TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
                 tabbed.push_back(windowclass.name + " " +
                                  at->property("text").toString().toStdString());
             if (qobject_cast<MapGrid *>(at)) break;
+            // The control with the focus shows it: it looks otherwise once Tab moves on, and
+            // the frame drawn on a button or scroll bar stands out from any colour under it.
+            const QImage focused = at->grab().toImage();
             QTest::keyClick(at, Qt::Key_Tab);
+            const bool drawn =
+                qobject_cast<QAbstractButton *>(at) || qobject_cast<QScrollBar *>(at);
+            if (QApplication::focusWidget() != at &&
+                !showsfocus(focused, at->grab().toImage(), drawn ? 96 : 0))
+                unframed.push_back(windowclass.name + " " + at->metaObject()->className() + " " +
+                                   at->property("text").toString().toStdString());
         }
         for (QPushButton *button : window->findChildren<QPushButton *>()) {
             const std::string name = windowclass.name + " " + button->text().toStdString();
@@ -264,6 +284,7 @@ TEST(ReturnKey, ReturnInAnyEntryBoxOfAnyWindowPressesNoButtonUnasked)
     EXPECT_EQ(firstfocus, std::vector<std::string>{});
     EXPECT_EQ(tabbed, std::vector<std::string>{});
     EXPECT_EQ(held, std::vector<std::string>{});
+    EXPECT_EQ(std::set<std::string>(unframed.begin(), unframed.end()), std::set<std::string>{});
 }
 
 TEST(ReturnKey, HeldReturnAnswersNoQuestionButOnePressAnswersOk)
