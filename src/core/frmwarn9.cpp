@@ -33,6 +33,9 @@ frmWarn9::frmWarn9()
     Scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Scroll->setBackgroundRole(QPalette::Window);
+    // Where the text scrolls, its scroll bar takes the focus, so the keys scroll it too.
+    Scroll->setFocusPolicy(Qt::NoFocus);
+    Scroll->verticalScrollBar()->setFocusPolicy(Qt::StrongFocus);
     Label1 = new QLabel;
     Label1->setFont(QFont("Arial", 12));
     Label1->setWordWrap(true);
@@ -86,8 +89,6 @@ void frmWarn9::fitmessage()
     }
     Label1->resize(labelwidth, std::max(areaheight, Label1->heightForWidth(labelwidth)));
     Scroll->resize(areawidth, areaheight);
-    // Keys scroll the text only where there is something to scroll.
-    Scroll->setFocusPolicy(labelwidth < areawidth ? Qt::StrongFocus : Qt::NoFocus);
     setFixedSize(std::max(tw(designwidth), areawidth + tw(255)),
                  std::max(tw(designheight), Scroll->y() + areaheight + tw(120)));
 }
