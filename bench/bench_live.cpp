@@ -4,6 +4,7 @@
 // latency, 16 ms by default) the same shares show what a real cable costs.
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/livedata.h"
 #include "core/mainport.h"
 #include "core/prefs.h"
@@ -38,7 +39,7 @@ void livetick(benchmark::State &state) {
         state.SkipWithError("no simulated ECU");
         return;
     }
-    online = flagset;
+    goonline();
     curmap = 1;
     const int phase = int(state.range(0));
     double worst = 0, total = 0;
@@ -55,8 +56,7 @@ void livetick(benchmark::State &state) {
     // The floor: every byte of the tick, both ways, one after the other at the line rate.
     const double floor =
         double(ecu.received().size() + ecu.sentcount()) * bytetime / double(state.iterations());
-    online = 0;
-    closemainport();
+    gooffline(Offline::windowclosing);
     state.counters["failed"] = failed;
     state.SetLabel((phase == 3 ? "three phases in turn" : "phase " + std::to_string(phase)) +
                    (paced ? "" : ", unpaced") +

@@ -2,6 +2,7 @@
 
 #include "config/shownbyte.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/mainport.h"
 #include "core/names.h"
 #include "core/onlineops.h"

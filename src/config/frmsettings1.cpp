@@ -102,7 +102,7 @@ void frmSettings1::Timer1_Timer() {
     if (arrived >= 3) livetps = reply[2];
     if (arrived == 4) Text42->setText(QString::number(livetps));
     // A port that went down: the throttle field says why instead of an old reading.
-    if (arrived < 4 && mainportlost()) Text42->setText(offlinetext());
+    if (arrived < 4 && takeofflineifportdead()) Text42->setText(offlinetext());
     setpollrate(*Timer1, arrived == 4, pollinterval);
 }
 

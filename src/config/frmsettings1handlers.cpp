@@ -5,6 +5,7 @@
 #include "config/shownbyte.h"
 #include "core/calimage.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/mainport.h"
 #include "core/onlineops.h"
 #include "core/timing.h"

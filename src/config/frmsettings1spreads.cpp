@@ -5,6 +5,7 @@
 #include "config/sitespreads.h"
 #include "core/calimage.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 #include "editor/axislabels.h"

@@ -4,6 +4,7 @@
 #include "config/triggers.h"
 #include "config/triggersettings.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/messages.h"
 #include "platform/beep.h"
 #include "platform/forms.h"

@@ -3,6 +3,7 @@
 #include "config/sitetables.h"
 #include "core/calimage.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,6 +5,7 @@
 #include "config/shownbyte.h"
 #include "core/calimage.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "editor/axislabels.h"
 #include "editor/numbertext.h"
 

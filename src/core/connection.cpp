@@ -6,7 +6,6 @@
 #include "core/flags.h"
 #include "core/linestate.h"
 #include "core/mainport.h"
-#include "core/mainwindowhooks.h"
 #include "core/messages.h"
 #include "core/prefs.h"
 
@@ -17,17 +16,14 @@ constexpr int autoconnectslot = 10;
 constexpr int notforced = 0;
 
 void stayoffline(const QString &why) {
-    setmainstatus(QStringLiteral("offline"));
-    closemainport();
+    connectionfailed(QStringLiteral("offline"));
     showmessage(why, QStringLiteral("System error"), 30, notforced);
 }
 } // namespace
 
 void getecu() {
     if (online != 0 || prefs[autoconnectslot] != prefon) return;
-    if (ecudirty == flagset && mainwindowhooks().syncwarning) mainwindowhooks().syncwarning();
-
-    const QString porterror = openmainport();
+    const QString porterror = connectmainport();
     if (!porterror.isEmpty()) {
         stayoffline(porterror);
         return;

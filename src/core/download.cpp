@@ -5,6 +5,7 @@
 #include "core/commio.h"
 #include "core/linecheck.h"
 #include "core/linestate.h"
+#include "core/prefs.h"
 #include "core/timing.h"
 #include "core/transferport.h"
 #include "platform/serialport.h"
@@ -72,7 +73,7 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
                         QString *reason) {
     if (failedline) *failedline = -1;
     if (!port.PortOpen()) {
-        const QString error = opentransferport(port, 12300);
+        const QString error = opentransferport(port, comport, 12300);
         if (!error.isEmpty()) return stop(port, DownloadEnd::error, reason, error);
     }
     const QString error = builddownload(curimage, downlines);
@@ -122,7 +123,7 @@ DownloadEnd downloadecu(SerialPort &port, const TransferView &view, int *failedl
     view.setprogress(100);
     view.setstatus(QStringLiteral("Download complete"));
     calcmapsums(); // the ECU now holds curimage: its checksums are the PC's again
-    markecumatchesimage();
+    markdownloaded();
     return stop(port, DownloadEnd::complete, reason);
 }
 

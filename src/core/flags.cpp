@@ -9,12 +9,6 @@ uint8_t livewrite = 0;
 uint8_t editready = 0;
 uint8_t pollphase = 0;
 
-KeepEditFlags::~KeepEditFlags()
-{
-    modified = keptmodified;
-    ecudirty = keptdirty;
-}
-
 bool mayloseedits(const QString &question)
 {
     return modified != flagset || msgboxokcancel(question);

@@ -6,9 +6,10 @@ class QString;
 namespace korvane {
 
 // Mode flags shared by every window; each holds 255 (set) or 0.
-extern uint8_t online;   // the main window's port is open and the ECU answered
 extern uint8_t modified; // the image holds changes not yet saved
-extern uint8_t ecudirty; // the image was edited since the last download
+// Read-only here: core/linestate.h says what each means, and only its functions change them.
+extern const uint8_t &online;   // the main window's port is open and the ECU answered
+extern const uint8_t &ecudirty; // the tuner edited the image since the last synchronisation
 extern uint8_t livewrite; // single-setting writes are sent
 extern uint8_t editready; // edits are accepted
 
@@ -16,26 +17,6 @@ extern uint8_t editready; // edits are accepted
 extern uint8_t pollphase;
 
 constexpr uint8_t flagset = 255;
-
-// Marks the image as changed by the user: unsaved, and different from the ECU.
-inline void markedited()
-{
-    modified = flagset;
-    ecudirty = flagset;
-}
-
-// Keeps modified and ecudirty as they were while a window only fills its controls with the
-// image (whose change handlers would mark it edited).
-class KeepEditFlags {
-  public:
-    KeepEditFlags() : keptmodified(modified), keptdirty(ecudirty) {}
-    ~KeepEditFlags();
-    KeepEditFlags(const KeepEditFlags &) = delete;
-    KeepEditFlags &operator=(const KeepEditFlags &) = delete;
-
-  private:
-    uint8_t keptmodified, keptdirty;
-};
 
 // True when nothing unsaved would be lost, or the user agrees to lose it (OK to question).
 bool mayloseedits(const QString &question);

@@ -6,6 +6,7 @@
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/linecheck.h"
+#include "core/linestate.h"
 #include "core/mapfile.h"
 #include "core/messages.h"
 #include "core/names.h"

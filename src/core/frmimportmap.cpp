@@ -2,6 +2,7 @@
 
 #include "core/calimage.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/mapfile.h"
 #include "core/messages.h"
 #include "platform/forms.h"

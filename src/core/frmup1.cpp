@@ -2,6 +2,7 @@
 
 #include "core/flags.h"
 #include "core/logupload.h"
+#include "core/mainport.h"
 #include "core/mapfile.h"
 #include "core/transferport.h"
 #include "core/transferwindow.h"
@@ -67,7 +68,12 @@ void frmUp1::Form_Load() {
     centreonscreen(*this);
     ProgressBar1->hide();
     Label2->clear();
-    Label3->setText(comlabel());
+    // Online, the stored log comes from the ECU the program is online with: its port is not
+    // the buttons' to move.
+    const bool portfixed = uploadmode == 2 && online == flagset;
+    Command3->setEnabled(!portfixed);
+    Command4->setEnabled(!portfixed);
+    Label3->setText(portfixed ? QStringLiteral("COM%1").arg(mainport().CommPort()) : comlabel());
     painttransfer(this, {Label1, Label2, Label4, Check1, Check2, Frame1},
                   {Command1, Command2, Command3, Command4});
 }
@@ -89,8 +95,9 @@ void frmUp1::Command2_Click() {
         readcomments();
     } else if (uploadmode == 2) {
         Hourglass pointer;
-        if (uploadlog(*MSComm1, view) != LogUpload::failed && storedlogreport())
-            storedlogreport()();
+        const LogUpload outcome = uploadlog(*MSComm1, view);
+        const bool gotlog = outcome == LogUpload::complete || outcome == LogUpload::badsum;
+        if (gotlog && storedlogreport()) storedlogreport()();
     }
 }
 

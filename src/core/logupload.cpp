@@ -2,8 +2,10 @@
 
 #include "core/commands.h"
 #include "core/commio.h"
+#include "core/flags.h"
 #include "core/linestate.h"
 #include "core/mainport.h"
+#include "core/prefs.h"
 #include "core/timing.h"
 #include "core/transferport.h"
 #include "core/upload.h"
@@ -13,8 +15,10 @@
 namespace korvane {
 
 namespace {
-LogUpload receivelog(SerialPort &port, const TransferView &view) {
-    if (!port.PortOpen() && !opentransferport(port, 28700).isEmpty()) return LogUpload::failed;
+LogUpload receivelog(SerialPort &port, int portnumber, const TransferView &view) {
+    // A port that never opened sent nothing: the ECU owes nothing for it.
+    if (!port.PortOpen() && !opentransferport(port, portnumber, 28700).isEmpty())
+        return LogUpload::notsent;
     view.setprogress(1);
     view.setstatus(QStringLiteral("Log upload in progress...."));
     if (!settleline(port)) return LogUpload::failed;
@@ -38,9 +42,11 @@ LogUpload uploadlog(SerialPort &port, const TransferView &view) {
     const bool mainwasopen = mainport().PortOpen();
     // A main port that died meanwhile takes the program offline with its reason before the
     // close below forgets it.
-    if (!mainwasopen) mainportlost();
+    if (!mainwasopen) takeofflineifportdead();
+    // Online, the log comes from the ECU the program is online with, whatever comport says.
+    const int portnumber = online == flagset ? mainport().CommPort() : comport;
     closemainport();
-    const LogUpload outcome = receivelog(port, view);
+    const LogUpload outcome = receivelog(port, portnumber, view);
     if (outcome == LogUpload::complete) {
         view.setprogress(100);
         view.setstatus(QStringLiteral("Upload complete"));
@@ -56,17 +62,6 @@ LogUpload uploadlog(SerialPort &port, const TransferView &view) {
     if (mainwasopen) restoremainport();
     if (outcome != LogUpload::complete) beep();
     return outcome;
-}
-
-void restoremainport() {
-    // A port that died is not opened again behind the tuner's back: its reason is told.
-    const QString fault = mainport().fault();
-    if (!fault.isEmpty()) {
-        gooffline(Offline::portlost, fault);
-        return;
-    }
-    const QString reason = openmainport();
-    if (!reason.isEmpty()) gooffline(Offline::notreopened, reason);
 }
 
 } // namespace korvane

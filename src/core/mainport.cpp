@@ -11,11 +11,12 @@ SerialPort &mainport() {
     return port;
 }
 
-QString openmainport() {
+namespace {
+QString openmainporton(int number) {
     SerialPort &port = mainport();
     closemainport(); // a second attempt starts afresh
-    trimcolumn = {};  // whatever the ECU trimmed before, it has not said so on this port
-    if (!port.setCommPort(comport).isEmpty()) {
+    trimcolumn = {}; // whatever the ECU trimmed before, it has not said so on this port
+    if (!port.setCommPort(number).isEmpty()) {
         closemainport();
         return QStringLiteral("an error occurred setting the com port number");
     }
@@ -30,6 +31,15 @@ QString openmainport() {
     }
     port.setInputLen(1);
     return {};
+}
+} // namespace
+
+QString openmainport() {
+    return openmainporton(comport);
+}
+
+QString reopenmainport() {
+    return openmainporton(mainport().CommPort());
 }
 
 void closemainport() {

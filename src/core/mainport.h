@@ -14,6 +14,9 @@ SerialPort &mainport();
 // setting the com port number", "... baud rate or settings" or "an error occurred opening the com
 // port" followed by the port's own reason.
 QString openmainport();
+// The same on the device the main port was last opened on, whatever comport says now: the ECU
+// the program is online with.
+QString reopenmainport();
 // Closes the main port if it is open.
 void closemainport();
 

@@ -12,9 +12,8 @@ struct MainWindowHooks {
     std::function<void(bool)> settimerenabled;      // start or stop Timer1
     std::function<void(const QString &)> setstatus; // the status label Label42
     std::function<void()> syncwarning;              // frmWarn6, shown modally
-    // The program went offline: the window names the entries that waited for Enter (waiting)
-    // and shows its offline hint.
-    std::function<void(bool waiting)> wentoffline;
+    std::function<void()> wentoffline;  // the program went offline: the window's offline hint
+    std::function<void()> unsentnotice; // names the entries that waited for Enter, not sent
 };
 
 MainWindowHooks &mainwindowhooks();

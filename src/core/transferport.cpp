@@ -1,6 +1,5 @@
 #include "core/transferport.h"
 
-#include "core/prefs.h"
 #include "core/timing.h"
 #include "platform/serialport.h"
 
@@ -9,8 +8,8 @@
 
 namespace korvane {
 
-QString opentransferport(SerialPort &port, int inbuffersize) {
-    QString error = port.setCommPort(comport);
+QString opentransferport(SerialPort &port, int portnumber, int inbuffersize) {
+    QString error = port.setCommPort(portnumber);
     if (error.isEmpty()) error = port.setSettings(QStringLiteral("57600,n,8,1"));
     if (!error.isEmpty()) return error;
     port.setInBufferSize(inbuffersize);

@@ -19,9 +19,10 @@ struct TransferView {
     }
 };
 
-// Opens a transfer window's own port on comport at 57600,n,8,1, one byte a read, asking for an
-// input buffer of inbuffersize. Returns an empty text, else why it failed (the port stays closed).
-QString opentransferport(SerialPort &port, int inbuffersize);
+// Opens a transfer window's own port as COM portnumber at 57600,n,8,1, one byte a read, asking
+// for an input buffer of inbuffersize. Returns an empty text, else why it failed (the port stays
+// closed).
+QString opentransferport(SerialPort &port, int portnumber, int inbuffersize);
 
 // Waits until count bytes wait, showing the count / perpercent as progress; false when no new
 // byte came for 10000 polls before that.

@@ -41,8 +41,6 @@ bool waitprompt(SerialPort &port) {
 void uploadfailed(SerialPort &port, const QString &stage, const TransferView &view,
                   QString reason = {}) {
     view.setstatus(QStringLiteral("Upload failed"));
-    // The ECU may still be sending what the program gave up on.
-    marklineoutofstep();
     if (reason.isEmpty()) reason = port.fault();
     msgbox(reason.isEmpty() ? stage : stage + QStringLiteral(": ") + reason);
     beep();
@@ -65,7 +63,7 @@ void storeupload(const uint8_t *bytes, calimage &image) {
 
 QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
     if (!port.PortOpen()) {
-        const QString error = opentransferport(port, 12300);
+        const QString error = opentransferport(port, comport, 12300);
         if (!error.isEmpty()) {
             uploadfailed(port, QStringLiteral("Error opening port"), view, error);
             return QStringLiteral("Error opening port");
@@ -113,6 +111,8 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
         }
     }
     if (!stage.isEmpty()) {
+        // The ECU may still be sending what the program gave up on.
+        marklineoutofstep();
         // A boot that did not end in a whole calibration may have changed the ECU's memory.
         if (boot) markecumaydiffer();
         uploadfailed(port, stage, view);
@@ -122,7 +122,7 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
     view.setstatus(QStringLiteral("Upload complete"));
     countedpause(port, 1000);
     modified = 0;
-    imagefromecu();
+    markuploaded();
     storeupload(rxbuffer.data(), curimage);
     port.setPortOpen(false);
     calcmapsums();
@@ -133,7 +133,7 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view) {
 }
 
 QString readfirmwaresig(SerialPort &port) {
-    if (!port.PortOpen() && !opentransferport(port, 12300).isEmpty())
+    if (!port.PortOpen() && !opentransferport(port, comport, 12300).isEmpty())
         return QStringLiteral("ECU firmware: COM%1 could not be opened").arg(comport);
     if (!settleline(port)) {
         port.setPortOpen(false);
@@ -147,11 +147,18 @@ QString readfirmwaresig(SerialPort &port) {
         port.setInputLen(4);
         const QByteArray b = port.Input();
         port.setInputLen(1);
-        text = QStringLiteral("ECU firmware: B0,%1,%2,%3,%4")
-                   .arg(uint8_t(b[0]))
-                   .arg(uint8_t(b[1]))
-                   .arg(uint8_t(b[2]))
-                   .arg(uint8_t(b[3]));
+        // On a line out of step four bytes that another follows are a late reply, not the
+        // signature.
+        commerror = 0;
+        if (portend(port))
+            text = QStringLiteral("ECU firmware: B0,%1,%2,%3,%4")
+                       .arg(uint8_t(b[0]))
+                       .arg(uint8_t(b[1]))
+                       .arg(uint8_t(b[2]))
+                       .arg(uint8_t(b[3]));
+        else
+            text = QStringLiteral("ECU firmware: read failed (the ECU sent more than the "
+                                  "signature)");
     } else {
         marklineoutofstep();
     }

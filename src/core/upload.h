@@ -34,7 +34,9 @@ QString uploadecu(SerialPort &port, bool boot, const TransferView &view);
 
 // Reads the firmware signature ('F', four bytes) and returns its text, "ECU firmware: B0,1,2,3,4",
 // or "ECU firmware: no reply" when four bytes do not come within a second, or says that the port
-// could not be opened. The port is opened for it and closed again whatever happens.
+// could not be opened. On a line out of step, four bytes that another byte follows are a late
+// reply: the read fails and the line stays out of step. The port is opened for it on comport and
+// closed again whatever happens.
 QString readfirmwaresig(SerialPort &port);
 
 } // namespace korvane

@@ -3,6 +3,7 @@
 #include "core/calimage.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/messages.h"
 #include "editor/frmwarn2.h"
 #include "editor/frmwarn3.h"

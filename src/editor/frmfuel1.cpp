@@ -248,7 +248,8 @@ void frmFuel1::hookup()
     hooks.settimerenabled = [this](bool on) { on ? Timer1->start() : Timer1->stop(); };
     hooks.setstatus = [this](const QString &text) { Label42->setText(text); };
     hooks.syncwarning = [] { form<frmWarn6>()->exec(); };
-    hooks.wentoffline = [this](bool waiting) { wentoffline(waiting); };
+    hooks.wentoffline = [this] { wentoffline(); };
+    hooks.unsentnotice = unsententriesnotice;
 }
 
 // However the window closes (Exit, the close box), it is unloaded, so the next "&MAPS" loads

@@ -159,9 +159,8 @@ class frmFuel1 : public QDialog, public mapview, public mapwindow {
     void buildtools();
     void buildmenus();
     void finishpoll(const LivePoll &poll);
-    // Online to offline with the port closed: tells the tuner notice first, then that entries
-    // waiting for Enter were not sent (they make the ECU differ from the image).
-    void wentoffline(bool waiting);
+    // The window follows the move offline: its offline hint, the focus on the grid.
+    void wentoffline();
     void choosepreference(QPushButton *selected, QPushButton *other, int slot, int16_t value);
     bool timerheld = false; // Save or the crank test has stopped the live loop
     void placeright(QWidget *control, int W, int offset, bool onlywhenwider);

@@ -11,7 +11,6 @@
 #include "editor/colourmapcells.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
-#include "editor/frmwarn6.h"
 #include "editor/gridscroll.h"
 #include "editor/mapcatalogue.h"
 #include "editor/pendingcells.h"
@@ -64,14 +63,13 @@ void frmFuel1::finishpoll(const LivePoll &poll)
 
 bool frmFuel1::droplostport()
 {
-    return online != 0 && !mainport().fault().isEmpty() && mainportlost();
+    return online != 0 && !mainport().fault().isEmpty() && takeofflineifportdead();
 }
 
-// The main window's part of going offline, whatever took the program there.
-void frmFuel1::wentoffline(bool waiting)
+// The main window's part of going offline, whatever took the program there: "Offline
+// editing ..." must not stay up offline, nor the press-Enter hint.
+void frmFuel1::wentoffline()
 {
-    if (waiting) unsententriesnotice();
-    // "Offline editing ..." must not stay up offline, nor the press-Enter hint.
     showmaphint();
     focusgrid(mapgrid);
 }
@@ -82,16 +80,13 @@ void frmFuel1::mnucom1_Click()
         gooffline(Offline::tuner);
         return;
     }
-    closemainport();
     Label42->setText("online");
-    if (ecudirty == flagset) form<frmWarn6>()->exec();
     // A port that will not open, or an ECU that does not answer, leaves the program offline;
     // checkversion has told the user about the silence, the port's reason is told here.
-    const QString porterror = openmainport();
+    const QString porterror = connectmainport();
     if (!porterror.isEmpty()) showmessage(porterror, "System error", 30, forced);
     if (!porterror.isEmpty() || checkversion(1) == VersionCheck::noreply) {
-        closemainport();
-        Label42->setText("error");
+        connectionfailed("error");
         focusgrid(mapgrid);
         return;
     }

@@ -3,6 +3,7 @@
 #include "core/calimage.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "core/onlineops.h"
 #include "editor/delval.h"
 #include "editor/groupcells.h"

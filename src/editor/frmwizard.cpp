@@ -2,6 +2,7 @@
 
 #include "core/calimage.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "editor/frmfuel1.h"
 #include "editor/gridscroll.h"
 #include "editor/showmapvalues.h"

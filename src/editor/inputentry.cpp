@@ -3,6 +3,7 @@
 #include "core/calimage.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "editor/celltext.h"
 #include "editor/mapcatalogue.h"
 #include "editor/numbertext.h"

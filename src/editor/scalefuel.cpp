@@ -2,6 +2,7 @@
 
 #include "core/calimage.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "editor/colourmapcells.h"
 #include "editor/frmfuel1.h"
 #include "editor/showmapvalues.h"

@@ -3,6 +3,7 @@
 #include "core/calimage.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
+#include "core/linestate.h"
 #include "editor/frmwarn7.h"
 #include "editor/scalefuel.h"
 #include "platform/forms.h"

@@ -104,7 +104,7 @@ void frmAtx::Timer1_Timer()
     setpollrate(*Timer1, answered, pollinterval);
     if (!answered) {
         // The lamps are no longer live: the caption says why.
-        if (mainportlost()) setWindowTitle(caption + " - " + offlinetext());
+        if (takeofflineifportdead()) setWindowTitle(caption + " - " + offlinetext());
         return;
     }
     drawlamps(Picture1->canvas(), reply[2], outputs, std::size(outputs));

@@ -89,7 +89,7 @@ void frmLtt::Timer1_Timer()
     SCGrid1->setredraw(false);
     const bool answered = polltable();
     setpollrate(*Timer1, answered, pollinterval);
-    if (!answered && mainportlost()) showportdown();
+    if (!answered && takeofflineifportdead()) showportdown();
     // Also after a failed exchange, or the grid would stay frozen.
     SCGrid1->setredraw(true);
 }
@@ -119,7 +119,7 @@ void frmLtt::Command2_Click()
     commio(1);
     // A port that died on the way takes the program offline with its reason; the caption
     // keeps saying why while the window stays open.
-    if (mainportlost()) showportdown();
+    if (takeofflineifportdead()) showportdown();
 }
 
 // The table's values are no longer live: the caption says why.

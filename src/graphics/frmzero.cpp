@@ -196,7 +196,7 @@ bool frmZero::sendaddress()
 
 // "error" for an ECU that did not answer on a live port; a port that went down says why.
 void frmZero::showerror() {
-    setwrappedtext(*Label1, mainportlost() ? offlinetext() : "error", valueface());
+    setwrappedtext(*Label1, takeofflineifportdead() ? offlinetext() : "error", valueface());
 }
 
 void frmZero::Command2_Click() { mondecimal = mondecimal ? 0 : 255; }

@@ -105,7 +105,7 @@ void frmDiag::Timer1_Timer()
     if (got < 4) {
         // A silent ECU: try again next tick, keeping the run. A port that went down: the
         // results box says why, under the last analysis, instead of showing old timers as live.
-        if (mainportlost() && !Text1->toPlainText().endsWith(offlinetext()))
+        if (takeofflineifportdead() && !Text1->toPlainText().endsWith(offlinetext()))
             Text1->appendPlainText(offlinetext());
         return;
     }

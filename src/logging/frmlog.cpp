@@ -5,7 +5,6 @@
 #include "core/flags.h"
 #include "core/frmup1.h"
 #include "core/linestate.h"
-#include "core/logupload.h"
 #include "core/mainport.h"
 #include "core/messages.h"
 #include "core/names.h"
@@ -166,7 +165,7 @@ void frmLog::Timer1_Timer() {
     bool answered = true;
     for (int g = 0; g < 4 && answered; ++g)
         answered = queryecu(cmd::querylog(g), raw + 4 * g) == 4;
-    const bool portdown = !answered && mainportlost();
+    const bool portdown = !answered && takeofflineifportdead();
     setpollrate(*Timer1, answered, lograteinterval(HScroll1->value()));
     for (int ch = 0; ch < 16; ++ch) {
         const QString text = answered ? channeltext(ch, raw[ch]) : QString();

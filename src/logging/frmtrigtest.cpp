@@ -107,7 +107,7 @@ void frmTrigtest::timertest()
     }
     if (ok) {
         Label1->setText("Test complete");
-    } else if (mainportlost()) {
+    } else if (takeofflineifportdead()) {
         // Not the battery: the port went down, and the program has said why.
         Label1->setText(offlinetext());
     } else {

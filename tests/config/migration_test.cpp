@@ -1,6 +1,7 @@
 #include "../core/maptestkit.h"
 #include "config/migration.h"
 #include "config/sitetables.h"
+#include "core/linestate.h"
 #include "core/flags.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,8 @@ TEST(Migration, AnUnchangedSpreadLeavesEveryMapAsItWas) {
     calcsitetables(-1);
     calcsitetables(0);
     const calimage before = curimage;
-    modified = ecudirty = 0;
+    modified = 0;
+    markuploaded();
     migratemaps();
     EXPECT_TRUE(sameimage(before, curimage));
     EXPECT_EQ(modified, flagset);

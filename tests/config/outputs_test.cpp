@@ -1,4 +1,5 @@
 #include "config/frmoutputs.h"
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "core/mainport.h"
@@ -40,7 +41,8 @@ class Outputs : public ::testing::Test {
         QLocale::setDefault(QLocale::c());
         initnames();
         curimage = {};
-        modified = ecudirty = 0;
+        modified = 0;
+        markuploaded();
         mainwindowhooks().timerenabled = [this] { return timer; };
         mainwindowhooks().settimerenabled = [this](bool on) { timer = on; };
     }
@@ -198,7 +200,7 @@ class OutputsOnline : public SimLinkTest {
         SimLinkTest::SetUp();
         initnames();
         curimage = {};
-        online = flagset;
+        goonline();
         livewrite = 0;
         mainwindowhooks().timerenabled = [this] { return timer; };
         mainwindowhooks().settimerenabled = [this](bool on) { timer = on; };
@@ -206,7 +208,7 @@ class OutputsOnline : public SimLinkTest {
     void TearDown() override {
         if (loaded<frmOutputs>()) form<frmOutputs>()->cmdSave_Click();
         mainwindowhooks() = {};
-        online = 0;
+        resetlinestate();
         SimLinkTest::TearDown();
     }
     bool timer = true;

@@ -1,4 +1,5 @@
 #include "config/settingscatalogue.h"
+#include "core/linestate.h"
 #include "core/commio.h"
 #include "core/mainport.h"
 #include "platform/beep.h"
@@ -57,7 +58,8 @@ TEST_F(SettingsWindow, ValueEntriesStoreTheirByteAndShowIt) {
         {25, 25, 0x108B, "30", 20, "20"},
     };
     for (const Case &c : cases) {
-        modified = ecudirty = 0;
+        modified = 0;
+        markuploaded();
         enter(c.field, c.button, c.typed);
         EXPECT_EQ(setting(c.address), c.byte) << c.typed.toStdString();
         EXPECT_EQ(window->Text.at(c.field)->text(), c.shown) << c.typed.toStdString();
@@ -70,7 +72,8 @@ TEST_F(SettingsWindow, RefusedEntriesBeepAndKeepTheStoredValue) {
     liveloop = false;
     open(false);
     enter(12, 14, "2000");
-    modified = ecudirty = 0;
+    modified = 0;
+    markuploaded();
     for (const char *typed : {"abc", "", "-60", "1e400", "nan", "1,500"}) {
         const int beeps = beepcount();
         enter(12, 14, typed);
@@ -270,7 +273,8 @@ TEST_F(SettingsWindow, HandlersOfSeveralFieldsAndBits) {
     EXPECT_EQ(setting(0x108A), 0x00);
 
     curimage.settings[12][13] = 0;
-    modified = ecudirty = 0;
+    modified = 0;
+    markuploaded();
     window->Check18[7]->setChecked(true); // PWM1
     window->Check18[0]->setChecked(true); // PWM8
     window->Command.at(51)->click();

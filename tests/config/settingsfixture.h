@@ -1,5 +1,6 @@
 #pragma once
 #include "config/frmsettings1.h"
+#include "core/linestate.h"
 #include "core/buildprofile.h"
 #include "core/calimage.h"
 #include "core/flags.h"
@@ -33,8 +34,8 @@ class SettingsWindow : public SimLinkTest {
         std::fill(std::begin(prefs), std::end(prefs), prefoff);
         ASSERT_EQ(loadmapfile(templatefile(), true), QString());
         ecu.loadimage(curimage);
-        modified = ecudirty = 0;
-        online = 0;
+        modified = 0;
+        resetlinestate();
         livewrite = flagset; // as the main window leaves it
         mainwindowhooks().timerenabled = [this] { return liveloop; };
         mainwindowhooks().settimerenabled = [this](bool on) { liveloop = on; };
@@ -43,12 +44,12 @@ class SettingsWindow : public SimLinkTest {
         if (loaded<frmSettings1>()) window->reject();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         mainwindowhooks() = MainWindowHooks{};
-        online = 0;
+        resetlinestate();
         QLocale::setDefault(savedlocale);
         SimLinkTest::TearDown();
     }
     frmSettings1 *open(bool isonline) {
-        online = isonline ? flagset : 0;
+        isonline ? goonline() : gooffline(Offline::windowclosing);
         window = form<frmSettings1>();
         return window;
     }

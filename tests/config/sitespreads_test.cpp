@@ -103,14 +103,14 @@ TEST_F(SettingsWindow, OkStoresAWholeSpreadOfflineOnly) {
     window->TabStrip1->setCurrentIndex(10);
     EXPECT_FALSE(window->Command53->isEnabled());
 
-    online = flagset;
+    goonline();
     window->Command55[3]->click();
     window->Command38->click();
     EXPECT_TRUE(responder.wasasked("It is not possible to change the load spread online"));
     EXPECT_EQ(curimage.settings[4][1], before.settings[4][1]);
     window->Command54->click(); // "&Cancel" shows the stored spread again
     EXPECT_EQ(window->Text35[1]->text(), QString::number(before.settings[4][1]));
-    online = 0;
+    gooffline(Offline::windowclosing);
     window->Command55[3]->click(); // HIGH BOOST 2 stored offline into the load rows only
     window->Command38->click();
     EXPECT_EQ(curimage.settings[4][0], 40);

@@ -1,6 +1,7 @@
 #include "config/edgepictures.h"
 #include "config/frmtrig1.h"
 #include "config/triggers.h"
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "platform/beep.h"
@@ -50,7 +51,7 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
     block(11) = 0x80; // VCTi1 on
     block(15) = 0x40; // VCTe2 on
     modified = flagset;
-    ecudirty = 0;
+    markuploaded();
     frmTrig1 *w = form<frmTrig1>();
     EXPECT_TRUE(w->Option1->isChecked());
     EXPECT_TRUE(w->Option9->isChecked());
@@ -111,7 +112,8 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
                   "The timing reference angle should be 0 - 10 btdc, or 55 - 120 btdc");
         EXPECT_GT(beepcount(), beeps);
     }
-    modified = ecudirty = 0;
+    modified = 0;
+    markuploaded();
     enter(w->Text10, w->Command6, "56.5");
     EXPECT_EQ(block(5), 56);
     EXPECT_EQ(modified, flagset);

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/buildprofile.h"
 #include "core/connection.h"
 #include "core/flags.h"
@@ -21,8 +22,7 @@ class Connect : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(ecu.ok());
         setbuildprofile();
-        online = 0;
-        ecudirty = 0;
+        resetlinestate();
         editready = 0;
         comport = 1;
         hidemessages = 0;
@@ -36,7 +36,7 @@ class Connect : public ::testing::Test {
     void TearDown() override {
         closemainport();
         mainwindowhooks() = {};
-        online = 0;
+        resetlinestate();
         prefs[10] = prefoff;
     }
     TempProgramFolder folder;
@@ -48,7 +48,7 @@ class Connect : public ::testing::Test {
 } // namespace
 
 TEST_F(Connect, RightFirmwareGoesOnlineSilently) {
-    ecudirty = flagset;
+    markedited();
     getecu();
     EXPECT_TRUE(warned);
     EXPECT_FALSE(warnedwithportopen);
@@ -71,7 +71,7 @@ TEST_F(Connect, WrongFirmwareStaysOnlineAndWarnsUnlessHidden) {
     EXPECT_EQ(responder.asked[0].title, "System error");
 
     closemainport();
-    online = 0;
+    gooffline(Offline::windowclosing);
     hidemessages = prefon;
     getecu();
     EXPECT_EQ(online, flagset);

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/buildprofile.h"
 #include "core/calimage.h"
 #include "core/flags.h"
@@ -222,7 +223,7 @@ TEST_F(StartupWindow, ExitNewOpenAndTheCloseBoxAskBeforeLosingEdits) {
 
 TEST_F(StartupWindow, EditingCommentsMarksTheImageEdited) {
     window = open();
-    ecudirty = 0;
+    markuploaded();
     responder.answerok(QString());
     window->mnuComments_Click();
     EXPECT_EQ(modified, 0);

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "core/frmimportmap.h"
@@ -34,7 +35,8 @@ class ImportWindow : public ::testing::Test {
             for (int k = 0; k < 16; ++k)
                 if (k < 15 || row % 2 == 0) source.settings[row][k] = current.settings[row][k];
         curimage = current;
-        modified = ecudirty = 0;
+        modified = 0;
+        markuploaded();
         importmaplinks().selectmap = [this] { ++redraws; };
     }
     void TearDown() override
@@ -72,7 +74,8 @@ TEST_F(ImportWindow, CopiesEachKindOfTableAndNothingElse)
                           {41, 0x1540, 0x177F}, {43, 0x19C0, 0x1DBF}, {44, 0x1000, 0x10FF}};
     for (const Case &c : cases) {
         curimage = current;
-        modified = ecudirty = 0;
+        modified = 0;
+        markuploaded();
         window->mnuImport[c.sel]->trigger();
         responder.answerok();
         window->Command1_Click();

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/colours.h"
 #include "core/commio.h"
 #include "core/editorstate.h"
@@ -17,7 +18,7 @@ class LivePollTest : public SimLinkTest {
   protected:
     void SetUp() override {
         SimLinkTest::SetUp();
-        online = flagset;
+        goonline();
         pollready = flagset;
         floatopen = 0;
         rpmhold = 0;
@@ -32,7 +33,7 @@ class LivePollTest : public SimLinkTest {
         colours[1] = 0; // black wire graph
     }
     void TearDown() override {
-        online = 0;
+        resetlinestate();
         floatopen = 0;
         SimLinkTest::TearDown();
     }
@@ -83,14 +84,14 @@ TEST_F(LivePollTest, EachPhaseSendsItsQueriesInOrder) {
 }
 
 TEST_F(LivePollTest, OfflineAndSkippedTicksSendNothing) {
-    online = 0;
+    gooffline(Offline::windowclosing);
     editready = 0;
     LivePoll result;
     EXPECT_EQ(poll(0, &result), QByteArray());
     EXPECT_EQ(result.outcome, LivePoll::offline);
     EXPECT_EQ(editready, flagset);
 
-    online = flagset;
+    goonline();
     pollready = 0;
     EXPECT_EQ(poll(1, &result), QByteArray());
     EXPECT_EQ(result.outcome, LivePoll::skipped);

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
@@ -62,7 +63,7 @@ TEST_F(MapFile, LoadAsCurrentReplacesImageNameSumsAndFlags) {
     const calimage image = test::randomimage(3);
     const QByteArray text = test::maptextof(image);
     test::writefile(folder.file("new.s20"), text);
-    ecudirty = 255;
+    markedited();
     vctspread = 60; // asked for an earlier image: the new one brings its own
     const calimage source = srcimage;
     ASSERT_EQ(loadmapfile(folder.file("new.s20"), true), "");

@@ -20,14 +20,14 @@ class OnlineOps : public SimLinkTest {
     void SetUp() override {
         SimLinkTest::SetUp();
         livewrite = flagset;
-        online = flagset;
+        goonline();
         pollready = flagset;
         multierror = false;
         groupactive = false;
         entrypending = true;
     }
     void TearDown() override {
-        online = 0;
+        resetlinestate();
         SimLinkTest::TearDown();
     }
     Responder responder;
@@ -68,7 +68,7 @@ TEST_F(OnlineOps, SettingWriteSendsTheExactBytesAndChecksTheReply) {
 TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     const int beeps = beepcount();
     ecu.setrefusewrites(true);
-    markecumatchesimage();
+    markdownloaded();
     EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::refused);
     EXPECT_TRUE(ecumaydiffer());
     EXPECT_EQ(commrx, 0);
@@ -98,7 +98,7 @@ TEST_F(OnlineOps, RefusedWrongAndHeldBackWrites) {
     takereceived(3);
     ecu.stallafter(3);
     entrypending = true;
-    markecumatchesimage();
+    markdownloaded();
     EXPECT_EQ(sendsetting(0x1088, 40), WriteResult::failed);
     EXPECT_TRUE(entrypending);
     EXPECT_TRUE(ecumaydiffer()); // the next COM Off keeps ecudirty
@@ -172,7 +172,7 @@ TEST_F(OnlineOps, MapSelectSendsMapRowAndConfirmation) {
         sendmapselect();
     }
     curmap = 1;
-    online = 0;
+    gooffline(Offline::windowclosing);
     sendmapselect();
     EXPECT_FALSE(ecu.waitreceived(1, 30));
 }

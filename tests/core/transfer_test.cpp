@@ -1,5 +1,6 @@
 // The download and upload windows against the simulated ECU: the bytes on the wire, the image
 // they leave behind, and every way a transfer can fail.
+#include "core/linestate.h"
 #include "core/buildprofile.h"
 #include "core/calimage.h"
 #include "core/flags.h"
@@ -41,7 +42,7 @@ class Transfer : public ::testing::Test {
         uploadmode = 1;
         curimage = image;
         mapfilename = "mine.s20";
-        modified = ecudirty = flagset;
+        markedited();
     }
     void TearDown() override {
         unload<frmDown1>();
@@ -256,7 +257,7 @@ TEST_F(Transfer, FailedUploadLeavesImageFlagsAndNameAlone) {
     EXPECT_EQ(upload(), "Upload failed");
     EXPECT_TRUE(responder.wasasked("Error opening port: /dev/ttyS98: No such file or directory"));
     comport = 1;
-    ASSERT_EQ(opentransferport(*form<frmUp1>()->MSComm1, 12300), QString());
+    ASSERT_EQ(opentransferport(*form<frmUp1>()->MSComm1, 1, 12300), QString());
     ecu.hangup();
     responder.asked.clear();
     EXPECT_EQ(upload(), "Upload failed");

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/colours.h"
 #include "core/editorstate.h"
@@ -26,7 +27,8 @@ TEST(AxesQuickswitch, TransposesOnlyTheCurrentMapAndTwiceGivesItBack)
     for (auto &column : curimage.pwmmaps)
         for (auto &cell : column) cell = int16_t(rng() & 255);
     const calimage before = curimage;
-    modified = ecudirty = 0;
+    modified = 0;
+    markuploaded();
     curmap = 41;
     switchaxes();
     for (int x = 0; x < 24; ++x)

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/linestate.h"
 #include "core/commio.h"
 #include "core/livedata.h"
 #include "core/onlineops.h"
@@ -23,7 +24,7 @@ class Editing : public MainWindow {
     void SetUp() override
     {
         ASSERT_TRUE(ecu.ok()) << ecu.error().toStdString();
-        ecudirty = 0;
+        markuploaded();
         MainWindow::SetUp();
         window->Timer1->stop();
         comport = 1;
@@ -37,7 +38,7 @@ class Editing : public MainWindow {
     }
     void goonline()
     {
-        ecudirty = 0; // the ECU holds the image: no synchronisation warning
+        markuploaded(); // the ECU holds the image: no synchronisation warning
         window->mnucom1_Click();
         ASSERT_EQ(online, flagset);
         window->Timer1->stop();

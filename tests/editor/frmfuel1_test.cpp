@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/buildprofile.h"
 #include "core/calimage.h"
 #include "core/colours.h"
@@ -206,7 +207,7 @@ TEST_F(MainWindow, AMapRedrawnAroundAKeptCursorShowsIt)
 
 TEST_F(MainWindow, OnlineTheMainMapsKeepTheCursorAndAPendingEntryBlocksEveryChoice)
 {
-    online = flagset;
+    goonline();
     currpm = 3;
     curload = 4;
     window->mnuRamMapGroup_Click(3);
@@ -256,7 +257,7 @@ TEST_F(MainWindow, GatedEntriesRefuseWithTheirMessage)
     window->mnuTrig->trigger();
     EXPECT_EQ(opened, 2);
 
-    online = flagset;
+    goonline();
     window->mnuImportMap->trigger();
     EXPECT_EQ(notices("Tool not available online"), 1);
     window->mnuTrig->trigger();
@@ -264,7 +265,7 @@ TEST_F(MainWindow, GatedEntriesRefuseWithTheirMessage)
     EXPECT_EQ(opened, 2);
     window->mnuZero->trigger();
     EXPECT_EQ(opened, 3);
-    online = 0;
+    gooffline(Offline::windowclosing);
 
     // Not forced: the user may hide these.
     hidemessages = prefon;
@@ -303,7 +304,7 @@ TEST_F(MainWindow, AxesQuickswitchAsksFirstAndOnlyOnPwmMapsOffline)
     const std::size_t asked = responder.asked.size();
     curmap = 4;
     window->mnuSwitchAxes_Click();
-    online = flagset;
+    goonline();
     curmap = 41;
     window->mnuSwitchAxes_Click();
     EXPECT_EQ(responder.asked.size(), asked);

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/colours.h"
 #include "core/editorstate.h"
@@ -41,7 +42,7 @@ class GridTest : public ::testing::Test, public mapview {
         colours[5] = rgbcolour(255, 0, 0);
         resettraces();
         std::fill(std::begin(prefs), std::end(prefs), prefoff);
-        online = 0;
+        resetlinestate();
         curmap = 1;
         currpm = curload = 0;
         liverpm = liveload = 0;

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/flags.h"
 #include "editor/frminjtrim.h"
@@ -25,7 +26,8 @@ class InjectorTools : public ::testing::Test {
     {
         curimage = calimage{};
         clearchanged();
-        modified = ecudirty = 0;
+        modified = 0;
+        markuploaded();
     }
     void TearDown() override
     {

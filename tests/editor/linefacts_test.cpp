@@ -171,7 +171,6 @@ TEST_F(LineFacts, AChangeTheEcuDidNotConfirmWarnsAtTheNextConnection)
     SerialPort transfer;
     window->mnucom1_Click();
     ASSERT_EQ(downloadecu(transfer, {}), DownloadEnd::complete);
-    ecudirty = 0;
     window->mnucom1_Click();
     EXPECT_EQ(reconnect(), 0);
 

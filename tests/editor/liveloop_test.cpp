@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/livedata.h"
 #include "core/mainport.h"
 #include "core/pauseonline.h"
@@ -104,7 +105,7 @@ TEST_F(LiveLoop, ComOnChecksTheFirmwareAndComOffClosesThePort)
 
 TEST_F(LiveLoop, ASilentEcuOrAMissingPortLeavesTheWindowOffline)
 {
-    ecudirty = flagset;
+    markedited();
     ecu.setsilent(true);
     // The synchronisation warning comes first; Ok closes it.
     QTimer okwarning;
@@ -198,12 +199,12 @@ TEST_F(LiveLoop, ALineThatWentAwayTakesTheWindowOffline)
     EXPECT_TRUE(responder.wasasked("The serial port stopped working (the line was hung up or the "
                                    "device removed): the program is now offline"));
     EXPECT_TRUE(responder.wasasked("The cell entries waiting for Enter were not sent"));
-    EXPECT_EQ(ecudirty, flagset);
+    EXPECT_TRUE(syncwarningdue());
     EXPECT_FALSE(entrypending);
 
     // COM On again: the link leads nowhere now, and the message says why.
     responder.asked.clear();
-    ecudirty = 0; // no synchronisation warning in the way
+    markuploaded(); // no synchronisation warning in the way
     window->mnucom1_Click();
     EXPECT_EQ(online, 0);
     EXPECT_EQ(window->Label42->text(), "error");

@@ -35,10 +35,8 @@ class MainWindow : public ::testing::Test {
         inittables();
         initnames();
         ASSERT_EQ(loadmapfile(templatefile(), true), QString());
-        online = 0;
+        resetlinestate();
         entrypending = false;
-        marklineinstep();
-        markecumatchesimage();
         window = open();
     }
     void TearDown() override
@@ -46,7 +44,7 @@ class MainWindow : public ::testing::Test {
         closewindow();
         fuel1links() = frmfuel1links{};
         std::fill(std::begin(prefs), std::end(prefs), prefoff);
-        online = 0;
+        resetlinestate();
         entrypending = false;
     }
 

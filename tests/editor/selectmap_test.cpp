@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/prefs.h"
@@ -40,14 +41,14 @@ class SelectMap : public ::testing::Test {
     void SetUp() override
     {
         std::fill(std::begin(prefs), std::end(prefs), prefoff);
-        online = 0;
+        resetlinestate();
         editready = flagset;
         setmapview(&view);
     }
     void TearDown() override
     {
         setmapview(nullptr);
-        online = 0;
+        resetlinestate();
         std::fill(std::begin(prefs), std::end(prefs), prefoff);
     }
 };
@@ -103,7 +104,7 @@ TEST_F(SelectMap, TrimStepFollowsTheMapsPreference)
 
 TEST_F(SelectMap, OnlineEditsWaitForTheNextCellQuery)
 {
-    online = flagset;
+    goonline();
     curmap = 43;
     selectmap();
     EXPECT_EQ(editready, 0);

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/linestate.h"
 #include "core/calimage.h"
 #include "core/colours.h"
 #include "core/editorstate.h"
@@ -35,7 +36,7 @@ class DrawTest : public ::testing::Test {
         curmap = 1;
         currpm = curload = liverpm = liveload = 0;
         groupactive = false;
-        online = 0;
+        resetlinestate();
         vctview = 0;
     }
 

@@ -105,7 +105,7 @@ TEST_F(LttFromMainWindow, AResizeWhileOpenLeavesTheLiveLoopStopped)
         form<frmLtt>()->reject();
     };
     reopen();
-    online = flagset;
+    goonline();
     window->mnuLtt->trigger();
     EXPECT_FALSE(loopran);
     EXPECT_TRUE(window->Timer1->isActive()); // started again when the table closed

@@ -150,7 +150,7 @@ TEST_F(ThreeDraw, DrawsTheFixedGridWithinItsBoundsAndLeavesMap40ToTheCamTimingVi
     int views = 0;
     camtimingview() = [&views](Canvas &) { ++views; };
     curmap = 40;
-    online = flagset;
+    goonline();
     curimage.settings[13][11] = 1;
     vctview = 5;
     pic.drawn.clear();

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/flags.h"
 #include "logging/crankcapture.h"
 #include "logging/crankfile.h"
@@ -61,7 +62,7 @@ TEST(CaptureFile, ABadFileChangesNothing) {
 TEST(CaptureFile, ExportReplacesTheWholeFileAndOpenCommitsAllOrNothing) {
     TempProgramFolder folder;
     Responder responder;
-    online = flagset;
+    goonline();
     frmTrigtest *w = form<frmTrigtest>();
     const QString path = folder.file("run.gpr");
     QFile longer(path);
@@ -120,5 +121,5 @@ TEST(CaptureFile, ExportReplacesTheWholeFileAndOpenCommitsAllOrNothing) {
     w->mnuOpengpr_Click();
     EXPECT_EQ(w->windowTitle(), path);
     w->done(0);
-    online = 0;
+    gooffline(Offline::windowclosing);
 }

@@ -1,4 +1,5 @@
 // The data logger and the stored-log report against the simulated ECU.
+#include "core/linestate.h"
 #include "core/editorstate.h"
 #include "core/flags.h"
 #include "core/frmup1.h"
@@ -38,7 +39,7 @@ class Logger : public SimLinkTest {
         SimLinkTest::SetUp();
         QLocale::setDefault(QLocale::c());
         initnames();
-        online = flagset;
+        goonline();
         mainwindowhooks().timerenabled = [this] { return maintimer; };
         mainwindowhooks().settimerenabled = [this](bool on) { maintimer = on; };
     }
@@ -46,7 +47,7 @@ class Logger : public SimLinkTest {
         unload<frmUp1>();
         if (loaded<frmLog>()) form<frmLog>()->mnuExit_Click();
         mainwindowhooks() = {};
-        online = 0;
+        resetlinestate();
         SimLinkTest::TearDown();
     }
     LogTable &table() { return form<frmLog>()->logGrid2->table(); }
@@ -253,8 +254,8 @@ TEST_F(Logger, MainPortThatWillNotReopenTakesTheProgramOffline) {
     frmLog *window = form<frmLog>();
     window->Timer1->stop();
     closemainport();
-    QFile::link("/nonexistent/tty", folder.file("com2")); // a cable pulled out
-    comport = 2;
+    QFile::remove(folder.file("com1"));
+    QFile::link("/nonexistent/tty", folder.file("com1")); // a cable pulled out
     window->mnuExit_Click();
     EXPECT_EQ(online, 0);
     EXPECT_TRUE(responder.wasasked("now offline"));
@@ -268,13 +269,13 @@ TEST_F(Logger, ClosedOnADeadPortWithAnEntryPendingGoesOfflineWithThePortsReason)
     window->Timer1->stop();
     entrypending = true;
     pendingcells = {{10, 2, 3}};
-    ecudirty = 0;
+    markuploaded();
     ecu.hangup();
     QCoreApplication::processEvents(); // the logger's own event loop runs while it is open
     window->mnuExit_Click();
     EXPECT_EQ(online, 0);
     EXPECT_FALSE(entrypending);
-    EXPECT_EQ(ecudirty, flagset);
+    EXPECT_TRUE(syncwarningdue());
     EXPECT_TRUE(responder.wasasked("The serial port stopped working (the line was hung up or the "
                                    "device removed): the program is now offline"));
     EXPECT_FALSE(responder.wasasked("could not be opened again"));

@@ -2,6 +2,7 @@
 // offline with the port's reason at once, and the window says why instead of showing its last
 // values as live.
 #include "config/frmsettings1.h"
+#include "core/linestate.h"
 #include "core/flags.h"
 #include "core/mainwindowhooks.h"
 #include "graphics/frmatx.h"
@@ -94,7 +95,7 @@ class LostPort : public SimLinkTest, public ::testing::WithParamInterface<Pollin
         if (opened) opened->reject();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         mainwindowhooks() = {};
-        online = 0;
+        resetlinestate();
         SimLinkTest::TearDown();
     }
     Responder responder;
@@ -106,7 +107,7 @@ TEST_P(LostPort, TheWindowSaysWhyAndTheProgramIsOffline) {
     mainwindowhooks().setstatus = [&mainlabel](const QString &text) { mainlabel = text; };
     mainwindowhooks().timerenabled = [] { return true; }; // the live loop the windows pause
     mainwindowhooks().settimerenabled = [](bool) {};
-    online = flagset;
+    goonline();
     EXPECT_EQ(GetParam().act(ecu).toStdString(), GetParam().shown.toStdString());
     EXPECT_EQ(online, 0);
     EXPECT_EQ(mainlabel.toStdString(), "offline");

@@ -1,3 +1,4 @@
+#include "core/linestate.h"
 #include "core/flags.h"
 #include "core/mainwindowhooks.h"
 #include "logging/crankcapture.h"
@@ -86,7 +87,7 @@ class CrankTest : public SimLinkTest {
   protected:
     void SetUp() override {
         SimLinkTest::SetUp();
-        online = flagset;
+        goonline();
         mainwindowhooks().timerenabled = [this] { return timer; };
         mainwindowhooks().settimerenabled = [this](bool on) { timer = on; };
         ecu.setquery('Y', {7, 8, 8, 9}); // trigger byte 0, sync byte 3: the middle two never count
@@ -94,7 +95,7 @@ class CrankTest : public SimLinkTest {
     void TearDown() override {
         if (loaded<frmTrigtest>()) form<frmTrigtest>()->done(0);
         mainwindowhooks() = {};
-        online = 0;
+        resetlinestate();
         SimLinkTest::TearDown();
     }
     bool timer = true;
@@ -136,7 +137,7 @@ TEST_F(CrankTest, AFailedExchangeEndsTheCaptureWithAMessage) {
 }
 
 TEST_F(CrankTest, OfflineOnlyShowsCaptures) {
-    online = 0;
+    gooffline(Offline::windowclosing);
     frmTrigtest *w = form<frmTrigtest>();
     EXPECT_EQ(w->Label1->text(), "No test available offline");
     EXPECT_FALSE(w->mnuExport->isEnabled());

@@ -16,8 +16,7 @@ void SimLinkTest::SetUp() {
     comport = 1;
     hidemessages = 0;
     commrx = 0;
-    marklineinstep();
-    markecumatchesimage();
+    resetlinestate();
     ASSERT_EQ(openmainport(), QString());
 }
 
