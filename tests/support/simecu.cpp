@@ -182,6 +182,13 @@ void SimEcu::hangup() {
     d->master = -1;
 }
 
+void SimEcu::restart() {
+    std::lock_guard<std::mutex> guard(d->lock);
+    d->protocol.restart();
+    d->budget = -1;
+    d->hold = {};
+}
+
 bool SimEcu::ok() const {
     return d->error.isEmpty();
 }

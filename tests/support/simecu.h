@@ -60,6 +60,9 @@ class SimEcu {
     // The ECU's end of the line goes away, as when the simulator is killed: the master side
     // closes and nothing is served any more; the link stays.
     void hangup();
+    // The ECU is switched off and on: its memory stays, a command cut short is forgotten, a
+    // stall and held replies end.
+    void restart();
     // Stalls after answering this many more replies: commands are still taken in, their
     // replies held back. The stall ends with releasereplies: the held replies go out at once,
     // now, or (atnextbyte) ahead of the answer to the next byte received.

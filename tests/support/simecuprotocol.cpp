@@ -29,6 +29,13 @@ int SimProtocol::rowaddress(int map, int row) {
     return map == 1 ? 0x4000 + 64 * row : 0x4800 + 0x400 * (map - 2) + 32 * row;
 }
 
+void SimProtocol::restart() {
+    following = 0;
+    downloading = afrhalf = wronged = false;
+    selecting = 0;
+    collected.clear();
+}
+
 void SimProtocol::recomputesums() {
     for (int m = 1; m <= 7; ++m) {
         const int bytesperrow = m == 1 ? 64 : 32;

@@ -15,6 +15,8 @@ class SimProtocol {
     void receive(uint8_t byte, std::vector<uint8_t> &out);
     // Rebuilds the running sums of maps 1..7 from memory (after the memory changed wholesale).
     void recomputesums();
+    // Switched off and on: the memory stays, a command cut short is forgotten.
+    void restart();
 
     static constexpr int memsize = 0x6000;
     static bool valid(int address);
