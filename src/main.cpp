@@ -9,8 +9,8 @@
 #include "core/prefs.h"
 #include "core/upload.h"
 #include "editor/axislabels.h"
-#include "editor/frmfloat.h"
 #include "editor/copyrange.h"
+#include "editor/frmfloat.h"
 #include "editor/frmfuel1.h"
 #include "editor/frmfuel1links.h"
 #include "editor/frminjtrim.h"
@@ -18,18 +18,19 @@
 #include "editor/frmwizard.h"
 #include "editor/selectmap.h"
 #include "editor/switchaxes.h"
-#include "logging/frmdiag.h"
-#include "logging/frmtrigtest.h"
-#include "graphics/frmangle.h"
-#include "graphics/frmatx.h"
 #include "graphics/drawinglinks.h"
 #include "graphics/drawvct.h"
+#include "graphics/frmangle.h"
+#include "graphics/frmatx.h"
 #include "graphics/frmcolors.h"
 #include "graphics/frmltt.h"
 #include "graphics/frmpreferences.h"
 #include "graphics/frmzero.h"
 #include "graphics/threedraw.h"
+#include "logging/frmdiag.h"
 #include "logging/frmlog.h"
+#include "logging/frmtrigtest.h"
+#include "platform/focusframe.h"
 #include "platform/forms.h"
 #include "platform/menukeys.h"
 #include "platform/programfolder.h"
@@ -42,8 +43,7 @@ using namespace korvane;
 namespace {
 // Windows and tables of later subsystems register with the start-up window here, so the core
 // library never depends on them.
-void linkstartupwindow()
-{
+void linkstartupwindow() {
     dec1links().maps = [] { form<frmFuel1>()->exec(); };
     dec1links().preferences = [] { form<frmPreferences>()->exec(); };
     dec1links().upload = [] {
@@ -54,8 +54,7 @@ void linkstartupwindow()
 }
 
 // The main window's tools that live in other files or libraries.
-void linkmaintools()
-{
+void linkmaintools() {
     frmfuel1links &links = fuel1links();
     links.angle = [] { form<frmAngle>()->exec(); };
     links.ltt = [] { form<frmLtt>()->exec(); };
@@ -86,6 +85,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvane");
     installreturnrule();
+    installfocusframe();
     installmenukeys();
 
     // The files shipped in data/ beside the executable seed the program folder.

@@ -29,36 +29,30 @@ namespace korvane {
 
 namespace {
 // The form's names of the threshold boxes and their buttons, by slot.
-constexpr int thresholdtextnames[usersloteach]{4, 5, 29, 28, 27, 26, 12, 25,
-                                               31, 32, 35, 36, 33, 34, 1, 3};
-constexpr int thresholdbuttonnames[usersloteach]{4, 5, 31, 30, 29, 28, 12, 27,
-                                                 16, 32, 35, 36, 33, 34, 1, 3};
+constexpr int thresholdtextnames[usersloteach]{4,  5,  29, 28, 27, 26, 12, 25,
+                                               31, 32, 35, 36, 33, 34, 1,  3};
+constexpr int thresholdbuttonnames[usersloteach]{4,  5,  31, 30, 29, 28, 12, 27,
+                                                 16, 32, 35, 36, 33, 34, 1,  3};
 // ... and of the scalar boxes and buttons, in the order of the scalar table.
 constexpr int scalartextnames[scalarcount]{9, 14, 30, 13, 8, 15, 2, 24};
 constexpr int scalarbuttonnames[scalarcount]{10, 14, 15, 13, 9, 17, 2, 24};
 
-constexpr const char *atxlabels[10]{
-    "1-2 10% TPS  shift speed (kph)", "1-2 70% TPS shift speed ", "2-3 10% TPS shift speed",
-    "2-3 70% TPS shift speed",        "3-4 10% TPS shift speed",  "3-4 70% TPS shift speed",
-    "max 4-3 kickdown rpm",           "max 3-2 kickdown rpm",     "max 2-1 kickdown rpm",
-    "max engine speed (rpm)"};
+constexpr const char *atxlabels[10]{"1-2 10% TPS  shift speed (kph)", "1-2 70% TPS shift speed ",
+                                    "2-3 10% TPS shift speed",        "2-3 70% TPS shift speed",
+                                    "3-4 10% TPS shift speed",        "3-4 70% TPS shift speed",
+                                    "max 4-3 kickdown rpm",           "max 3-2 kickdown rpm",
+                                    "max 2-1 kickdown rpm",           "max engine speed (rpm)"};
 
-QPushButton *enterbutton(QWidget *parent, int name)
-{
+QPushButton *enterbutton(QWidget *parent, int name) {
     auto *button = new QPushButton("enter", parent);
     button->setObjectName(QString("Command%1").arg(name));
     return button;
 }
 
-QLineEdit *entrybox(QWidget *parent, int name)
-{
+QLineEdit *entrybox(QWidget *parent, int name) {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString("Text%1").arg(name));
     return box;
-}
-
-std::optional<int> entrybyte(const entryresult &entry) {
-    return entry.ok ? std::optional<int>(entry.byte) : std::nullopt;
 }
 
 void showthermofan(QLineEdit *box, int byte) {
@@ -66,18 +60,20 @@ void showthermofan(QLineEdit *box, int byte) {
 }
 
 // Selects a list position from code; -1 leaves the list empty.
-void selectposition(QComboBox *list, int position) { list->setCurrentIndex(position); }
+void selectposition(QComboBox *list, int position) {
+    list->setCurrentIndex(position);
+}
 } // namespace
 
-frmOutputs::frmOutputs()
-{
+frmOutputs::frmOutputs() {
     setWindowTitle("Output configuration");
     setFont(QFont("Arial", 8));
     setFixedSize(tw(11130), tw(7515));
 
     // All 24 outputs in sight, on as many rows as they need.
     TabStrip1 = new TabStrip(this);
-    for (int t = 1; t <= outputcount; ++t) TabStrip1->addTab(outputcaption(t));
+    for (int t = 1; t <= outputcount; ++t)
+        TabStrip1->addTab(outputcaption(t));
     TabStrip1->setGeometry(tw(120), tw(120), tw(10890), TabStrip1->heightForWidth(tw(10890)));
     connect(TabStrip1, &TabStrip::currentChanged, this, [this] { TabStrip1_Click(); });
 
@@ -108,14 +104,15 @@ frmOutputs::frmOutputs()
     Form_Load();
 }
 
-void frmOutputs::buildframes()
-{
+void frmOutputs::buildframes() {
     for (int frame = 0; frame <= bytestreamfirst; ++frame) {
         Frame1[frame] = new QGroupBox(framecaption(frame), frames);
         frames->addWidget(Frame1[frame]);
     }
-    for (int code = 8; code < 20; ++code) builduserframe(code);
-    for (int code = 20; code < 31; ++code) buildpwmframe(code);
+    for (int code = 8; code < 20; ++code)
+        builduserframe(code);
+    for (int code = 20; code < 31; ++code)
+        buildpwmframe(code);
     buildscalarframes();
     buildatxframe();
 
@@ -126,8 +123,7 @@ void frmOutputs::buildframes()
     bytestream->setRowStretch(1, 1);
 }
 
-void frmOutputs::builduserframe(int code)
-{
+void frmOutputs::builduserframe(int code) {
     QGroupBox *frame = Frame1[code];
     auto *layout = new QGridLayout(frame);
     const bool pair = code >= 16; // USER 9..12 join two conditions
@@ -137,7 +133,8 @@ void frmOutputs::builduserframe(int code)
         if (slot != first) layout->addWidget(new QLabel("LOGICAL AND"), row++, 0, 1, 2);
         Combo5[slot] = new QComboBox(frame);
         for (const char *sign : {" >", " <"})
-            for (int v = 0; v < channelcount; ++v) Combo5[slot]->addItem(channame[v] + sign);
+            for (int v = 0; v < channelcount; ++v)
+                Combo5[slot]->addItem(channame[v] + sign);
         quietwheel(Combo5[slot]);
         connect(Combo5[slot], &QComboBox::activated, this, [this, slot] { Combo5_Click(slot); });
         layout->addWidget(Combo5[slot], row++, 0, 1, 2);
@@ -151,15 +148,15 @@ void frmOutputs::builduserframe(int code)
     layout->setRowStretch(row, 1);
 }
 
-void frmOutputs::buildpwmframe(int code)
-{
+void frmOutputs::buildpwmframe(int code) {
     const int map = code - 19;
     QGroupBox *frame = Frame1[code];
     auto *layout = new QGridLayout(frame);
     auto addinput = [&](const char *label, int k, int row) {
         layout->addWidget(new QLabel(label), row, 0);
         Combo4[k] = new QComboBox(frame);
-        for (int v = 0; v < channelcount; ++v) Combo4[k]->addItem(channame[v]);
+        for (int v = 0; v < channelcount; ++v)
+            Combo4[k]->addItem(channame[v]);
         quietwheel(Combo4[k]);
         connect(Combo4[k], &QComboBox::activated, this, [this, k] { Combo4_Click(k); });
         layout->addWidget(Combo4[k], row, 1);
@@ -170,8 +167,7 @@ void frmOutputs::buildpwmframe(int code)
     layout->setColumnStretch(1, 1);
 }
 
-void frmOutputs::buildscalarframes()
-{
+void frmOutputs::buildscalarframes() {
     std::array<QGridLayout *, bytestreamfirst> layouts{};
     auto layoutof = [&](int frame) {
         if (!layouts[frame]) layouts[frame] = new QGridLayout(Frame1[frame]);
@@ -205,8 +201,7 @@ void frmOutputs::buildscalarframes()
 }
 
 // The gearbox settings have no place in the image yet: the boxes take text and do nothing.
-void frmOutputs::buildatxframe()
-{
+void frmOutputs::buildatxframe() {
     auto *layout = new QGridLayout(Frame1[4]);
     constexpr int textnames[10]{6, 7, 16, 17, 18, 19, 20, 21, 22, 23};
     constexpr int buttonnames[10]{7, 8, 18, 19, 20, 21, 22, 23, 25, 26};
@@ -218,18 +213,18 @@ void frmOutputs::buildatxframe()
     layout->setRowStretch(10, 1);
 }
 
-void frmOutputs::Form_Load()
-{
+void frmOutputs::Form_Load() {
     centreonscreen(*this);
     setoptions();
     initialise();
     pauseonline();
 }
 
-int frmOutputs::selectedtab() const { return TabStrip1->currentIndex() + 1; }
+int frmOutputs::selectedtab() const {
+    return TabStrip1->currentIndex() + 1;
+}
 
-void frmOutputs::setframe(int code)
-{
+void frmOutputs::setframe(int code) {
     if (code < 0) return;
     frames->setCurrentWidget(Frame1[frameofcode(code)]);
     // Bytestream n sends channel n - 1; a code beyond the channels names none.
@@ -239,8 +234,7 @@ void frmOutputs::setframe(int code)
     }
 }
 
-void frmOutputs::setoptions()
-{
+void frmOutputs::setoptions() {
     const int code = functionbyte(selectedtab());
     if (code >= 0 && code < functioncount) {
         Option1[code]->setChecked(true);
@@ -248,15 +242,15 @@ void frmOutputs::setoptions()
         // A code with no button: no button of the previous output may stay selected.
         QButtonGroup *group = Option1[0]->group();
         group->setExclusive(false);
-        for (QRadioButton *option : Option1) option->setChecked(false);
+        for (QRadioButton *option : Option1)
+            option->setChecked(false);
         group->setExclusive(true);
     }
     setframe(code);
     Frame2->setTitle(QString("OUTPUT %1").arg(selectedtab()));
 }
 
-void frmOutputs::initialise()
-{
+void frmOutputs::initialise() {
     for (int k = 0; k < int(Combo4.size()); ++k)
         if (Combo4[k]) selectposition(Combo4[k], positionofinput(pwminputbyte(k)));
     for (int slot = 0; slot < usersloteach; ++slot)
@@ -270,39 +264,36 @@ void frmOutputs::initialise()
     Frame2->setTitle(QString("Output %1").arg(selectedtab()));
 }
 
-void frmOutputs::loadformatdata()
-{
+void frmOutputs::loadformatdata() {
     for (int slot = 0; slot < usersloteach; ++slot)
         showbyte(thresholdbox[slot], thresholdtext(conditionbyte(slot), thresholdbyte(slot)),
                  thresholdbyte(slot));
 }
 
-void frmOutputs::changed(int address, int value)
-{
+void frmOutputs::changed(int address, int value) {
     markedited();
     if (mainport().PortOpen()) sendsetting(address, value);
 }
 
-void frmOutputs::Option1_Click(int code)
-{
+void frmOutputs::Option1_Click(int code) {
     const int tab = selectedtab();
     functionbyte(tab) = int16_t(code);
     setframe(code);
     changed(functionaddress(tab), code);
 }
 
-void frmOutputs::TabStrip1_Click() { setoptions(); }
+void frmOutputs::TabStrip1_Click() {
+    setoptions();
+}
 
-void frmOutputs::Combo4_Click(int k)
-{
+void frmOutputs::Combo4_Click(int k) {
     const int position = Combo4[k]->currentIndex();
     if (position < 0) return beep();
     pwminputbyte(k) = int16_t(position);
     changed(pwminputaddress(k), position);
 }
 
-void frmOutputs::Combo5_Click(int slot)
-{
+void frmOutputs::Combo5_Click(int slot) {
     const int position = Combo5[slot]->currentIndex();
     if (position < 0) return beep();
     const int condition = conditionofposition(position);
@@ -311,8 +302,7 @@ void frmOutputs::Combo5_Click(int slot)
     changed(conditionaddress(slot), condition);
 }
 
-void frmOutputs::threshold_Click(int slot)
-{
+void frmOutputs::threshold_Click(int slot) {
     QLineEdit *box = thresholdbox[slot];
     const std::optional<int> byte = fieldbyte(box, [slot](const QString &text) {
         const std::optional<double> typed = typednumber(text);
@@ -328,8 +318,7 @@ void frmOutputs::threshold_Click(int slot)
     changed(thresholdaddress(slot), *byte);
 }
 
-void frmOutputs::scalar_Click(int index)
-{
+void frmOutputs::scalar_Click(int index) {
     const scalarsetting &s = scalarsettingof(index);
     QLineEdit *box = scalarbox[index];
     const std::optional<int> byte =
@@ -343,8 +332,7 @@ void frmOutputs::scalar_Click(int index)
     changed(scalaraddress(s), *byte);
 }
 
-void frmOutputs::thermofan_Click()
-{
+void frmOutputs::thermofan_Click() {
     const std::optional<int> byte =
         fieldbyte(Text10, [](const QString &text) { return entrybyte(thermofanentry(text)); });
     if (!byte) {
@@ -356,12 +344,13 @@ void frmOutputs::thermofan_Click()
     changed(thermofanaddress, *byte);
 }
 
-void frmOutputs::cmdSave_Click() { done(Accepted); }
+void frmOutputs::cmdSave_Click() {
+    done(Accepted);
+}
 
 // However it closes, the live loop comes back (or the download reminder shows) and the window
 // is unloaded, so the next opening reads the image afresh.
-void frmOutputs::done(int result)
-{
+void frmOutputs::done(int result) {
     QDialog::done(result);
     if (!resumed) {
         resumed = true;

@@ -1,6 +1,7 @@
 #include "config/frmtrig1.h"
 
 #include "config/edgepictures.h"
+#include "config/shownbyte.h"
 #include "config/triggers.h"
 #include "config/triggersettings.h"
 #include "core/flags.h"
@@ -24,16 +25,20 @@ namespace korvane {
 
 namespace {
 struct boxfield {
-    int k;       // byte of the trigger block
-    int shift;   // 3-bit fields: the lowest bit
+    int k;     // byte of the trigger block
+    int shift; // 3-bit fields: the lowest bit
     int text, button;
     const char *label;
 };
 constexpr boxfield bytefields[8]{
-    {6, 0, 1, 2, "VCTi-TRIG SYNC OFFSET (degrees)"}, {7, 0, 11, 12, "VCTe-TRIG SYNC OFFSET (degrees)"},
-    {8, 0, 2, 3, "VCTi PROPORTIONAL (P, 0-255)"},    {9, 0, 3, 4, "VCTi INTEGRAL (I, 0-255)"},
-    {10, 0, 4, 5, "VCTi SPREAD (degrees total)"},    {12, 0, 5, 7, "VCTe PROPORTIONAL (P, 0-255)"},
-    {13, 0, 6, 8, "VCTe INTEGRAL (I, 0-255)"},       {14, 0, 7, 9, "VCTe SPREAD (degrees total)"},
+    {6, 0, 1, 2, "VCTi-TRIG SYNC OFFSET (degrees)"},
+    {7, 0, 11, 12, "VCTe-TRIG SYNC OFFSET (degrees)"},
+    {8, 0, 2, 3, "VCTi PROPORTIONAL (P, 0-255)"},
+    {9, 0, 3, 4, "VCTi INTEGRAL (I, 0-255)"},
+    {10, 0, 4, 5, "VCTi SPREAD (degrees total)"},
+    {12, 0, 5, 7, "VCTe PROPORTIONAL (P, 0-255)"},
+    {13, 0, 6, 8, "VCTe INTEGRAL (I, 0-255)"},
+    {14, 0, 7, 9, "VCTe SPREAD (degrees total)"},
 };
 constexpr boxfield bitfields[4]{
     {vcticonfig, 3, 12, 13, "VCTi CENTRE TRIM (0-7)"},
@@ -42,23 +47,25 @@ constexpr boxfield bitfields[4]{
     {vcteconfig, 0, 9, 11, "VCTe FEEDFORWARD WEIGHT (0-7)"},
 };
 
-QLineEdit *entrybox(QWidget *parent, int name)
-{
+QLineEdit *entrybox(QWidget *parent, int name) {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QString("Text%1").arg(name));
     return box;
 }
 
-QPushButton *enterbutton(QWidget *parent, int name)
-{
+QPushButton *enterbutton(QWidget *parent, int name) {
     auto *button = new QPushButton("enter", parent);
     button->setObjectName(QString("Command%1").arg(name));
     return button;
 }
 
+// The box shows byte k of the block, and stands for it while its text stays as shown.
+void showtriggerbyte(QLineEdit *box, int k) {
+    showbyte(box, QString::number(triggerbyte(k)), triggerbyte(k));
+}
+
 // One labelled entry row of a frame's grid.
-void addentry(QGridLayout *layout, const QString &label, QLineEdit *box, QPushButton *button)
-{
+void addentry(QGridLayout *layout, const QString &label, QLineEdit *box, QPushButton *button) {
     const int row = layout->rowCount();
     layout->addWidget(new QLabel(label), row, 0);
     layout->addWidget(box, row, 1);
@@ -66,8 +73,7 @@ void addentry(QGridLayout *layout, const QString &label, QLineEdit *box, QPushBu
 }
 } // namespace
 
-frmTrig1::frmTrig1()
-{
+frmTrig1::frmTrig1() {
     setWindowTitle("Trigger Settings");
     setFont(QFont("Arial", 8));
     setFixedSize(tw(13380), tw(7890));
@@ -91,8 +97,7 @@ frmTrig1::frmTrig1()
 }
 
 QGroupBox *frmTrig1::buildedgeframe(const QString &title, int first,
-                                    std::array<QRadioButton *, 3> &options)
-{
+                                    std::array<QRadioButton *, 3> &options) {
     auto *frame = new QGroupBox(title, this);
     auto *layout = new QGridLayout(frame);
     constexpr const char *captions[3]{"RISING", "FALLING", "ANY EDGE"};
@@ -106,8 +111,7 @@ QGroupBox *frmTrig1::buildedgeframe(const QString &title, int first,
     return frame;
 }
 
-QGroupBox *frmTrig1::buildtypeframe()
-{
+QGroupBox *frmTrig1::buildtypeframe() {
     auto *frame = new QGroupBox("TRIGGER TYPE", this);
     auto *layout = new QGridLayout(frame);
     auto addlist = [&](const char *label, QComboBox *&list, int k) {
@@ -133,8 +137,7 @@ QGroupBox *frmTrig1::buildtypeframe()
     return frame;
 }
 
-QGroupBox *frmTrig1::buildvctframe()
-{
+QGroupBox *frmTrig1::buildvctframe() {
     auto *frame = new QGroupBox("VCT", this);
     auto *layout = new QGridLayout(frame);
     Option5 = new QRadioButton("SINGLE-CHANNEL FEEDBACK ", frame);
@@ -158,8 +161,7 @@ QGroupBox *frmTrig1::buildvctframe()
     return frame;
 }
 
-QGroupBox *frmTrig1::buildvctside(const QString &title, bool intake)
-{
+QGroupBox *frmTrig1::buildvctside(const QString &title, bool intake) {
     auto *frame = new QGroupBox(title, this);
     auto *layout = new QGridLayout(frame);
     layout->setVerticalSpacing(4);
@@ -188,8 +190,7 @@ QGroupBox *frmTrig1::buildvctside(const QString &title, bool intake)
     return frame;
 }
 
-void frmTrig1::Form_Load()
-{
+void frmTrig1::Form_Load() {
     // Opening only shows the block: the edit flags stay as they were.
     const KeepEditFlags kept;
     centreonscreen(*this);
@@ -198,21 +199,20 @@ void frmTrig1::Form_Load()
     initialise();
 }
 
-void frmTrig1::drawpictures()
-{
-    for (int i = 0; i < 6; ++i) drawedgepicture(Picture[i]->canvas(), i % 3 + 1);
+void frmTrig1::drawpictures() {
+    for (int i = 0; i < 6; ++i)
+        drawedgepicture(Picture[i]->canvas(), i % 3 + 1);
 }
 
-void frmTrig1::gettriggers()
-{
-    for (int tooth = 0; tooth < 24; ++tooth) Combo3->addItem(QString("tooth %1").arg(tooth));
+void frmTrig1::gettriggers() {
+    for (int tooth = 0; tooth < 24; ++tooth)
+        Combo3->addItem(QString("tooth %1").arg(tooth));
     const triggertypes types = korvane::gettriggers();
     Combo1->addItems(types.trigger);
     Combo2->addItems(types.sync);
 }
 
-void frmTrig1::initialise()
-{
+void frmTrig1::initialise() {
     const int edges = triggerbyte(edgebyte) & 0xCF;
     triggerbyte(edgebyte) = int16_t(edges);
     const std::array<QRadioButton *, 4> trigger{nullptr, Option1, Option2, Option10};
@@ -221,12 +221,13 @@ void frmTrig1::initialise()
     if (sync[(edges >> 2) & 3]) sync[(edges >> 2) & 3]->setChecked(true);
     if ((edges & 0xC0) == 0) Option5->setChecked(true);
     if ((edges & 0xC0) == 0xC0) Option6->setChecked(true);
-    for (int i = 0; i < 8; ++i) bytebox[i]->setText(QString::number(triggerbyte(bytefields[i].k)));
+    for (int i = 0; i < 8; ++i)
+        showtriggerbyte(bytebox[i], bytefields[i].k);
     for (int i = 0; i < 4; ++i)
         fieldbox[i]->setText(
             QString::number(fieldvalue(triggerbyte(bitfields[i].k), bitfields[i].shift)));
-    Text10->setText(QString::number(triggerbyte(refanglebyte)));
-    Text24->setText(QString::number(triggerbyte(cylsbyte)));
+    showtriggerbyte(Text10, refanglebyte);
+    showtriggerbyte(Text24, cylsbyte);
     // A stored type beyond its list leaves the list unselected.
     for (auto [list, k] : {std::pair{Combo1, 1}, {Combo2, 2}, {Combo3, 4}}) {
         const int position = triggerbyte(k);
@@ -238,29 +239,24 @@ void frmTrig1::initialise()
     Check4->setChecked(triggerbyte(vcteconfig) & 0x40);
 }
 
-void frmTrig1::store(int k, int value)
-{
+void frmTrig1::store(int k, int value) {
     triggerbyte(k) = int16_t(value);
     markedited();
 }
 
-void frmTrig1::triggeredge_Click(int edge)
-{
+void frmTrig1::triggeredge_Click(int edge) {
     store(edgebyte, withtriggeredge(uint8_t(triggerbyte(edgebyte)), edge));
 }
 
-void frmTrig1::syncedge_Click(int edge)
-{
+void frmTrig1::syncedge_Click(int edge) {
     store(edgebyte, withsyncedge(uint8_t(triggerbyte(edgebyte)), edge));
 }
 
-void frmTrig1::feedback_Click(bool multi)
-{
+void frmTrig1::feedback_Click(bool multi) {
     store(edgebyte, withfeedback(uint8_t(triggerbyte(edgebyte)), multi));
 }
 
-void frmTrig1::list_Click(QComboBox *list, int k)
-{
+void frmTrig1::list_Click(QComboBox *list, int k) {
     // The position is the type code the ECU stores in one byte: a type file with more names
     // than a byte can number must not put position - 256 into the calibration.
     const int position = list->currentIndex();
@@ -268,16 +264,14 @@ void frmTrig1::list_Click(QComboBox *list, int k)
     store(k, position);
 }
 
-void frmTrig1::check_Click(QCheckBox *check, int k, int bit)
-{
+void frmTrig1::check_Click(QCheckBox *check, int k, int bit) {
     const int byte = triggerbyte(k) & ~(1 << bit);
     store(k, check->isChecked() ? byte | (1 << bit) : byte);
 }
 
 // An entry the byte cannot take is refused: the box shows the stored value again and the
 // window beeps.
-static void takeentry(const entryresult &entry, QLineEdit *box, const QString &shown)
-{
+static void takeentry(const entryresult &entry, QLineEdit *box, const QString &shown) {
     if (!entry.ok) {
         box->setText(shown);
         return beep();
@@ -285,48 +279,51 @@ static void takeentry(const entryresult &entry, QLineEdit *box, const QString &s
     box->setText(entry.text);
 }
 
-void frmTrig1::Command24_Click()
-{
-    const entryresult entry = cylsentry(Text24->text());
-    takeentry(entry, Text24, QString::number(triggerbyte(cylsbyte)));
-    if (entry.ok) store(cylsbyte, entry.byte);
+// A box whose text is still the one shown for its byte stores that byte again, so a value
+// outside what can be typed (5 cylinders, a reference angle of 30) stays when only entered
+// again; a changed text is read by entry.
+void frmTrig1::takebyte(QLineEdit *box, int k, entryresult (*entry)(const QString &)) {
+    const std::optional<int> byte =
+        fieldbyte(box, [entry](const QString &text) { return entrybyte(entry(text)); });
+    if (byte) store(k, *byte);
+    showtriggerbyte(box, k);
+    if (!byte) beep();
 }
 
-void frmTrig1::Command6_Click()
-{
-    const entryresult entry = refangleentry(Text10->text());
-    if (!entry.ok && typednumber(Text10->text()))
-        showmessage("The timing reference angle should be 0 - 10 btdc, or 55 - 120 btdc",
-                    "Warning", 30, forced);
-    takeentry(entry, Text10, QString::number(triggerbyte(refanglebyte)));
-    if (entry.ok) store(refanglebyte, entry.byte);
+void frmTrig1::Command24_Click() {
+    takebyte(Text24, cylsbyte, cylsentry);
 }
 
-void frmTrig1::byte_Click(int index)
-{
-    const int k = bytefields[index].k;
-    const entryresult entry = byteentry(bytebox[index]->text());
-    takeentry(entry, bytebox[index], QString::number(triggerbyte(k)));
-    if (entry.ok) store(k, entry.byte);
+void frmTrig1::Command6_Click() {
+    const QString typed = Text10->text();
+    if (!keptbyte(Text10) && !refangleentry(typed).ok && typednumber(typed))
+        showmessage("The timing reference angle should be 0 - 10 btdc, or 55 - 120 btdc", "Warning",
+                    30, forced);
+    takebyte(Text10, refanglebyte, refangleentry);
 }
 
-void frmTrig1::field_Click(int index)
-{
+void frmTrig1::byte_Click(int index) {
+    takebyte(bytebox[index], bytefields[index].k, byteentry);
+}
+
+void frmTrig1::field_Click(int index) {
     const boxfield &f = bitfields[index];
-    const entryresult entry = fieldentry(fieldbox[index]->text(), uint8_t(triggerbyte(f.k)), f.shift);
+    const entryresult entry =
+        fieldentry(fieldbox[index]->text(), uint8_t(triggerbyte(f.k)), f.shift);
     takeentry(entry, fieldbox[index], QString::number(fieldvalue(triggerbyte(f.k), f.shift)));
     if (entry.ok) store(f.k, entry.byte);
 }
 
-void frmTrig1::Command1_Click() { done(Accepted); }
+void frmTrig1::Command1_Click() {
+    done(Accepted);
+}
 
 // However it closes (the close box and Escape too), the tuner is reminded that the edits are
 // in the image only, and the window is unloaded, so the next opening reads the type file and
 // the block afresh.
-void frmTrig1::done(int result)
-{
-    showmessage("These settings must be downloaded before they will take effect", "Information",
-                30, 0);
+void frmTrig1::done(int result) {
+    showmessage("These settings must be downloaded before they will take effect", "Information", 30,
+                0);
     QDialog::done(result);
     if (forminstance<frmTrig1>() == this) unload<frmTrig1>();
 }

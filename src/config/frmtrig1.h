@@ -3,6 +3,7 @@
 #include <array>
 
 class QCheckBox;
+class QString;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -12,6 +13,7 @@ class QRadioButton;
 namespace korvane {
 
 class PictureBox;
+struct entryresult;
 
 // "Trigger Settings": crank and sync edges and types, cylinders, sync tooth, reference angle
 // and the cam-timing controllers, all in the trigger block of the image. Opened only offline:
@@ -39,7 +41,7 @@ class frmTrig1 : public QDialog {
     void field_Click(int index);
     void Command1_Click(); // "&Ok"
 
-    std::array<PictureBox *, 6> Picture{}; // Picture1..Picture6
+    std::array<PictureBox *, 6> Picture{};      // Picture1..Picture6
     QRadioButton *Option1, *Option2, *Option10; // trigger edge
     QRadioButton *Option3, *Option4, *Option9;  // sync edge
     QRadioButton *Option5, *Option6;            // feedback
@@ -66,6 +68,8 @@ class frmTrig1 : public QDialog {
     void drawpictures();
     // Stores a changed byte of the block and marks the image edited.
     static void store(int k, int value);
+    // Takes the entry of box into byte k, read by entry; a refused one beeps and shows k again.
+    static void takebyte(QLineEdit *box, int k, entryresult (*entry)(const QString &));
 };
 
 } // namespace korvane

@@ -21,6 +21,10 @@ std::optional<int> keptbyte(const QLineEdit *field) {
     return field->property(shownvalue).toInt();
 }
 
+std::optional<int> entrybyte(const entryresult &entry) {
+    return entry.ok ? std::optional<int>(entry.byte) : std::nullopt;
+}
+
 std::optional<int> fieldbyte(const QLineEdit *field,
                              const std::function<std::optional<int>(const QString &)> &read) {
     if (const std::optional<int> byte = keptbyte(field)) return byte;

@@ -1,4 +1,6 @@
 #pragma once
+#include "editor/numbertext.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -17,6 +19,8 @@ namespace korvane {
 void showbyte(QLineEdit *field, const QString &text, int byte);
 // The byte the field's text was written for; nothing once the text differs from it.
 std::optional<int> keptbyte(const QLineEdit *field);
+// The byte an entry stores; nothing when it was refused.
+std::optional<int> entrybyte(const entryresult &entry);
 // The byte the field stands for: keptbyte while the text is unchanged, else what read makes of
 // the text (nothing: the entry is refused).
 std::optional<int> fieldbyte(const QLineEdit *field,

@@ -3,10 +3,12 @@
 #include "core/messages.h"
 #include "platform/beep.h"
 #include "platform/forms.h"
+#include "platform/returnkey.h"
 #include "platform/twips.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
@@ -23,8 +25,7 @@ namespace {
 constexpr int designwidth = 4290, designheight = 1680; // twips
 } // namespace
 
-frmWarn9::frmWarn9()
-{
+frmWarn9::frmWarn9() {
     setFixedSize(tw(designwidth), tw(designheight));
     // The label scrolls only when a message is taller than the screen leaves room for.
     Scroll = new QScrollArea(this);
@@ -49,8 +50,7 @@ frmWarn9::frmWarn9()
     Timer1->start();
 }
 
-void frmWarn9::Form_Load()
-{
+void frmWarn9::Form_Load() {
     // The top-left corner sits at 30 % of the screen each way, whatever the window's size.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -64,8 +64,7 @@ void frmWarn9::Form_Load()
     beep();
 }
 
-void frmWarn9::fitmessage()
-{
+void frmWarn9::fitmessage() {
     // The designed size holds the usual messages. A word that cannot wrap (a file's whole
     // path) widens the window, as far as the screen leaves room right of its corner, and more
     // lines than fit make it taller, as far as the screen leaves room below its corner; the
@@ -93,8 +92,7 @@ void frmWarn9::fitmessage()
                  std::max(tw(designheight), Scroll->y() + areaheight + tw(120)));
 }
 
-void frmWarn9::Timer1_Timer()
-{
+void frmWarn9::Timer1_Timer() {
     if (ticks != untildismissed && counter >= ticks) {
         counter = 0;
         Timer1->stop();
@@ -104,10 +102,17 @@ void frmWarn9::Timer1_Timer()
     ++counter;
 }
 
+// With no button to press, Return is the key a tuner tries first. A held Return's repeats, and
+// a key still held from before the window opened, never reach here (installreturnrule), so
+// only a press meant for this window closes it.
+void frmWarn9::keyPressEvent(QKeyEvent *event) {
+    if (isreturnkey(*event)) return done(Accepted);
+    QDialog::keyPressEvent(event);
+}
+
 // However the window closes, it is unloaded, so the next message loads it afresh with its
 // counter at 0.
-void frmWarn9::done(int result)
-{
+void frmWarn9::done(int result) {
     QDialog::done(result);
     if (forminstance<frmWarn9>() == this) unload<frmWarn9>();
 }

@@ -8,8 +8,8 @@ class QTimer;
 namespace korvane {
 
 // The timed message window: shows msgtext under the caption msgtitle, beeps when it opens
-// and closes itself after msgticks ticks of 100 ms. It has no buttons; the close box and
-// Escape close it early.
+// and closes itself after msgticks ticks of 100 ms. It has no buttons; a fresh Return or
+// Enter, Escape and the close box close it early.
 class frmWarn9 : public QDialog {
     Q_OBJECT
   public:
@@ -24,11 +24,12 @@ class frmWarn9 : public QDialog {
 
   protected:
     void done(int result) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void fitmessage(); // sizes the window so the whole of msgtext shows or scrolls
-    int ticks = 0;   // msgticks as it was at load: a later message must not cut this one short
-    int counter = 0; // ticks since the window opened
+    int ticks = 0;     // msgticks as it was at load: a later message must not cut this one short
+    int counter = 0;   // ticks since the window opened
 };
 
 } // namespace korvane

@@ -9,7 +9,6 @@
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 
-#include <algorithm>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace korvane {
 
@@ -34,13 +34,13 @@ constexpr int fkeywidth = 1290, fkeypitch = 1305;
 constexpr int panelleft = 80, panelwidth = 2300;   // Picture3: the panel faces are 2300 wide
 constexpr int graphleft = 2420, graphwidth = 6770; // picGraph: the drawings are 6770 wide
 constexpr int gridleft = 9265;
-constexpr int gridspare = 9385;   // window width the grid leaves to the rest: the grid ends
-                                  // 120 short of the window's outer right edge
-constexpr int columnrows = 5;     // rows of the right-hand button column over the grid
-constexpr int columnleft = 2680;  // the column's left edge, counted from the right edge
-constexpr int workbottom = 7620;  // grid and pictures end here
-constexpr int bottomrow = 7680;   // panel, hint and step controls
-constexpr int gaugetop = 8100;    // gauge strip
+constexpr int gridspare = 9385;  // window width the grid leaves to the rest: the grid ends
+                                 // 120 short of the window's outer right edge
+constexpr int columnrows = 5;    // rows of the right-hand button column over the grid
+constexpr int columnleft = 2680; // the column's left edge, counted from the right edge
+constexpr int workbottom = 7620; // grid and pictures end here
+constexpr int bottomrow = 7680;  // panel, hint and step controls
+constexpr int gaugetop = 8100;   // gauge strip
 constexpr int pairwidth = 1140;
 constexpr int smallwidth = 330;
 constexpr int minimisedwidth = 3000; // below this the window shows nothing worth a poll
@@ -51,14 +51,12 @@ constexpr int rowstart = margin + 8 * fkeypitch + fkeywidth + 60; // the top row
 // least this wide, "7000 rpm " shows whole in a smaller face and "offline" in its own.
 constexpr int rpmleast = 900, statusleast = 600, labelgap = 80;
 
-void place(QWidget *control, int left, int top, int width, int height)
-{
+void place(QWidget *control, int left, int top, int width, int height) {
     control->setGeometry(tw(left), tw(top), tw(width), tw(height));
 }
 } // namespace
 
-int frmFuel1::leastwidth()
-{
+int frmFuel1::leastwidth() {
     const int least = std::max({
         gridleft + titleroom + margin, // the map title's room over the grid
         gridleft + columnleft,         // the button column right of the drawing, over the grid
@@ -67,8 +65,7 @@ int frmFuel1::leastwidth()
     return (least + twipsperpixel - 1) / twipsperpixel;
 }
 
-void frmFuel1::buildtools()
-{
+void frmFuel1::buildtools() {
     // No narrower than shows every control whole, where the screen allows.
     int least = leastwidth();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -82,9 +79,9 @@ void frmFuel1::buildtools()
         connect(b, &QPushButton::pressed, this, handler);
         return b;
     };
-    const char *fkeys[9] = {"F1 track/hold toggle", "F2 save", "F3 fuel", "F4 spark ",
-                            "F5 interp load/Y ", "F6 interp rpm/X", "F7 mass entry ", "F8 seek",
-                            "F9 float on"};
+    const char *fkeys[9] = {
+        "F1 track/hold toggle", "F2 save",        "F3 fuel", "F4 spark ",  "F5 interp load/Y ",
+        "F6 interp rpm/X",      "F7 mass entry ", "F8 seek", "F9 float on"};
     for (int i = 0; i < 9; ++i) {
         Command13[i] = button(fkeys[i], [this, i] { Command13_MouseDown(i); });
         Command13[i]->setFont(QFont(QStringLiteral("Arial"), 7));
@@ -103,9 +100,15 @@ void frmFuel1::buildtools()
     cmdFast = button("+", &frmFuel1::cmdFast_MouseDown);
     Command3 = button("Copy", &frmFuel1::Command3_MouseDown);
     const frmfuel1links &links = fuel1links();
-    Command4 = button("Hold", [] { if (fuel1links().panelhold) fuel1links().panelhold(); });
-    Command5 = button("Reset", [] { if (fuel1links().panelreset) fuel1links().panelreset(); });
-    Command6 = button("Mode", [] { if (fuel1links().panelmode) fuel1links().panelmode(); });
+    Command4 = button("Hold", [] {
+        if (fuel1links().panelhold) fuel1links().panelhold();
+    });
+    Command5 = button("Reset", [] {
+        if (fuel1links().panelreset) fuel1links().panelreset();
+    });
+    Command6 = button("Mode", [] {
+        if (fuel1links().panelmode) fuel1links().panelmode();
+    });
     Command4->setEnabled(bool(links.panelhold));
     Command5->setEnabled(bool(links.panelreset));
     Command6->setEnabled(bool(links.panelmode));
@@ -122,14 +125,12 @@ void frmFuel1::buildtools()
     picgauges = picture();
 }
 
-void frmFuel1::placeright(QWidget *control, int W, int offset, bool onlywhenwider)
-{
+void frmFuel1::placeright(QWidget *control, int W, int offset, bool onlywhenwider) {
     // The left edge follows the right edge of the window; the top and size stay.
     if (!onlywhenwider || W > offset) control->move(tw(W - offset), control->y());
 }
 
-void frmFuel1::Form_Resize()
-{
+void frmFuel1::Form_Resize() {
     const int W = isMinimized() ? 0 : totwips(frameGeometry().width());
     const int H = isMinimized() ? 0 : totwips(frameGeometry().height());
     const int menuheight = menubar->sizeHint().height();
@@ -152,6 +153,26 @@ void frmFuel1::Form_Resize()
         place(lblMap, gridleft, gridtop, std::max(0, W - margin - gridleft), rowheight);
         gridtop += rowpitch;
     }
+    // Engine speed and link status sit at the right edge, but never over the function keys:
+    // in a narrower window they share what is left after F9 and their texts shrink to fit.
+    // Where even that is too little (a screen narrower than the window needs), they take a
+    // row of their own over the grid, so the link state always shows.
+    int labelstop = top, labelsleft = rowstart;
+    if (W - margin - rowstart - labelgap < rpmleast + statusleast) {
+        labelstop = gridtop;
+        labelsleft = gridleft;
+        gridtop += rowpitch;
+    }
+    const int room = W - margin - labelsleft - labelgap;
+    int rpmleft = W - 3840, rpmwidth = 1560, statusleft = W - 2200, statuswidth = 2080;
+    if (rpmleft < labelsleft) {
+        rpmleft = labelsleft;
+        rpmwidth = std::max(300, room * rpmleast / (rpmleast + statusleast));
+        statusleft = labelsleft + rpmwidth + labelgap;
+        statuswidth = std::max(300, room - rpmwidth);
+    }
+    place(Label2, rpmleft, labelstop, rpmwidth, rowheight);
+    place(Label42, statusleft, labelstop, statuswidth, rowheight);
     mapgrid->setGeometry(tw(gridleft), tw(gridtop), mapgrid->width(), tw(workbottom - gridtop));
     // The panel's buttons under the panel, side by side, clear of the hint line that starts
     // under the graph.
@@ -159,18 +180,6 @@ void frmFuel1::Form_Resize()
     place(Command5, 840, bottomrow, 720, rowheight);
     place(Command6, 1560, bottomrow, 720, rowheight);
     place(Text1, graphleft, bottomrow, std::max(0, W - 3000 - graphleft), rowheight);
-    // Engine speed and link status sit at the right edge, but never over the function keys:
-    // in a narrower window they share what is left after F9 and their texts shrink to fit.
-    const int room = W - margin - rowstart - labelgap;
-    int rpmleft = W - 3840, rpmwidth = 1560, statusleft = W - 2200, statuswidth = 2080;
-    if (rpmleft < rowstart) {
-        rpmleft = rowstart;
-        rpmwidth = std::max(300, room * rpmleast / (rpmleast + statusleast));
-        statusleft = rowstart + rpmwidth + labelgap;
-        statuswidth = std::max(300, room - rpmwidth);
-    }
-    place(Label2, rpmleft, top, rpmwidth, rowheight);
-    place(Label42, statusleft, top, statuswidth, rowheight);
 
     // The right-hand column and the step controls: sizes and tops, then the edges.
     struct Right {
@@ -208,14 +217,12 @@ void frmFuel1::Form_Resize()
         Timer1->start();
 }
 
-void frmFuel1::resizeEvent(QResizeEvent *event)
-{
+void frmFuel1::resizeEvent(QResizeEvent *event) {
     QDialog::resizeEvent(event);
     Form_Resize();
 }
 
-void frmFuel1::changeEvent(QEvent *event)
-{
+void frmFuel1::changeEvent(QEvent *event) {
     QDialog::changeEvent(event);
     // Minimising keeps the size; the layout still hears of it so the live loop stops.
     if (event->type() == QEvent::WindowStateChange) Form_Resize();

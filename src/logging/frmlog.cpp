@@ -124,8 +124,14 @@ void frmLog::HScroll1_Change() {
     Timer1->setInterval(lograteinterval(HScroll1->value()));
 }
 
-void frmLog::Command1_Click() {
+// The label says the log rests until Start, not the last sample's state.
+void frmLog::stoplogging() {
     Timer1->stop();
+    Label1->setText("Stopped");
+}
+
+void frmLog::Command1_Click() {
+    stoplogging();
     logGrid1->table().setredraw(true);
     logGrid2->table().setredraw(true);
 }
@@ -186,7 +192,7 @@ void frmLog::showportdown() {
 }
 
 void frmLog::mnuHighspeed_Click() {
-    Timer1->stop();
+    stoplogging();
     form<frmFastlog>()->exec();
 }
 

@@ -66,6 +66,7 @@ class frmLog : public QDialog {
     void done(int result) override;
 
   private:
+    void stoplogging(); // the timer off and the label saying so
     // The main port is down: the label says why (offline, or the port's reason) and the poll
     // slows to once a second.
     void showportdown();

@@ -1,8 +1,5 @@
 #include "platform/returnkey.h"
 
-#include "platform/focusframe.h"
-#include "platform/mapgrid.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -14,8 +11,7 @@
 
 namespace korvane {
 
-bool isreturnkey(const QKeyEvent &key)
-{
+bool isreturnkey(const QKeyEvent &key) {
     const bool plain = key.modifiers() == Qt::NoModifier ||
                        (key.modifiers() == Qt::KeypadModifier && key.key() == Qt::Key_Enter);
     return plain && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter);
@@ -24,8 +20,7 @@ bool isreturnkey(const QKeyEvent &key)
 namespace {
 // The options that exclude one another with this one: its button group, or else the
 // auto-exclusive buttons beside it.
-QList<QAbstractButton *> optiongroup(QAbstractButton &option)
-{
+QList<QAbstractButton *> optiongroup(QAbstractButton &option) {
     if (option.group()) return option.group()->buttons();
     QList<QAbstractButton *> group;
     if (!option.autoExclusive() || !option.parentWidget()) return group;
@@ -37,8 +32,7 @@ QList<QAbstractButton *> optiongroup(QAbstractButton &option)
 
 // Tab and a window's first focus reach an option group at its chosen option, so a reflex
 // Space or arrow starts from what is chosen; with nothing chosen every option takes Tab.
-void tabtochosen(QAbstractButton &option)
-{
+void tabtochosen(QAbstractButton &option) {
     const QList<QAbstractButton *> group = optiongroup(option);
     const auto chosen = std::find_if(group.begin(), group.end(), [](QAbstractButton *b) {
         return b->isChecked() && b->isEnabled();
@@ -89,8 +83,7 @@ class KeyHolds {
 class ReturnRule : public QObject {
   public:
     using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         const QEvent::Type type = event->type();
         if (type == QEvent::Polish) polish(watched);
         if (type == QEvent::Hide) holds.hidden(watched);
@@ -108,9 +101,9 @@ class ReturnRule : public QObject {
             return true;
         }
         if (type != QEvent::KeyPress || !isreturnkey(key)) return false;
-        // A held Return confirms nothing: its repeats press no button and answer no question,
-        // even in its own window. Only the map grid, whose keys are the tuner's, sees them.
-        if (verdict == KeyHolds::repeat) return !qobject_cast<MapGrid *>(watched);
+        // A held Return confirms nothing: its repeats press no button, answer no question and,
+        // on a map grid, send no cell again, even in its own window.
+        if (verdict == KeyHolds::repeat) return true;
         auto *button = qobject_cast<QPushButton *>(watched);
         if (!button) return false;
         if (button->isEnabled()) button->click();
@@ -122,8 +115,7 @@ class ReturnRule : public QObject {
 
     // Every button is polished before it is first shown, before its dialog looks for a
     // button to make its default; an explicit default set by the window is kept.
-    static void polish(QObject *watched)
-    {
+    static void polish(QObject *watched) {
         if (auto *button = qobject_cast<QPushButton *>(watched)) button->setAutoDefault(false);
         auto *option = qobject_cast<QAbstractButton *>(watched);
         if (!option || !option->isCheckable() || optiongroup(*option).isEmpty()) return;
@@ -135,18 +127,15 @@ class ReturnRule : public QObject {
 };
 } // namespace
 
-void installreturnrule()
-{
+void installreturnrule() {
     static ReturnRule *rule = nullptr;
     if (!rule) {
-        installfocusframe();
         rule = new ReturnRule(qApp);
         qApp->installEventFilter(rule);
     }
 }
 
-void opennofocus(QWidget *window)
-{
+void opennofocus(QWidget *window) {
     // Click focus keeps the window itself out of the Tab chain.
     window->setFocusPolicy(Qt::ClickFocus);
     window->setFocus();

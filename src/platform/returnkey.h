@@ -10,11 +10,11 @@ namespace korvane {
 // its first button, or the last one that had the focus, on Return typed into any entry box);
 // a window that wants Return to press a button says so with QPushButton::setDefault. Return on
 // a button that has the focus presses that button, as Space does. An auto-repeated Return
-// presses nothing anywhere but in a map grid, so a held key answers no question it opened.
+// reaches nothing, so a held key answers no question it opened and a map grid sends its cell
+// once; the other keys' repeats (a held PgUp steps on) reach their window.
 // Any held key's repeats act only in the window that got its first press: once they reach
 // another window, or that window closes, the key does nothing until it is pressed again.
-// Tab and the first focus reach an option group at its chosen option, and the control with the
-// focus always shows its frame (focusframe.h). Installed once at start.
+// Tab and the first focus reach an option group at its chosen option. Installed once at start.
 void installreturnrule();
 
 // Return, or keypad Enter, pressed with no modifier: the key that acts wherever Return acts.

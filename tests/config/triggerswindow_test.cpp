@@ -47,7 +47,7 @@ class TriggerWindow : public ::testing::Test {
 TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
     block(0) = 0xFD;
     block(1) = 2;
-    block(2) = 99; // beyond the sync list
+    block(2) = 99;    // beyond the sync list
     block(11) = 0x80; // VCTi1 on
     block(15) = 0x40; // VCTe2 on
     modified = flagset;
@@ -57,8 +57,8 @@ TEST_F(TriggerWindow, OpensWithTheStoredEdgesAndLeavesTheFlags) {
     EXPECT_TRUE(w->Option9->isChecked());
     EXPECT_TRUE(w->Option6->isChecked());
     EXPECT_FALSE(w->Option5->isChecked());
-    for (auto [box, on] : {std::pair{w->Check1, true}, {w->Check2, false}, {w->Check3, false},
-                           {w->Check4, true}})
+    for (auto [box, on] :
+         {std::pair{w->Check1, true}, {w->Check2, false}, {w->Check3, false}, {w->Check4, true}})
         EXPECT_EQ(box->isChecked(), on);
     EXPECT_EQ(block(0), 0xCD);
     EXPECT_EQ(w->Combo1->currentIndex(), 2);
@@ -94,8 +94,12 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     block(11) = 0xEE; // centre trim 5, feedforward 6
     block(15) = 0x6C; // centre trim 5, feedforward 4
     frmTrig1 *w = form<frmTrig1>();
-    for (auto [typed, stored, shown] : {std::tuple{"7", 6, "6"}, {"3", 4, "4"}, {"9", 8, "8"},
-                                        {"5", 4, "4"}, {"10", 8, "8"}, {"six", 8, "8"}}) {
+    for (auto [typed, stored, shown] : {std::tuple{"7", 6, "6"},
+                                        {"3", 4, "4"},
+                                        {"9", 8, "8"},
+                                        {"5", 4, "4"},
+                                        {"10", 8, "8"},
+                                        {"six", 8, "8"}}) {
         enter(w->Text24, w->Command24, typed);
         EXPECT_EQ(block(3), stored) << typed;
         EXPECT_EQ(w->Text24->text(), shown) << typed;
@@ -171,6 +175,17 @@ TEST_F(TriggerWindow, EntriesStoreOrAreRefusedKeepingTheByte) {
     EXPECT_FALSE(loaded<frmTrig1>());
 }
 
+TEST_F(TriggerWindow, ABoxEnteredAgainUntouchedKeepsAByteOutsideWhatCanBeTyped) {
+    block(3) = 5;
+    block(5) = 30;
+    frmTrig1 *w = form<frmTrig1>();
+    w->Command24->click();
+    w->Command6->click();
+    EXPECT_EQ(block(3), 5);
+    EXPECT_EQ(block(5), 30);
+    EXPECT_TRUE(responder.asked.empty()); // no warning about the angle
+}
+
 TEST_F(TriggerWindow, ATypeBeyondAByteIsRefused) {
     QFile file(triggerfilepath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -191,7 +206,7 @@ TEST_F(TriggerWindow, ATypeBeyondAByteIsRefused) {
 
 TEST_F(TriggerWindow, ReturnInABoxStoresNothing) {
     frmTrig1 *w = form<frmTrig1>();
-    w->show(); // a shown dialog would press its first button on Return
+    w->show();                // a shown dialog would press its first button on Return
     w->Text10->setText("60"); // typed, not entered
     QTest::keyClick(w->bytebox[4], Qt::Key_Return);
     EXPECT_EQ(block(5), 0);

@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 using namespace korvane;
@@ -23,8 +25,7 @@ namespace {
 // Leaves the preference and any window as they were found.
 class Messages : public ::testing::Test {
   protected:
-    void TearDown() override
-    {
+    void TearDown() override {
         hidemessages = savedhide;
         unload<frmWarn9>();
     }
@@ -32,8 +33,7 @@ class Messages : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(Messages, HiddenUnlessForcedWhenTheUserHidesThem)
-{
+TEST_F(Messages, HiddenUnlessForcedWhenTheUserHidesThem) {
     test::Responder responder;
     hidemessages = prefon;
     const int beeps = beepcount();
@@ -57,9 +57,10 @@ TEST_F(Messages, HiddenUnlessForcedWhenTheUserHidesThem)
     EXPECT_FALSE(loaded<frmWarn9>()); // the responder stands in for the window
 }
 
-TEST_F(Messages, WindowShowsTheMessageAndClosesOnTheTickAfterItsLast)
-{
-    msgtext = "The source file has a different load or rpm spread than the current file. You should migrate the source map to an equivalent load spread before importing fuel, spark or vct maps";
+TEST_F(Messages, WindowShowsTheMessageAndClosesOnTheTickAfterItsLast) {
+    msgtext = "The source file has a different load or rpm spread than the current file. You "
+              "should migrate the source map to an equivalent load spread before importing fuel, "
+              "spark or vct maps";
     msgtitle = "Information";
     msgticks = 3;
     const int beeps = beepcount();
@@ -83,8 +84,7 @@ TEST_F(Messages, WindowShowsTheMessageAndClosesOnTheTickAfterItsLast)
 
 // The longest messages, one with a folder that cannot wrap, show whole inside the window; one
 // taller than the screen below the window's corner scrolls to its last line.
-TEST_F(Messages, LongMessagesShowWhole)
-{
+TEST_F(Messages, LongMessagesShowWhole) {
     const QString folder = "/home/tuner.name/.local/share/korvane/";
     const auto check = [](const QString &text, const QString &longestword) {
         msgtext = text;
@@ -119,8 +119,7 @@ TEST_F(Messages, LongMessagesShowWhole)
           folder + ",");
 }
 
-TEST_F(Messages, OtherTimersRunWhileAMessageIsOpen)
-{
+TEST_F(Messages, OtherTimersRunWhileAMessageIsOpen) {
     hidemessages = prefoff;
     const int beeps = beepcount();
     int otherticks = 0;
@@ -136,8 +135,7 @@ TEST_F(Messages, OtherTimersRunWhileAMessageIsOpen)
     EXPECT_EQ(beepcount(), beeps + 1);
 }
 
-TEST_F(Messages, AMessageRaisedWhileAnotherIsOpenFollowsIt)
-{
+TEST_F(Messages, AMessageRaisedWhileAnotherIsOpenFollowsIt) {
     hidemessages = prefoff;
     const int beeps = beepcount();
     QStringList opened; // each window as it opened: caption, text, ticks
@@ -146,7 +144,8 @@ TEST_F(Messages, AMessageRaisedWhileAnotherIsOpenFollowsIt)
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (!loaded<frmWarn9>() || form<frmWarn9>() == seen.data()) return;
         seen = form<frmWarn9>();
-        opened << seen->windowTitle() + "|" + seen->Label1->text() + "|" + QString::number(msgticks);
+        opened << seen->windowTitle() + "|" + seen->Label1->text() + "|" +
+                      QString::number(msgticks);
     });
     watch.start(5);
     // Two more raised while the first is open each wait with their own text, title and ticks.
@@ -162,8 +161,35 @@ TEST_F(Messages, AMessageRaisedWhileAnotherIsOpenFollowsIt)
     EXPECT_FALSE(loaded<frmWarn9>());
 }
 
-TEST_F(Messages, ClosingEarlyReturnsAndTheNextMessageGetsItsFullTime)
-{
+// A notice that stays until dismissed has no button: a fresh Return, or keypad Enter, closes
+// it; the repeats of one still held from the window where it went down do not.
+TEST_F(Messages, ANoticeUntilDismissedClosesOnAFreshReturn) {
+    hidemessages = prefoff;
+    QWidget before;
+    before.show();
+    for (const auto &[key, pad] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}) {
+        QTest::keyPress(&before, key, pad);
+        bool stayed = false;
+        QTimer::singleShot(0, [&, key = key, pad = pad] {
+            QWidget *notice = QApplication::activeModalWidget();
+            QKeyEvent repeat(QEvent::KeyPress, key, pad, "\r", true);
+            QApplication::sendEvent(notice, &repeat);
+            QTest::keyRelease(notice, key, pad);
+            stayed = notice->isVisible();
+            QTest::keyClick(notice, key, pad);
+        });
+        QTimer rescue; // ends the test should Return leave the notice open
+        rescue.setSingleShot(true);
+        rescue.callOnTimeout([] { form<frmWarn9>()->reject(); });
+        rescue.start(3000);
+        showmessage("The serial port stopped working", "System error", untildismissed, forced);
+        EXPECT_TRUE(stayed) << key;
+        EXPECT_TRUE(rescue.isActive()) << key;
+    }
+}
+
+TEST_F(Messages, ClosingEarlyReturnsAndTheNextMessageGetsItsFullTime) {
     hidemessages = prefoff;
     QTimer::singleShot(150, [] {
         if (QWidget *open = QApplication::activeModalWidget()) open->close();

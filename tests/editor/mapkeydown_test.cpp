@@ -16,20 +16,19 @@ class GridKeys : public Editing {
   protected:
     // Presses a key whose trim may open the checksum window; returns its two numbers, or
     // nothing when it stayed shut.
-    QStringList trimwithwindow(Qt::Key k)
-    {
+    QStringList trimwithwindow(Qt::Key k) {
         QStringList numbers;
-        whilemodal<frmWarn5>([&] { key(k); }, [&](frmWarn5 &w) {
-            numbers = {w.Label5->text(), w.Label7->text()};
-            w.cmdOk->click();
-        });
+        whilemodal<frmWarn5>([&] { key(k); },
+                             [&](frmWarn5 &w) {
+                                 numbers = {w.Label5->text(), w.Label7->text()};
+                                 w.cmdOk->click();
+                             });
         return numbers;
     }
 };
 } // namespace
 
-TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
-{
+TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum) {
     goonline();
     holdat(4, 5);
     window->cmdFast_MouseDown();
@@ -65,8 +64,9 @@ TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
     // A reply other than the PC's sum opens the checksum window with both numbers.
     const int expected = (sum + 10) & 255;
     ecu.setwrongreply(0xC5, uint8_t(expected + 7));
-    EXPECT_EQ(trimwithwindow(Qt::Key_PageDown),
-              QStringList({QString::number((sum + 8) & 255), QString::number((expected + 7) & 255)}));
+    EXPECT_EQ(
+        trimwithwindow(Qt::Key_PageDown),
+        QStringList({QString::number((sum + 8) & 255), QString::number((expected + 7) & 255)}));
     ecu.setwrongreply(-1, 0);
 
     // A silent ECU is a failure even when the byte the link still holds is the expected one.
@@ -76,8 +76,7 @@ TEST_F(GridKeys, OnlineTrimOfTheFuelMapSendsOneByteAndChecksTheSum)
               QStringList({QString::number((sum + 9) & 255), "no reply"}));
 }
 
-TEST_F(GridKeys, APgUpAfterAFailedSelectStepsTheSameCellOnBothSidesOrNeither)
-{
+TEST_F(GridKeys, APgUpAfterAFailedSelectStepsTheSameCellOnBothSidesOrNeither) {
     goonline();
     holdat(4, 5);
     window->cmdSlow_MouseDown();
@@ -98,13 +97,14 @@ TEST_F(GridKeys, APgUpAfterAFailedSelectStepsTheSameCellOnBothSidesOrNeither)
     key(Qt::Key_PageUp);
     key(Qt::Key_PageUp);
     EXPECT_EQ(takereceived(5), QByteArray("i\x05\x30\x85\x85"));
-    EXPECT_EQ(notices("The ECU did not confirm the map column: the cell was not changed, try again"), 1);
+    EXPECT_EQ(
+        notices("The ECU did not confirm the map column: the cell was not changed, try again"), 1);
     for (int r = 4; r <= 5; ++r)
-        for (int l = 0; l < 32; ++l) EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
+        for (int l = 0; l < 32; ++l)
+            EXPECT_EQ(fuelcellatecu(r, l), curimage.fuelmap[r][l]) << r << "," << l;
 }
 
-TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
-{
+TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing) {
     goonline();
     window->mnuRamMapGroup_Click(3); // spark map, 0..50
     editready = flagset;
@@ -141,19 +141,18 @@ TEST_F(GridKeys, AStepRefusedAtTheLimitBeepsAndSendsNothing)
     }
 }
 
-TEST_F(GridKeys, SpaceRefusesDirectEntryWhereTheMapHasNone)
-{
+TEST_F(GridKeys, SpaceRefusesDirectEntryWhereTheMapHasNone) {
     window->mnuCont1_Click(0); // map 8, a table, offline
     key(Qt::Key_Space);
     EXPECT_EQ(notices("Direct entry not available for this map offline"), 1);
     goonline();
     window->mnuPwm2D_Click(7); // map 39, the last table, online
-    EXPECT_EQ(whilemodal<frmInput>([&] { key(Qt::Key_Space); }, [](frmInput &w) { w.reject(); }), 0);
+    EXPECT_EQ(whilemodal<frmInput>([&] { key(Qt::Key_Space); }, [](frmInput &w) { w.reject(); }),
+              0);
     EXPECT_EQ(notices("Direct entry not available for this map online"), 1);
 }
 
-TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
-{
+TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps) {
     goonline();
     window->mnuCont2_Click(4); // map 20, settings row 28
     editready = flagset;
@@ -207,7 +206,8 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     EXPECT_EQ(takereceived(140), writebytes({0x95, 0xD3, 31}) + writebytes({0x95, 0xEB, 41}));
     EXPECT_FALSE(entrypending);
     for (int r = 0; r < 24; ++r)
-        for (int l = 0; l < 24; ++l) EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l), curimage.pwmmaps[24 + r][l]);
+        for (int l = 0; l < 24; ++l)
+            EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l), curimage.pwmmaps[24 + r][l]);
 
     // Map 43; an ECU that answers 0 refused the write.
     window->mnuAFR_Click();
@@ -243,19 +243,29 @@ TEST_F(GridKeys, EnterSendsTheEditedCellOfTablesAndPwmAndAfrMaps)
     EXPECT_FALSE(ecu.waitreceived(1, 30));
 }
 
-TEST_F(GridKeys, ARefusedDirectEntryIsFinalAndLocksNothing)
-{
-    goonline();
-    window->mnuPwm3D_Click(1); // map 41 at 0x1540, 24 cells a row
-    editready = flagset;
-    holdat(3, 5);
+TEST_F(GridKeys, AHeldReturnSendsTheCellOnceWhileAHeldPgUpStepsOnEachRepeat) {
+    onpwmmap10(3, 5);
+    curimage.pwmmaps[24 + 3][5] = 60;
+    hold(window->mapgrid, Qt::Key_PageUp, 4);
+    hold(window->mapgrid, Qt::Key_Return, 20);
+    EXPECT_EQ(takereceived(70), writebytes({0x95, 0x8D, 65}));
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+    // Nothing waits: a fresh Return sends the cursor cell, once however long it is held.
+    hold(window->mapgrid, Qt::Key_Return, 20);
+    EXPECT_EQ(takereceived(70), writebytes({0x95, 0x8D, 65}));
+    EXPECT_FALSE(ecu.waitreceived(1, 50));
+}
+
+TEST_F(GridKeys, ARefusedDirectEntryIsFinalAndLocksNothing) {
+    onpwmmap10(3, 5);
     curimage.pwmmaps[24 + 4][5] = 60;
     ecu.loadimage(curimage);
     ecu.setrefuseaddress(0x158D);
-    whilemodal<frmInput>([&] { key(Qt::Key_Space); }, [](frmInput &w) {
-        QTest::keyClicks(w.Text1, "50");
-        QTest::keyClick(w.Text1, Qt::Key_Return);
-    });
+    whilemodal<frmInput>([&] { key(Qt::Key_Space); },
+                         [](frmInput &w) {
+                             QTest::keyClicks(w.Text1, "50");
+                             QTest::keyClick(w.Text1, Qt::Key_Return);
+                         });
     EXPECT_TRUE(entrypending);
     key(Qt::Key_Return);
     EXPECT_EQ(takereceived(70), writebytes({0x95, 0x8D, 125}));
@@ -275,7 +285,8 @@ TEST_F(GridKeys, ARefusedDirectEntryIsFinalAndLocksNothing)
     EXPECT_FALSE(entrypending);
     for (int r = 0; r < 24; ++r)
         for (int l = 0; l < 24; ++l)
-            EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l) == curimage.pwmmaps[24 + r][l], r != 3 || l != 5);
+            EXPECT_EQ(ecu.memory(0x1540 + 24 * r + l) == curimage.pwmmaps[24 + r][l],
+                      r != 3 || l != 5);
     // Nothing waits, but the ECU lacks a value: the next connection must warn.
     window->mnucom1_Click();
     EXPECT_TRUE(syncwarningdue());
@@ -292,8 +303,7 @@ TEST_F(GridKeys, ARefusedDirectEntryIsFinalAndLocksNothing)
     EXPECT_GE(responder.asked.back().ticks, 80);
 }
 
-TEST_F(GridKeys, ArrowsClampAtTheEdgesInEveryLayout)
-{
+TEST_F(GridKeys, ArrowsClampAtTheEdgesInEveryLayout) {
     // Roam map on a 3D map: Right/Left step the rpm side, Up/Down the load side.
     currpm = curload = 0;
     key(Qt::Key_Left);
@@ -338,8 +348,7 @@ TEST_F(GridKeys, ArrowsClampAtTheEdgesInEveryLayout)
     EXPECT_TRUE(window->mapgrid->hasFocus());
 }
 
-TEST_F(GridKeys, KeysOnTrackingAxesHoldThemAndTellTheEcu)
-{
+TEST_F(GridKeys, KeysOnTrackingAxesHoldThemAndTellTheEcu) {
     prefs[6] = prefs[7] = prefs[8] = prefs[9] = prefon;
     goonline();
     currpm = 7;
@@ -372,8 +381,7 @@ TEST_F(GridKeys, KeysOnTrackingAxesHoldThemAndTellTheEcu)
     EXPECT_EQ(takereceived(3), QByteArray("j\x0d\x31"));
 }
 
-TEST_F(GridKeys, CtrlArrowsGrowAGroupThatPlainKeysEnd)
-{
+TEST_F(GridKeys, CtrlArrowsGrowAGroupThatPlainKeysEnd) {
     currpm = 3;
     curload = 4;
     key(Qt::Key_Right, Qt::ControlModifier, 2);
@@ -395,8 +403,7 @@ TEST_F(GridKeys, CtrlArrowsGrowAGroupThatPlainKeysEnd)
     EXPECT_EQ(curload, 0);
 }
 
-TEST_F(GridKeys, VCyclesTheCamTimingViewOnlyOnMap40Online)
-{
+TEST_F(GridKeys, VCyclesTheCamTimingViewOnlyOnMap40Online) {
     goonline();
     window->mnuPwm3D_Click(0);
     curimage.settings[13][11] = 1;

@@ -80,7 +80,7 @@ TEST_F(Logger, RateSliderSetsTheIntervalAndTheNominalRate) {
     EXPECT_EQ(window->Timer1->interval(), 48);
     EXPECT_EQ(window->Label2->text(), "20.8 Hz");
     EXPECT_FALSE(maintimer); // the main live loop waits while the logger polls
-    window->show(); // the rolling view shows its ten samples without scrolling
+    window->show();          // the rolling view shows its ten samples without scrolling
     QTableView *view = window->logGrid1;
     EXPECT_LE(view->rowViewportPosition(9) + view->rowHeight(9), view->viewport()->height());
     EXPECT_GT(window->logGrid2->geometry().top(), view->geometry().bottom());
@@ -111,6 +111,8 @@ TEST_F(Logger, SamplesGoToRowTwoOnwardsWithTheirChannelTexts) {
     window->Timer1_Timer();
     EXPECT_EQ(window->logGrid1->table().text(1, 0), "10");
     EXPECT_EQ(window->Label1->text(), "Logging");
+    window->Command1_Click(); // Stop, as an export does first
+    EXPECT_EQ(window->Label1->text(), "Stopped");
     window->mnuExit_Click();
     EXPECT_TRUE(maintimer);
 }
