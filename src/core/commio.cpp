@@ -47,7 +47,8 @@ void waitbyte(SerialPort &port) {
 // one burst. Bounded, so an ECU that never stops sending cannot freeze the program. True when
 // the line went quiet.
 bool drain(SerialPort &port) {
-    const QDeadlineTimer bound(10 * replylimit.count());
+    const QDeadlineTimer bound(
+        std::chrono::duration_cast<std::chrono::milliseconds>(pollstime(settlepolls)).count());
     do {
         discardinput(port);
         if (bound.hasExpired()) return false;

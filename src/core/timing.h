@@ -21,6 +21,9 @@ constexpr std::chrono::microseconds roundstime(long rounds) {
 constexpr long replypolls = 30000;      // one reply byte: 300 ms
 constexpr long promptpolls = 10000;     // an upload prompt: 100 ms
 constexpr long signaturepolls = 100000; // the firmware signature: 1 s
+// How long the program reads what an out-of-step ECU still sends before it gives up waiting
+// for quiet: longer than a whole late upload (12290 bytes at 57600 baud, 2.1 s).
+constexpr long settlepolls = 300000; // 3 s
 
 constexpr long pauseP1 = 100;    // after each byte of the write sequence: 100 us
 constexpr long pauseP2 = 30001;  // after the download head and each closing zero: 30 ms
