@@ -13,8 +13,8 @@
 #include "platform/colour.h"
 #include "platform/picturebox.h"
 #include "platform/programfolder.h"
-#include "platform/returnkey.h"
 #include "platform/prompts.h"
+#include "platform/returnkey.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -103,7 +103,9 @@ frmdec1::frmdec1() {
     Timer1->start();
 }
 
-void frmdec1::Timer1_Timer() { splash.tick(Picture1->canvas()); }
+void frmdec1::Timer1_Timer() {
+    splash.tick(Picture1->canvas());
+}
 
 void frmdec1::Form_Load() {
     setbuildprofile();

@@ -67,8 +67,8 @@ TEST_F(StartupWindow, StartsOnTheTemplateWithTheLaterButtonsDisabled) {
     EXPECT_FALSE(window->mnuPreferences->isEnabled());
     EXPECT_EQ(window->Command3->text(), "&MAPS");
     EXPECT_TRUE(sigperm[0] % 2 == 1 && sigweights[0] == sigperm[0]); // the line check tables
-    EXPECT_EQ(expectedfw, 28);            // the build profile is set
-    EXPECT_EQ(mapnames[0], "Fuel map");   // and the name tables built
+    EXPECT_EQ(expectedfw, 28);                                       // the build profile is set
+    EXPECT_EQ(mapnames[0], "Fuel map");                              // and the name tables built
 }
 
 TEST_F(StartupWindow, RegisteredWindowsEnableTheirButtons) {

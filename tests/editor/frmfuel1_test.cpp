@@ -14,21 +14,21 @@
 #include "editor/frmfuel1links.h"
 #include "editor/frmwarn6.h"
 #include "editor/mapcatalogue.h"
+#include "mainwindowfixture.h"
 #include "platform/beep.h"
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
-#include "mainwindowfixture.h"
 #include "responder.h"
 #include "tempfolder.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
-#include <QScreen>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cstring>
@@ -37,9 +37,7 @@
 using namespace korvane;
 using namespace korvane::test;
 
-
-TEST_F(MainWindow, OpensOfflineOnTheFuelMapMaximised)
-{
+TEST_F(MainWindow, OpensOfflineOnTheFuelMapMaximised) {
     EXPECT_EQ(curmap, 1);
     EXPECT_EQ(curload, 1);
     EXPECT_EQ(online, 0);
@@ -75,12 +73,12 @@ TEST_F(MainWindow, OpensOfflineOnTheFuelMapMaximised)
     // Full size before any desktop acts on the maximise request (there may be none), and a
     // Hold of the closed window does not carry over.
     panelhold = 255;
-    EXPECT_EQ(form<frmFuel1>()->size(), QGuiApplication::primaryScreen()->availableGeometry().size());
+    EXPECT_EQ(form<frmFuel1>()->size(),
+              QGuiApplication::primaryScreen()->availableGeometry().size());
     EXPECT_EQ(panelhold, 0);
 }
 
-TEST_F(MainWindow, AtItsLeastWidthEveryButtonAndTheLinkStatusShowWhole)
-{
+TEST_F(MainWindow, AtItsLeastWidthEveryButtonAndTheLinkStatusShowWhole) {
     // Where the screen is narrower than the window needs, the screen wins.
     const int least = frmFuel1::leastwidth();
     EXPECT_EQ(window->minimumWidth(),
@@ -105,8 +103,7 @@ TEST_F(MainWindow, AtItsLeastWidthEveryButtonAndTheLinkStatusShowWhole)
     EXPECT_EQ(window->Label42->QLabel::text(), "offline");
 }
 
-TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
-{
+TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle) {
     struct Menu {
         QAction **actions;
         int count, first;
@@ -121,39 +118,62 @@ TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
         {window->mnuPwm3D, 3, 40, " Offline editing 3D PWM map"},
         {&window->mnuAFR, 1, 43, " Offline editing AFR target map"},
     };
-    const QStringList titles = {
-        "Coolant temp trim", "Injector response", "Air temp trim", "Gear spark trim",
-        "Injection phasing", "Throttle pump", "Post start enrichment", "Knock threshold",
-        "Boost target", "Air temp spark trim", "Coolant temp spark trim", "Idle speed target",
-        "Dwell", "Cranking enrichment", "Start primer", "TPS fuel trim", "Fuel cut limit",
-        "Trim by gear", "Dwell trim", "Knock fuel add", "Closed loop limit", "Autotune rate",
-        "Max ISC integrator", "Min AC ISC integrator"};
+    const QStringList titles = {"Coolant temp trim",
+                                "Injector response",
+                                "Air temp trim",
+                                "Gear spark trim",
+                                "Injection phasing",
+                                "Throttle pump",
+                                "Post start enrichment",
+                                "Knock threshold",
+                                "Boost target",
+                                "Air temp spark trim",
+                                "Coolant temp spark trim",
+                                "Idle speed target",
+                                "Dwell",
+                                "Cranking enrichment",
+                                "Start primer",
+                                "TPS fuel trim",
+                                "Fuel cut limit",
+                                "Trim by gear",
+                                "Dwell trim",
+                                "Knock fuel add",
+                                "Closed loop limit",
+                                "Autotune rate",
+                                "Max ISC integrator",
+                                "Min AC ISC integrator"};
     // Per map: raw 200 as shown (scale, offset and source cell), the step label of step 1 and,
     // for the tables, the corner caption and the header of entry 1.
-    const QStringList shown = {
-        "1", "5.76", "5.76", "200", "72", "72", "200", "100", "1", "7.2", "72", "200", "80", "100",
-        "4", "30", "72", "72", "1600", "8", "200", "16", "7.2", "1600", "7.2", "2.88", "20", "165",
-        "200", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "80", "20"};
+    const QStringList shown = {"1",    "5.76", "5.76", "200", "72",  "72",   "200", "100",  "1",
+                               "7.2",  "72",   "200",  "80",  "100", "4",    "30",  "72",   "72",
+                               "1600", "8",    "200",  "16",  "7.2", "1600", "7.2", "2.88", "20",
+                               "165",  "200",  "80",   "80",  "80",  "80",   "80",  "80",   "80",
+                               "80",   "80",   "80",   "80",  "80",  "80",   "20"};
     const QStringList steps = {
-        "0.005", "0.08", "0.08", "1", "1", "1", "1", "0.5", "0.005", "0.1", "1", "1", "0.4",
-        "0.5", "0.02", "0.15", "1", "1", "8", "0.04", "1", "0.08", "0.1", "8", "0.1", "0.04",
-        "0.1", "3", "1", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4", "0.4",
-        "0.4", "0.4", "0.4", "0.1"};
-    const QStringList captions = {
-        "enr. %", "ms", "enr. %", "degrees", "degrees", "enr. %", "enr. %", "volts", "psi",
-        "degrees", "degrees", "rpm", "ms", "enr. %", "ms", "enr. %", "rpm", "enr. %", "ms",
-        "enr. %", "vac mmHg", "I term", "I %", "I %"};
+        "0.005", "0.08", "0.08", "1",    "1",    "1",   "1",   "0.5", "0.005", "0.1", "1",
+        "1",     "0.4",  "0.5",  "0.02", "0.15", "1",   "1",   "8",   "0.04",  "1",   "0.08",
+        "0.1",   "8",    "0.1",  "0.04", "0.1",  "3",   "1",   "0.4", "0.4",   "0.4", "0.4",
+        "0.4",   "0.4",  "0.4",  "0.4",  "0.4",  "0.4", "0.4", "0.4", "0.4",   "0.1"};
+    const QStringList captions = {"enr. %", "ms",     "enr. %",   "degrees", "degrees", "enr. %",
+                                  "enr. %", "volts",  "psi",      "degrees", "degrees", "rpm",
+                                  "ms",     "enr. %", "ms",       "enr. %",  "rpm",     "enr. %",
+                                  "ms",     "enr. %", "vac mmHg", "I term",  "I %",     "I %"};
     const QStringList headers = {
-        "-10 C", "10.3 V", "-10 C", "gear 2", "800 RPM", "800 RPM", "-10 C", "800 RPM",
-        "800 RPM", "-10 C", "-10 C", "-10 C", "10.3 V", "-10 C", "-10 C", "7 % TPS", "-10 C",
-        "gear 2", "800 RPM", "1 deg. retard", "800 RPM", "800 RPM", "-10 C", "-10 C"};
+        "-10 C",   "10.3 V", "-10 C",   "gear 2",        "800 RPM", "800 RPM", "-10 C", "800 RPM",
+        "800 RPM", "-10 C",  "-10 C",   "-10 C",         "10.3 V",  "-10 C",   "-10 C", "7 % TPS",
+        "-10 C",   "gear 2", "800 RPM", "1 deg. retard", "800 RPM", "800 RPM", "-10 C", "-10 C"};
     // The first cell of each map where the image holds it; only the map shown holds 200.
     auto setsource = [](int map, int raw) {
-        if (map == 1) curimage.fuelmap[0][0] = raw;
-        else if (map <= 7) curimage.rammaps[32 * (map - 2)][0] = int16_t(raw);
-        else if (map <= 39) curimage.settings[map + 8][0] = int16_t(raw);
-        else if (map <= 42) curimage.pwmmaps[24 * (map - 40)][0] = int16_t(raw);
-        else curimage.afrmap[0][0] = int16_t(raw);
+        if (map == 1)
+            curimage.fuelmap[0][0] = raw;
+        else if (map <= 7)
+            curimage.rammaps[32 * (map - 2)][0] = int16_t(raw);
+        else if (map <= 39)
+            curimage.settings[map + 8][0] = int16_t(raw);
+        else if (map <= 42)
+            curimage.pwmmaps[24 * (map - 40)][0] = int16_t(raw);
+        else
+            curimage.afrmap[0][0] = int16_t(raw);
     };
     int entries = 0;
     for (const Menu &menu : menus)
@@ -166,10 +186,14 @@ TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
             menu.actions[i]->trigger();
             ASSERT_EQ(curmap, map);
             QString title;
-            if (map <= 7) title = mapnames[map - 1];
-            else if (map <= 31) title = titles[map - 8];
-            else if (map <= 42) title = "PWM MAP " + QString::number(map - 31);
-            else title = "AFR target";
+            if (map <= 7)
+                title = mapnames[map - 1];
+            else if (map <= 31)
+                title = titles[map - 8];
+            else if (map <= 42)
+                title = "PWM MAP " + QString::number(map - 31);
+            else
+                title = "AFR target";
             EXPECT_EQ(window->lblMap->text(), title) << "map " << map;
             // Offline every entry starts the map at its first cell.
             EXPECT_EQ(currpm, 0);
@@ -193,8 +217,7 @@ TEST_F(MainWindow, EveryMapEntrySelectsItsMapAndTitle)
     EXPECT_EQ(entries, 43);
 }
 
-TEST_F(MainWindow, AMapRedrawnAroundAKeptCursorShowsIt)
-{
+TEST_F(MainWindow, AMapRedrawnAroundAKeptCursorShowsIt) {
     currpm = 25;
     curload = 20;
     window->mnuPrefs_Click();
@@ -204,8 +227,7 @@ TEST_F(MainWindow, AMapRedrawnAroundAKeptCursorShowsIt)
     EXPECT_EQ(grid.currentcolumn(), 20);
 }
 
-TEST_F(MainWindow, OnlineTheMainMapsKeepTheCursorAndAPendingEntryBlocksEveryChoice)
-{
+TEST_F(MainWindow, OnlineTheMainMapsKeepTheCursorAndAPendingEntryBlocksEveryChoice) {
     online = flagset;
     currpm = 3;
     curload = 4;
@@ -237,8 +259,7 @@ TEST_F(MainWindow, OnlineTheMainMapsKeepTheCursorAndAPendingEntryBlocksEveryChoi
     EXPECT_EQ(notices(pressenter), 5);
 }
 
-TEST_F(MainWindow, GatedEntriesRefuseWithTheirMessage)
-{
+TEST_F(MainWindow, GatedEntriesRefuseWithTheirMessage) {
     int opened = 0;
     auto opener = [&] { ++opened; };
     frmfuel1links &links = fuel1links();
@@ -288,8 +309,7 @@ TEST_F(MainWindow, GatedEntriesRefuseWithTheirMessage)
     EXPECT_EQ(responder.asked.size(), asked);
 }
 
-TEST_F(MainWindow, AxesQuickswitchAsksFirstAndOnlyOnPwmMapsOffline)
-{
+TEST_F(MainWindow, AxesQuickswitchAsksFirstAndOnlyOnPwmMapsOffline) {
     int switched = 0;
     fuel1links().switchaxes = [&] { ++switched; };
     reopen();
@@ -310,8 +330,7 @@ TEST_F(MainWindow, AxesQuickswitchAsksFirstAndOnlyOnPwmMapsOffline)
     EXPECT_EQ(switched, 1);
 }
 
-TEST_F(MainWindow, SaveWritesOnlyAChosenFileAndReportsAFailure)
-{
+TEST_F(MainWindow, SaveWritesOnlyAChosenFileAndReportsAFailure) {
     const QString before = mapfilename;
     const QStringList files = QDir(folder.path()).entryList(QDir::Files);
 
@@ -342,8 +361,7 @@ TEST_F(MainWindow, SaveWritesOnlyAChosenFileAndReportsAFailure)
     EXPECT_EQ(std::memcmp(saved.settings, curimage.settings, sizeof saved.settings), 0);
 }
 
-TEST_F(MainWindow, TheSyncWarningBeepsCentresAndClosesOnOk)
-{
+TEST_F(MainWindow, TheSyncWarningBeepsCentresAndClosesOnOk) {
     const int beeps = beepcount();
     QString caption;
     QPoint centre;
