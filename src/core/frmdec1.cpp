@@ -12,7 +12,6 @@
 #include "core/prefs.h"
 #include "platform/colour.h"
 #include "platform/picturebox.h"
-#include "platform/programfolder.h"
 #include "platform/prompts.h"
 #include "platform/returnkey.h"
 #include "platform/twips.h"
@@ -32,10 +31,6 @@ namespace {
 const QString mapfilter = "s20 files|*.s20";
 const QString mapext = "s20";
 constexpr int messageticks = 50;
-
-QString presetname() {
-    return programfolder() + "*.s20";
-}
 
 void warn(const QString &text) {
     showmessage(text, "Warning", messageticks, forced);
@@ -184,12 +179,12 @@ void frmdec1::mnuNew_Click() {
 
 void frmdec1::mnuopen_Click() {
     if (!mayreplaceimage()) return;
-    const QString path = openfiledialog(mapfilter, mapext, presetname());
+    const QString path = openfiledialog(mapfilter, mapext, mapfilepattern());
     if (!path.isEmpty()) loadascurrent(path);
 }
 
 void frmdec1::mnuSave_Click() {
-    const QString path = savefiledialog(mapfilter, mapext, presetname());
+    const QString path = savefiledialog(mapfilter, mapext, mapfilepattern());
     if (path.isEmpty()) return;
     const QString error = savemapfile(path);
     if (!error.isEmpty()) warn(error);

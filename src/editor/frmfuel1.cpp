@@ -29,7 +29,6 @@
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
 #include "platform/picturebox.h"
-#include "platform/programfolder.h"
 #include "platform/prompts.h"
 #include "platform/virtualkeys.h"
 
@@ -493,9 +492,10 @@ void frmFuel1::mnuTimertest_Click() {
 void frmFuel1::mnuMainSave_Click() {
     timerheld = true;
     Timer1->stop();
-    const QString path = savefiledialog("s20 files|*.s20", "s20");
+    const QString pattern = mapfilepattern();
+    const QString path = savefiledialog("s20 files|*.s20", "s20", pattern);
     // The dialog can hand back its own pattern untouched: that is no file name.
-    if (!path.isEmpty() && path != programfolder() + "*.s20") {
+    if (!path.isEmpty() && path != pattern) {
         const QString error = savemapfile(path);
         if (error.isEmpty())
             setWindowTitle(mapfilename);

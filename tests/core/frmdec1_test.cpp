@@ -148,6 +148,17 @@ TEST_F(StartupWindow, OpenCancelledOrBadChangesNothing) {
     EXPECT_EQ(window->windowTitle(), good);
 }
 
+// The file dialogs open where the current map file lies, as the main window's Save does.
+TEST_F(StartupWindow, FileDialogsOpenInTheFolderOfTheCurrentFile) {
+    window = open();
+    mapfilename = folder->file("maps/tune.s20");
+    responder.answercancel();
+    window->mnuSave_Click();
+    window->mnuopen_Click();
+    EXPECT_EQ(responder.asked[0].text, folder->file("maps/*.s20"));
+    EXPECT_EQ(responder.asked[1].text, folder->file("maps/*.s20"));
+}
+
 TEST_F(StartupWindow, SaveToAnUnwritableFolderIsReportedAndTheOldFileSurvives) {
     window = open();
     const QString current = usefile(41);
