@@ -13,9 +13,8 @@
 #include "core/prefs.h"
 #include "platform/colour.h"
 #include "platform/picturebox.h"
-#include "platform/programfolder.h"
-#include "platform/returnkey.h"
 #include "platform/prompts.h"
+#include "platform/returnkey.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -33,10 +32,6 @@ namespace {
 const QString mapfilter = "s20 files|*.s20";
 const QString mapext = "s20";
 constexpr int messageticks = 50;
-
-QString presetname() {
-    return programfolder() + "*.s20";
-}
 
 void warn(const QString &text) {
     showmessage(text, "Warning", messageticks, forced);
@@ -104,7 +99,9 @@ frmdec1::frmdec1() {
     Timer1->start();
 }
 
-void frmdec1::Timer1_Timer() { splash.tick(Picture1->canvas()); }
+void frmdec1::Timer1_Timer() {
+    splash.tick(Picture1->canvas());
+}
 
 void frmdec1::Form_Load() {
     setbuildprofile();
@@ -183,12 +180,12 @@ void frmdec1::mnuNew_Click() {
 
 void frmdec1::mnuopen_Click() {
     if (!mayreplaceimage()) return;
-    const QString path = openfiledialog(mapfilter, mapext, presetname());
+    const QString path = openfiledialog(mapfilter, mapext, mapfilepattern());
     if (!path.isEmpty()) loadascurrent(path);
 }
 
 void frmdec1::mnuSave_Click() {
-    const QString path = savefiledialog(mapfilter, mapext, presetname());
+    const QString path = savefiledialog(mapfilter, mapext, mapfilepattern());
     if (path.isEmpty()) return;
     const QString error = savemapfile(path);
     if (!error.isEmpty()) warn(error);

@@ -10,6 +10,7 @@
 #include "platform/savefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 
 namespace korvane {
@@ -29,6 +30,12 @@ bool commentcharacter(int c) {
 
 QString templatefile() {
     return programfolder() + "template.s20";
+}
+
+QString mapfilepattern() {
+    const QString folder =
+        mapfilename.isEmpty() ? programfolder() : QFileInfo(mapfilename).absolutePath() + '/';
+    return folder + "*.s20";
 }
 
 QString readmapfile(const QString &path, QByteArray &text) {

@@ -14,6 +14,10 @@ extern QString srcfilename; // the import source
 // The template map file in the program folder.
 QString templatefile();
 
+// The preset name of the map file dialogs, "<folder>/*.s20": they open in the folder of the
+// current map file (the program folder for the template, and before any file).
+QString mapfilepattern();
+
 // Reads the first 30552 bytes of path into text. Returns an error text when the file cannot
 // be read; text is then unchanged.
 QString readmapfile(const QString &path, QByteArray &text);

@@ -16,8 +16,8 @@
 #include "core/prefs.h"
 #include "editor/axislabels.h"
 #include "editor/colourmapcells.h"
-#include "editor/frmwarn6.h"
 #include "editor/frmfuel1links.h"
+#include "editor/frmwarn6.h"
 #include "editor/gridaxes.h"
 #include "editor/gridscroll.h"
 #include "editor/mapcatalogue.h"
@@ -29,9 +29,8 @@
 #include "platform/forms.h"
 #include "platform/mapgrid.h"
 #include "platform/picturebox.h"
-#include "platform/programfolder.h"
-#include "platform/virtualkeys.h"
 #include "platform/prompts.h"
+#include "platform/virtualkeys.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -43,8 +42,7 @@
 
 namespace korvane {
 
-frmfuel1links &fuel1links()
-{
+frmfuel1links &fuel1links() {
     static frmfuel1links links;
     return links;
 }
@@ -53,8 +51,7 @@ namespace {
 const QString onlinehint = " Press enter after editing to make permanent changes";
 
 // The hint line of a map chosen offline; the main maps leave the line as it was.
-QString offlinehint(int map)
-{
+QString offlinehint(int map) {
     if (map >= 8 && map <= 31) return " Offline editing control map";
     if (map >= 32 && map <= 39) return " Offline editing 2D PWM map";
     if (map >= 40 && map <= 42) return " Offline editing 3D PWM map";
@@ -62,21 +59,18 @@ QString offlinehint(int map)
     return {};
 }
 
-void run(const std::function<void()> &link)
-{
+void run(const std::function<void()> &link) {
     if (link) link();
 }
 
-QLabel *newlabel(QWidget *parent, const QString &text, int points, bool bold)
-{
+QLabel *newlabel(QWidget *parent, const QString &text, int points, bool bold) {
     auto *label = new QLabel(text, parent);
     label->setFont(QFont(QStringLiteral("Arial"), points, bold ? QFont::Bold : QFont::Normal));
     return label;
 }
 } // namespace
 
-frmFuel1::frmFuel1()
-{
+frmFuel1::frmFuel1() {
     // What Form_Load calls (the drawings) reaches this window as the one instance.
     forminstance<frmFuel1>() = this;
     buildcontrols();
@@ -84,10 +78,11 @@ frmFuel1::frmFuel1()
     Form_Load();
 }
 
-frmFuel1::~frmFuel1() { setmapview(nullptr); }
+frmFuel1::~frmFuel1() {
+    setmapview(nullptr);
+}
 
-void frmFuel1::buildcontrols()
-{
+void frmFuel1::buildcontrols() {
     setWindowTitle("Maps");
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowMinimizeButtonHint);
@@ -114,25 +109,24 @@ void frmFuel1::buildcontrols()
     buildtools();
 }
 
-void frmFuel1::buildmenus()
-{
+void frmFuel1::buildmenus() {
     const frmfuel1links &links = fuel1links();
     menubar = new QMenuBar(this);
     // An entry whose window or command is not part of the program yet stays disabled.
-    auto entry = [this](QMenu *menu, const QString &text, auto handler,
-                        bool available = true) {
+    auto entry = [this](QMenu *menu, const QString &text, auto handler, bool available = true) {
         QAction *action = menu->addAction(text);
         connect(action, &QAction::triggered, this, handler);
         action->setEnabled(available);
         return action;
     };
-    auto maps = [this](QMenu *menu, QAction **actions, int count, int firstmapnumber,
-                       auto handler, const QStringList &captions = {}) {
+    auto maps = [this](QMenu *menu, QAction **actions, int count, int firstmapnumber, auto handler,
+                       const QStringList &captions = {}) {
         for (int i = 0; i < count; ++i) {
             const QString caption =
                 i < captions.size() ? captions[i] : mapcatalogue(firstmapnumber + i).title;
             actions[i] = menu->addAction(caption);
-            connect(actions[i], &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
+            connect(actions[i], &QAction::triggered, this,
+                    [this, handler, i] { (this->*handler)(i); });
         }
     };
 
@@ -170,13 +164,13 @@ void frmFuel1::buildmenus()
     mnuView = menubar->addMenu("&View");
     mnuAngle = entry(mnuView, "&Angle", &frmFuel1::mnuAngle_Click, bool(links.angle));
     mnuAxle = entry(mnuView, "&Panel", &frmFuel1::mnuAxle_Click, bool(links.panel));
-    mnuFloatGrid = entry(mnuView, "&Floating grid", &frmFuel1::mnuFloatGrid_Click,
-                         bool(links.floatgrid));
+    mnuFloatGrid =
+        entry(mnuView, "&Floating grid", &frmFuel1::mnuFloatGrid_Click, bool(links.floatgrid));
 
     mnuTools = menubar->addMenu("&Tools");
     mnuPrefs = entry(mnuTools, "Pre&ferences", &frmFuel1::mnuPrefs_Click, bool(links.preferences));
-    mnuImportMap = entry(mnuTools, "Im&port map", &frmFuel1::mnuImportMap_Click,
-                         bool(links.importmap));
+    mnuImportMap =
+        entry(mnuTools, "Im&port map", &frmFuel1::mnuImportMap_Click, bool(links.importmap));
     mnuLoadtemplate = entry(mnuTools, "&Load injector response", &frmFuel1::mnuLoadtemplate_Click,
                             bool(links.loadinjector));
     mnuColors = entry(mnuTools, "&Edit colors", &frmFuel1::mnuColors_Click, bool(links.colours));
@@ -188,17 +182,16 @@ void frmFuel1::buildmenus()
                             bool(links.injectortrim));
     mnuSwitchAxes = entry(mnuTools, "&Axes quickswitch", &frmFuel1::mnuSwitchAxes_Click,
                           bool(links.switchaxes));
-    mnuResetTraces = entry(mnuTools, "&Reset traces", &frmFuel1::mnuResetTraces_Click,
-                           bool(links.resettraces));
-    mnuInputDiag = entry(mnuTools, "&Input diagnostic", &frmFuel1::mnuInputDiag_Click,
-                         bool(links.inputdiag));
+    mnuResetTraces =
+        entry(mnuTools, "&Reset traces", &frmFuel1::mnuResetTraces_Click, bool(links.resettraces));
+    mnuInputDiag =
+        entry(mnuTools, "&Input diagnostic", &frmFuel1::mnuInputDiag_Click, bool(links.inputdiag));
     mnuStepAfr = entry(mnuTools, "&Step AFR", &frmFuel1::mnuStepAfr_Click);
     mnuTimertest = entry(mnuTools, "&Crank trigger test", &frmFuel1::mnuTimertest_Click,
                          bool(links.cranktest));
 }
 
-void frmFuel1::Form_Load()
-{
+void frmFuel1::Form_Load() {
     const frmfuel1links &links = fuel1links();
     livewrite = 0;
     // A new window shows live values: a hold of an earlier window would show stale peaks.
@@ -232,8 +225,7 @@ void frmFuel1::Form_Load()
     focusgrid(mapgrid);
 }
 
-void frmFuel1::Form_Unload()
-{
+void frmFuel1::Form_Unload() {
     Timer1->stop();
     gooffline(Offline::windowclosing);
     setmapview(nullptr);
@@ -241,8 +233,7 @@ void frmFuel1::Form_Unload()
 }
 
 // What the serial link reaches of this window while it is open.
-void frmFuel1::hookup()
-{
+void frmFuel1::hookup() {
     MainWindowHooks &hooks = mainwindowhooks();
     hooks.timerenabled = [this] { return Timer1->isActive(); };
     hooks.settimerenabled = [this](bool on) { on ? Timer1->start() : Timer1->stop(); };
@@ -254,33 +245,35 @@ void frmFuel1::hookup()
 
 // However the window closes (Exit, the close box), it is unloaded, so the next "&MAPS" loads
 // it afresh.
-void frmFuel1::done(int result)
-{
+void frmFuel1::done(int result) {
     Form_Unload();
     QDialog::done(result);
     if (forminstance<frmFuel1>() == this) unload<frmFuel1>();
 }
 
-void frmFuel1::keyPressEvent(QKeyEvent *event)
-{
+void frmFuel1::keyPressEvent(QKeyEvent *event) {
     // Keys that reach the window itself (Escape would close a dialog) only send the focus
     // back to the grid.
     event->accept();
     focusgrid(mapgrid);
 }
 
-void frmFuel1::drawmap()
-{
+void frmFuel1::drawmap() {
     const frmfuel1links &links = fuel1links();
     switch (mapcatalogue(curmap).kind) {
-    case mapkind::sites32: run(links.threedraw32); break;
-    case mapkind::table16: run(links.twodraw); break;
-    case mapkind::pwm24: run(links.threedraw24); break;
+    case mapkind::sites32:
+        run(links.threedraw32);
+        break;
+    case mapkind::table16:
+        run(links.twodraw);
+        break;
+    case mapkind::pwm24:
+        run(links.threedraw24);
+        break;
     }
 }
 
-void frmFuel1::fuelcolor()
-{
+void frmFuel1::fuelcolor() {
     const QColor panel = tocolor(profilecolours[6]);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, panel);
@@ -294,25 +287,34 @@ void frmFuel1::fuelcolor()
     menubar->setPalette(style()->standardPalette());
     Label42->setStyleSheet("color: yellow");
     // The drawings sit on the user's background colour until they paint.
-    for (PictureBox *picture : {Picture3, picGraph}) picture->setbackcolour(colours[0]);
+    for (PictureBox *picture : {Picture3, picGraph})
+        picture->setbackcolour(colours[0]);
 }
 
 // The grid steps of selectmap, on this window's grid and step label.
-void frmFuel1::setmapaxes() { korvane::setmapaxes(*mapgrid); }
-void frmFuel1::showmapvalues() { korvane::showmapvalues(*mapgrid, 255); }
-void frmFuel1::colourmapcells() { korvane::colourmapcells(*mapgrid, 255); }
-void frmFuel1::scrolltotopleft()
-{
+void frmFuel1::setmapaxes() {
+    korvane::setmapaxes(*mapgrid);
+}
+void frmFuel1::showmapvalues() {
+    korvane::showmapvalues(*mapgrid, 255);
+}
+void frmFuel1::colourmapcells() {
+    korvane::colourmapcells(*mapgrid, 255);
+}
+void frmFuel1::scrolltotopleft() {
     scrolltocell(*mapgrid, true);
     // A cursor kept through the switch (online, after the preferences or an import) must not
     // be left out of sight; a grid not shown yet has no size to scroll by.
     if (mapgrid->isVisible()) scrolltocell(*mapgrid, false);
 }
-void frmFuel1::showstep() { korvane::showstep(*lblTrim); }
-void frmFuel1::setholdcaptions() { korvane::setholdcaptions(*this); }
+void frmFuel1::showstep() {
+    korvane::showstep(*lblTrim);
+}
+void frmFuel1::setholdcaptions() {
+    korvane::setholdcaptions(*this);
+}
 
-void frmFuel1::onlineshowform(const std::function<void()> &show)
-{
+void frmFuel1::onlineshowform(const std::function<void()> &show) {
     if (online == flagset) {
         // The tool window polls the ECU itself: nothing restarts the live loop meanwhile.
         timerheld = true;
@@ -323,33 +325,33 @@ void frmFuel1::onlineshowform(const std::function<void()> &show)
     }
 }
 
-void frmFuel1::offlineshowform(const std::function<void()> &show)
-{
+void frmFuel1::offlineshowform(const std::function<void()> &show) {
     if (online == 0)
         run(show);
     else
         notonline();
 }
 
-void frmFuel1::notoffline() { showmessage("Tool not available offline", "Information", 30, 0); }
-void frmFuel1::notonline() { showmessage("Tool not available online", "Information", 30, 0); }
+void frmFuel1::notoffline() {
+    showmessage("Tool not available offline", "Information", 30, 0);
+}
+void frmFuel1::notonline() {
+    showmessage("Tool not available online", "Information", 30, 0);
+}
 
 // An entry typed online must be completed with Enter before the map or window changes.
-bool frmFuel1::entrypendinggate()
-{
+bool frmFuel1::entrypendinggate() {
     if (!(entrypending && online == flagset)) return false;
     pressentermessage();
     return true;
 }
 
-void frmFuel1::showmaphint()
-{
+void frmFuel1::showmaphint() {
     const QString offline = offlinehint(curmap);
     if (!offline.isEmpty()) Text1->setText(online == flagset ? onlinehint : offline);
 }
 
-void frmFuel1::choosemap(int map, const QString &title, bool keepcursoronline)
-{
+void frmFuel1::choosemap(int map, const QString &title, bool keepcursoronline) {
     if (entrypendinggate()) return;
     curmap = uint8_t(map);
     if (keepcursoronline && online == flagset) {
@@ -366,53 +368,43 @@ void frmFuel1::choosemap(int map, const QString &title, bool keepcursoronline)
     focusgrid(mapgrid);
 }
 
-void frmFuel1::mnuRamMapGroup_Click(int index)
-{
+void frmFuel1::mnuRamMapGroup_Click(int index) {
     choosemap(index + 1, mapnames[index], true);
 }
 
-void frmFuel1::mnuCont1_Click(int index)
-{
+void frmFuel1::mnuCont1_Click(int index) {
     choosemap(8 + index, mapcatalogue(8 + index).title, false);
 }
 
-void frmFuel1::mnuCont2_Click(int index)
-{
+void frmFuel1::mnuCont2_Click(int index) {
     choosemap(16 + index, mapcatalogue(16 + index).title, false);
 }
 
-void frmFuel1::mnuCont3_Click(int index)
-{
+void frmFuel1::mnuCont3_Click(int index) {
     choosemap(24 + index, mapcatalogue(24 + index).title, false);
 }
 
-void frmFuel1::mnuPwm2D_Click(int index)
-{
+void frmFuel1::mnuPwm2D_Click(int index) {
     choosemap(32 + index, mapcatalogue(32 + index).title, false);
 }
 
-void frmFuel1::mnuPwm3D_Click(int index)
-{
+void frmFuel1::mnuPwm3D_Click(int index) {
     choosemap(40 + index, mapcatalogue(40 + index).title, false);
 }
 
-void frmFuel1::mnuAFR_Click()
-{
+void frmFuel1::mnuAFR_Click() {
     choosemap(43, "AFR target", true);
 }
 
-void frmFuel1::mnuSettings_Click()
-{
+void frmFuel1::mnuSettings_Click() {
     if (!entrypendinggate()) run(fuel1links().settings);
 }
 
-void frmFuel1::mnuOutputs_Click()
-{
+void frmFuel1::mnuOutputs_Click() {
     if (!entrypendinggate()) run(fuel1links().outputs);
 }
 
-void frmFuel1::mnuTrig_Click()
-{
+void frmFuel1::mnuTrig_Click() {
     if (entrypendinggate()) return;
     if (online == 0)
         run(fuel1links().triggers);
@@ -420,20 +412,19 @@ void frmFuel1::mnuTrig_Click()
         showmessage("Triggers are not available on-line", "Information", 30, forced);
 }
 
-void frmFuel1::mnuAngle_Click()
-{
+void frmFuel1::mnuAngle_Click() {
     if (curmap < 8 || curmap == 43) run(fuel1links().angle);
 }
 
-void frmFuel1::mnuAxle_Click() { onlineshowform(fuel1links().panel); }
+void frmFuel1::mnuAxle_Click() {
+    onlineshowform(fuel1links().panel);
+}
 
-void frmFuel1::mnuFloatGrid_Click()
-{
+void frmFuel1::mnuFloatGrid_Click() {
     if (curmap < 8 || curmap >= 40) run(fuel1links().floatgrid);
 }
 
-void frmFuel1::mnuPrefs_Click()
-{
+void frmFuel1::mnuPrefs_Click() {
     const frmfuel1links &links = fuel1links();
     run(links.preferences);
     // The preferences may change the axis units and every button state.
@@ -443,40 +434,54 @@ void frmFuel1::mnuPrefs_Click()
     run(links.panelpicreset);
 }
 
-void frmFuel1::mnuImportMap_Click() { offlineshowform(fuel1links().importmap); }
-void frmFuel1::mnuLoadtemplate_Click() { offlineshowform(fuel1links().loadinjector); }
-void frmFuel1::mnuColors_Click() { run(fuel1links().colours); }
-void frmFuel1::mnuZero_Click() { onlineshowform(fuel1links().monitor); }
-void frmFuel1::mnuLog_Click() { onlineshowform(fuel1links().logdata); }
+void frmFuel1::mnuImportMap_Click() {
+    offlineshowform(fuel1links().importmap);
+}
+void frmFuel1::mnuLoadtemplate_Click() {
+    offlineshowform(fuel1links().loadinjector);
+}
+void frmFuel1::mnuColors_Click() {
+    run(fuel1links().colours);
+}
+void frmFuel1::mnuZero_Click() {
+    onlineshowform(fuel1links().monitor);
+}
+void frmFuel1::mnuLog_Click() {
+    onlineshowform(fuel1links().logdata);
+}
 
-void frmFuel1::mnuVersion_Click()
-{
+void frmFuel1::mnuVersion_Click() {
     if (online == flagset)
         checkversion(2);
     else
         notoffline();
 }
 
-void frmFuel1::mnuLtt_Click() { onlineshowform(fuel1links().ltt); }
-void frmFuel1::mnuInjectorTrim_Click() { offlineshowform(fuel1links().injectortrim); }
+void frmFuel1::mnuLtt_Click() {
+    onlineshowform(fuel1links().ltt);
+}
+void frmFuel1::mnuInjectorTrim_Click() {
+    offlineshowform(fuel1links().injectortrim);
+}
 
-void frmFuel1::mnuSwitchAxes_Click()
-{
+void frmFuel1::mnuSwitchAxes_Click() {
     if (online != 0 || mapcatalogue(curmap).kind != mapkind::pwm24) return;
     if (msgboxokcancel("This action will switch the axes of the current 3D map"))
         run(fuel1links().switchaxes);
 }
 
-void frmFuel1::mnuResetTraces_Click() { run(fuel1links().resettraces); }
-void frmFuel1::mnuInputDiag_Click() { onlineshowform(fuel1links().inputdiag); }
+void frmFuel1::mnuResetTraces_Click() {
+    run(fuel1links().resettraces);
+}
+void frmFuel1::mnuInputDiag_Click() {
+    onlineshowform(fuel1links().inputdiag);
+}
 
-void frmFuel1::mnuStepAfr_Click()
-{
+void frmFuel1::mnuStepAfr_Click() {
     if (online == flagset) stepafr();
 }
 
-void frmFuel1::mnuTimertest_Click()
-{
+void frmFuel1::mnuTimertest_Click() {
     // The test window polls on its own and switches the live loop on again when it closes;
     // a resize meanwhile must not start it under the test's exchanges.
     timerheld = true;
@@ -485,13 +490,13 @@ void frmFuel1::mnuTimertest_Click()
     timerheld = false;
 }
 
-void frmFuel1::mnuMainSave_Click()
-{
+void frmFuel1::mnuMainSave_Click() {
     timerheld = true;
     Timer1->stop();
-    const QString path = savefiledialog("s20 files|*.s20", "s20");
+    const QString pattern = mapfilepattern();
+    const QString path = savefiledialog("s20 files|*.s20", "s20", pattern);
     // The dialog can hand back its own pattern untouched: that is no file name.
-    if (!path.isEmpty() && path != programfolder() + "*.s20") {
+    if (!path.isEmpty() && path != pattern) {
         const QString error = savemapfile(path);
         if (error.isEmpty())
             setWindowTitle(mapfilename);
@@ -502,6 +507,8 @@ void frmFuel1::mnuMainSave_Click()
     Timer1->start();
 }
 
-void frmFuel1::mnuExit_Click() { done(Accepted); }
+void frmFuel1::mnuExit_Click() {
+    done(Accepted);
+}
 
 } // namespace korvane

@@ -23,6 +23,19 @@ FileSync systemsync = ::_commit;
 #endif
 FileSync filesync = systemsync;
 
+// The file a save at path replaces: path itself, or the end of its chain of links, which
+// QSaveFile follows too; empty when the chain does not end within the system's own limit (a
+// loop), where QSaveFile would put a plain file in place of the link.
+QString replacedfile(const QString &path) {
+    constexpr int mostlinks = 40; // as the system follows them before ELOOP
+    QFileInfo file(path);
+    for (int links = 0; file.isSymLink(); ++links) {
+        if (links == mostlinks) return {};
+        file.setFile(file.symLinkTarget());
+    }
+    return file.filePath();
+}
+
 // Puts the folder's entry for the renamed file on the disk, where the system can sync a folder.
 // The file's bytes are already there, and a failure here cannot undo the replacement: at worst
 // a crash brings back the old file, whole.
@@ -49,7 +62,12 @@ void setfilesync(FileSync sync) {
     filesync = sync ? sync : systemsync;
 }
 
-WholeFile::WholeFile(const QString &path) : path(path), file(path) {
+WholeFile::WholeFile(const QString &path) : path(path), target(replacedfile(path)), file(path) {
+    if (target.isEmpty()) {
+        why = qt_error_string(ELOOP);
+        failed = true;
+        return;
+    }
     // Unbuffered: QSaveFile's commit reports success although the buffered bytes it flushed
     // at the end did not fit on the disk.
     failed = !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -72,7 +90,7 @@ QString WholeFile::commit() {
         if (filesync(file.handle()) != 0) {
             why = qt_error_string(errno);
         } else if (file.commit()) {
-            syncfolder(path);
+            syncfolder(target);
             return {};
         }
     }

@@ -6,8 +6,9 @@
 namespace korvane {
 
 // Replaces the file at path in one step with the bytes written to it: either the whole new
-// content is on the disk after commit or the old file is untouched. Writes go straight to the
-// disk, never into a buffer whose failure a commit could miss, so a full disk is seen at the
+// content is on the disk after commit or the old file is untouched. Through a link it replaces
+// the file the link leads to; links that lead round in a loop fail the commit. Writes go straight
+// to the disk, never into a buffer whose failure a commit could miss, so a full disk is seen at the
 // write that met it.
 class WholeFile {
   public:
@@ -26,6 +27,7 @@ class WholeFile {
 
   private:
     QString path;
+    QString target; // the file a save through links replaces; empty when they loop
     QSaveFile file;
     bool failed = false;
     QString why;

@@ -63,6 +63,17 @@ bool parsesettings(const QString &text, LineSettings &out) {
     return true;
 }
 
+#ifdef Q_OS_LINUX
+int systemcontrol(int fd, unsigned long request, void *argument) {
+    return ::ioctl(fd, request, argument);
+}
+#else
+int systemcontrol(int, unsigned long, void *) {
+    return -1;
+}
+#endif
+PortControl portcontrol = systemcontrol;
+
 // Every exchange waits for its reply, so a USB serial adapter that holds received bytes for its
 // latency timer (16 ms on the common chips) would add that to every reply. Asks the driver to
 // pass them on at once; a port without the request (a pseudo-terminal) is left as it is.
@@ -70,16 +81,20 @@ void asklowlatency(QSerialPort &port) {
 #ifdef Q_OS_LINUX
     const int fd = port.handle();
     serial_struct serial{};
-    if (fd < 0 || ioctl(fd, TIOCGSERIAL, &serial) != 0) return;
+    if (fd < 0 || portcontrol(fd, TIOCGSERIAL, &serial) != 0) return;
     if (serial.flags & ASYNC_LOW_LATENCY) return;
     serial.flags |= ASYNC_LOW_LATENCY;
-    ioctl(fd, TIOCSSERIAL, &serial);
+    portcontrol(fd, TIOCSSERIAL, &serial);
 #else
     Q_UNUSED(port);
 #endif
 }
 
 } // namespace
+
+void setportcontrol(PortControl control) {
+    portcontrol = control ? control : systemcontrol;
+}
 
 SerialPort::SerialPort() : port(std::make_unique<QSerialPort>()) {}
 

@@ -70,4 +70,10 @@ class SerialPort {
     int inbuffersize = 1024;
 };
 
+// What reads and sets a port's driver flags when it opens (the system's ioctl): 0, or -1 with
+// errno set. Tests install their own to stand for a USB adapter's driver; nullptr puts the
+// system's back.
+using PortControl = int (*)(int fd, unsigned long request, void *argument);
+void setportcontrol(PortControl control);
+
 } // namespace korvane

@@ -68,8 +68,8 @@ TEST_F(StartupWindow, StartsOnTheTemplateWithTheLaterButtonsDisabled) {
     EXPECT_FALSE(window->mnuPreferences->isEnabled());
     EXPECT_EQ(window->Command3->text(), "&MAPS");
     EXPECT_TRUE(sigperm[0] % 2 == 1 && sigweights[0] == sigperm[0]); // the line check tables
-    EXPECT_EQ(expectedfw, 28);            // the build profile is set
-    EXPECT_EQ(mapnames[0], "Fuel map");   // and the name tables built
+    EXPECT_EQ(expectedfw, 28);                                       // the build profile is set
+    EXPECT_EQ(mapnames[0], "Fuel map");                              // and the name tables built
 }
 
 TEST_F(StartupWindow, RegisteredWindowsEnableTheirButtons) {
@@ -147,6 +147,17 @@ TEST_F(StartupWindow, OpenCancelledOrBadChangesNothing) {
     EXPECT_TRUE(test::sameimage(curimage, loaded));
     EXPECT_EQ(mapfilename, good);
     EXPECT_EQ(window->windowTitle(), good);
+}
+
+// The file dialogs open where the current map file lies, as the main window's Save does.
+TEST_F(StartupWindow, FileDialogsOpenInTheFolderOfTheCurrentFile) {
+    window = open();
+    mapfilename = folder->file("maps/tune.s20");
+    responder.answercancel();
+    window->mnuSave_Click();
+    window->mnuopen_Click();
+    EXPECT_EQ(responder.asked[0].text, folder->file("maps/*.s20"));
+    EXPECT_EQ(responder.asked[1].text, folder->file("maps/*.s20"));
 }
 
 TEST_F(StartupWindow, SaveToAnUnwritableFolderIsReportedAndTheOldFileSurvives) {

@@ -365,6 +365,19 @@ TEST_F(MainWindow, SaveWritesOnlyAChosenFileAndReportsAFailure) {
     EXPECT_EQ(std::memcmp(saved.settings, curimage.settings, sizeof saved.settings), 0);
 }
 
+// Save as opens where the current map file lies; its own pattern handed back is no file name.
+TEST_F(MainWindow, SaveOpensInTheFolderOfTheCurrentFile) {
+    for (const auto &[current, pattern] :
+         {std::pair{folder.file("template.s20"), folder.file("*.s20")},
+          std::pair{folder.file("maps/tune.s20"), folder.file("maps/*.s20")}}) {
+        mapfilename = current;
+        responder.answerok(pattern);
+        window->mnuMainSave_Click();
+        EXPECT_EQ(responder.asked.back().text, pattern);
+        EXPECT_EQ(mapfilename, current);
+    }
+}
+
 TEST_F(MainWindow, TheSyncWarningBeepsCentresAndClosesOnOk) {
     const int beeps = beepcount();
     QString caption;

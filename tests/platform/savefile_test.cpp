@@ -69,3 +69,35 @@ TEST(SaveFile, AFullDiskKeepsTheOldFileLeavesNoPartAndSaysWhy) {
     EXPECT_EQ(file.readAll(), "old contents");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"old.dat"});
 }
+
+namespace {
+QString syncedfolder;
+int foldernotingsync(int fd) {
+    const QFileInfo synced(QFileInfo(QString("/proc/self/fd/%1").arg(fd)).symLinkTarget());
+    if (synced.isDir()) syncedfolder = synced.filePath();
+    return 0;
+}
+} // namespace
+
+// Saved through a link, the file the link leads to is replaced, and its folder's entry is the
+// one put on the disk. Links that lead round in a loop are refused, not replaced by a file.
+TEST(SaveFile, ThroughALinkTheFileItLeadsToIsReplacedAndALoopRefused) {
+    test::TempProgramFolder folder(false);
+    const QString target = QDir(folder.path()).canonicalPath() + "/maps/map.s20";
+    const QString link = folder.file("map.s20");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("maps") && QFile::link(target, link));
+    setfilesync(foldernotingsync);
+    EXPECT_EQ(writewholefile(link, "new contents"), "");
+    setfilesync(nullptr);
+    EXPECT_EQ(syncedfolder + "/map.s20", target);
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "new contents");
+
+    const QString loop = folder.file("loop.s20"), back = folder.file("back.s20");
+    ASSERT_TRUE(QFile::link(back, loop) && QFile::link(loop, back));
+    EXPECT_EQ(writewholefile(loop, "lost contents"),
+              "Cannot write " + loop + ": Too many levels of symbolic links");
+    EXPECT_EQ(QFileInfo(loop).symLinkTarget(), back);
+}

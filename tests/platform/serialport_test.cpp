@@ -5,6 +5,10 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+
 using namespace korvane;
 using namespace korvane::test;
 
@@ -89,4 +93,36 @@ TEST(SerialPort, ASimulatedLatencyHoldsEveryReply) {
         EXPECT_GE(clock.elapsed(), 16);
         EXPECT_EQ(port.Input(), QByteArray("\x42"));
     }
+}
+
+namespace {
+int driverflags;             // the flags the driver reports; -1: it has no such request
+std::vector<int> flagsasked; // the flags of each request to set them
+
+int drivercontrol(int, unsigned long request, void *argument) {
+    auto *serial = static_cast<serial_struct *>(argument);
+    if (request == TIOCSSERIAL) flagsasked.push_back(serial->flags);
+    if (driverflags < 0) return errno = ENOTTY, -1;
+    if (request == TIOCGSERIAL) serial->flags = driverflags;
+    return 0;
+}
+} // namespace
+
+// Opening a port asks its driver for low latency, keeping the driver's other flags; a port
+// without the request (a pseudo-terminal), or already at low latency, is left as it is.
+TEST(SerialPort, AsksTheDriverForLowLatencyWhereItHasTheRequest) {
+    TempProgramFolder folder;
+    SimEcu ecu(1);
+    setportcontrol(drivercontrol);
+    for (const auto &[flags, asked] :
+         {std::pair<int, std::vector<int>>{ASYNC_SKIP_TEST, {ASYNC_SKIP_TEST | ASYNC_LOW_LATENCY}},
+          {-1, {}},
+          {ASYNC_LOW_LATENCY, {}}}) {
+        driverflags = flags;
+        flagsasked.clear();
+        SerialPort port;
+        ASSERT_EQ(port.setPortOpen(true), QString());
+        EXPECT_EQ(flagsasked, asked) << flags;
+    }
+    setportcontrol(nullptr);
 }

@@ -1,6 +1,7 @@
 // Runs the simulated ECU as a command, so the program can be tried online without an engine.
 #include "platform/programfolder.h"
 #include "simecu.h"
+#include "simeculink.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -54,30 +55,6 @@ void logchanges(const korvane::test::SimEcu &ecu, std::vector<uint8_t> &seen, QT
     out.flush();
 }
 
-// Whether the simulator may take the name link: when nothing is there, or a link into the
-// pseudo-terminal folder whose terminal is gone, as a killed simulator leaves it; note then tells
-// what it replaces. Anything else is someone's: a link to a cable, even one unplugged now, or to a
-// pseudo-terminal still open (a running simulator's), or a file. False then, and note tells why.
-bool mayreplacelink(const QString &link, QString &note) {
-    const QFileInfo found(link);
-    if (!found.isSymLink()) {
-        if (found.exists()) note = link + " is not a link";
-        return !found.exists();
-    }
-    const QString target = found.symLinkTarget();
-    const bool pseudoterminal = target.startsWith("/dev/pts/");
-    if (pseudoterminal && !found.exists()) {
-        note = "replaced the stale link " + link + " (to " + target + ", which is gone)\n";
-        return true;
-    }
-    note = link + " leads to " + target;
-    if (pseudoterminal)
-        note += ", a pseudo-terminal still open (is a simulator already running?)";
-    else if (!found.exists())
-        note += ", which is not there (an unplugged cable?)";
-    return false;
-}
-
 // Removes the simulator's link only while it still leads to its own pseudo-terminal; says what
 // it did.
 QString removeownlink(const QString &link, const QString &slave) {
@@ -103,11 +80,13 @@ int main(int argc, char **argv) {
         "Runs a simulated Korvane ECU (firmware byte 28) on a pseudo-terminal, linked as COM1:\n" +
         folder +
         "com1 in the program folder, so korvane can go online without an engine.\n"
-        "A com1 left by a killed simulator (a link to a pseudo-terminal that is gone)\n"
-        "is replaced; a link to any other device, there or not, or to a pseudo-terminal\n"
-        "still open is left alone, and the simulator does not start. Every change of the\n"
-        "ECU memory is printed. Ctrl-C, SIGTERM or SIGHUP stop it; it removes com1 only\n"
-        "while the link still leads to its own pseudo-terminal.");
+        "While it runs it holds a lock on com1.lock beside the link. A com1 into /dev/pts/\n"
+        "whose lock nobody holds was left by a simulator that was killed, and is replaced,\n"
+        "even when another terminal has taken its number since. A com1 whose lock a\n"
+        "running simulator holds, a link to any other device, there or not, or a file is\n"
+        "left alone, and the simulator does not start. Every change of the ECU memory is\n"
+        "printed. Ctrl-C, SIGTERM or SIGHUP stop it; it removes com1 only while the link\n"
+        "still leads to its own pseudo-terminal.");
     parser.addHelpOption();
     parser.process(app); // --help prints the above and ends; an unknown option ends with an error
     if (!parser.positionalArguments().isEmpty()) {
@@ -119,10 +98,11 @@ int main(int argc, char **argv) {
         return 1;
     }
     const QString link = folder + "com1";
-    QString replaced;
-    if (!mayreplacelink(link, replaced)) {
-        err << "ecusim: " << replaced << "; left alone, not started (remove it, or start with "
-            << "another XDG_DATA_HOME)\n";
+    // Held until the end, after the link is removed: while it is held, no other simulator
+    // takes this link for a killed one's.
+    const korvane::test::SimEcuLinkClaim claim(link);
+    if (!claim.granted()) {
+        err << "ecusim: " << claim.note() << "\n";
         return 1;
     }
     // Stopped by a signal, the simulator still removes its link: else com1 would lead to the
@@ -136,7 +116,7 @@ int main(int argc, char **argv) {
         err << "ecusim: " << ecu.error() << "\n";
         return 1;
     }
-    out << replaced;
+    out << claim.note();
     // Some movement on the live values, so the grid cursor and the gauges have work to do.
     ecu.setquery('T', {120, 0, 12, 128}); // load 120, 3200 rpm
     ecu.setquery('R', {105, 45, 120, 30});
