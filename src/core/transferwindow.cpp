@@ -40,8 +40,14 @@ void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
     // A check box fills its background from the button colour, a label from the window's.
     for (QWidget *control : plain)
         paint(control, profilecolours[1], control->backgroundRole());
-    for (QWidget *control : buttons)
+    for (QWidget *control : buttons) {
         paint(control, profilecolours[1] - 0x101010, QPalette::Button);
+        // A button that cannot act still says what it is: the style's faded text would vanish
+        // into the darker button colour.
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(96, 96, 96));
+        control->setPalette(palette);
+    }
 }
 
 QString comlabel() {

@@ -157,8 +157,7 @@ QString readfirmwaresig(SerialPort &port) {
                        .arg(uint8_t(b[2]))
                        .arg(uint8_t(b[3]));
         else
-            text = QStringLiteral("ECU firmware: read failed (the ECU sent more than the "
-                                  "signature)");
+            text = QStringLiteral("ECU firmware: late reply, read again");
     } else {
         marklineoutofstep();
     }
