@@ -191,8 +191,6 @@ QGroupBox *frmTrig1::buildvctside(const QString &title, bool intake) {
 }
 
 void frmTrig1::Form_Load() {
-    // Opening only shows the block: the edit flags stay as they were.
-    const KeepEditFlags kept;
     centreonscreen(*this);
     drawpictures();
     gettriggers();

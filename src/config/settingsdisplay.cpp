@@ -5,7 +5,6 @@
 #include "config/shownbyte.h"
 #include "core/calimage.h"
 #include "core/flags.h"
-#include "core/linestate.h"
 #include "editor/axislabels.h"
 #include "editor/numbertext.h"
 
@@ -41,7 +40,6 @@ void frmSettings1::showoption(int group, int value) {
 }
 
 void frmSettings1::initialise() {
-    const KeepEditFlags kept;
     initialising = true;
 
     for (int i = 0; i < injtrims; ++i) {

@@ -14,8 +14,7 @@ uint8_t onlinestate = 0;
 uint8_t editedsincesync = 0;
 bool instep = true;
 bool maydiffer = false;
-int fillingcontrols = 0; // KeepEditFlags alive
-QString lostreason;      // the dead port's reason while the program is offline because of it
+QString lostreason; // the dead port's reason while the program is offline because of it
 
 QString lostporttext(const QString &reason) {
     return QStringLiteral("The serial port stopped working (") + reason + QStringLiteral(")");
@@ -59,16 +58,8 @@ void marklineinstep() {
 }
 
 void markedited() {
-    if (fillingcontrols > 0) return;
     modified = flagset;
     editedsincesync = flagset;
-}
-
-KeepEditFlags::KeepEditFlags() {
-    ++fillingcontrols;
-}
-KeepEditFlags::~KeepEditFlags() {
-    --fillingcontrols;
 }
 
 bool ecumaydiffer() {

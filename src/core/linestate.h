@@ -27,19 +27,8 @@ void marklineoutofstep();
 // Only an exchange's clean end (nothing came after its answer) calls this.
 void marklineinstep();
 
-// The tuner changed the image: unsaved, and edited since the last synchronisation. Does nothing
-// while a KeepEditFlags lives.
+// The tuner changed the image: unsaved, and edited since the last synchronisation.
 void markedited();
-
-// While one lives, a window only fills its controls with the image: the change handlers that
-// would mark it edited mark nothing.
-class KeepEditFlags {
-  public:
-    KeepEditFlags();
-    ~KeepEditFlags();
-    KeepEditFlags(const KeepEditFlags &) = delete;
-    KeepEditFlags &operator=(const KeepEditFlags &) = delete;
-};
 
 // The ECU may hold something other than the image.
 bool ecumaydiffer();
