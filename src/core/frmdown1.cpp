@@ -1,6 +1,7 @@
 #include "core/frmdown1.h"
 
 #include "core/download.h"
+#include "core/prefs.h"
 #include "core/transferport.h"
 #include "core/transferwindow.h"
 #include "platform/beep.h"
@@ -47,7 +48,7 @@ frmDown1::~frmDown1() = default;
 
 void frmDown1::Form_Load() {
     Label1->clear();
-    Label3->setText(comlabel());
+    Label3->setText(comlabel(comport));
     ProgressBar1->hide();
     centreonscreen(*this);
     painttransfer(this, {Label1, Label2, Label4, Frame1},

@@ -2,7 +2,7 @@
 
 #include "core/flags.h"
 #include "core/logupload.h"
-#include "core/mainport.h"
+#include "core/prefs.h"
 #include "core/mapfile.h"
 #include "core/transferport.h"
 #include "core/transferwindow.h"
@@ -73,7 +73,7 @@ void frmUp1::Form_Load() {
     const bool portfixed = uploadmode == 2 && online == flagset;
     Command3->setEnabled(!portfixed);
     Command4->setEnabled(!portfixed);
-    Label3->setText(portfixed ? QStringLiteral("COM%1").arg(mainport().CommPort()) : comlabel());
+    Label3->setText(comlabel(uploadmode == 2 ? storedlogport() : comport));
     painttransfer(this, {Label1, Label2, Label4, Check1, Check2, Frame1},
                   {Command1, Command2, Command3, Command4});
 }

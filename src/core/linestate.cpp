@@ -92,7 +92,6 @@ void connectionfailed(const QString &status) {
 }
 
 void goonline(bool clearsync) {
-    lostreason.clear();
     if (clearsync) editedsincesync = 0;
     editready = flagset;
     onlinestate = flagset;

@@ -38,13 +38,16 @@ LogUpload receivelog(SerialPort &port, int portnumber, const TransferView &view)
 }
 } // namespace
 
+int storedlogport() {
+    return online == flagset ? mainport().CommPort() : comport;
+}
+
 LogUpload uploadlog(SerialPort &port, const TransferView &view) {
     const bool mainwasopen = mainport().PortOpen();
     // A main port that died meanwhile takes the program offline with its reason before the
     // close below forgets it.
     if (!mainwasopen) takeofflineifportdead();
-    // Online, the log comes from the ECU the program is online with, whatever comport says.
-    const int portnumber = online == flagset ? mainport().CommPort() : comport;
+    const int portnumber = storedlogport();
     closemainport();
     const LogUpload outcome = receivelog(port, portnumber, view);
     if (outcome == LogUpload::complete) {

@@ -14,9 +14,12 @@ enum class LogUpload {
     complete
 };
 
+// The port the stored log comes over: online, the main port's device, the ECU the program is
+// online with, whatever comport says now; offline, comport.
+int storedlogport();
+
 // Reads the ECU's stored log ('L', 28672 bytes and a sum) over port into rxbuffer 0..28671.
-// Online, port opens on the main port's device, the ECU the program is online with; else on
-// comport. The main port is closed meanwhile and opened again afterwards on the same device
+// port opens on storedlogport(). The main port is closed meanwhile and opened again afterwards on the same device
 // when it was open. Anything but complete shows "Upload failed" and beeps. The upload port is
 // closed on every way out.
 LogUpload uploadlog(SerialPort &port, const TransferView &view);

@@ -50,13 +50,13 @@ void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
     }
 }
 
-QString comlabel() {
-    return QStringLiteral("COM%1").arg(comport);
+QString comlabel(int port) {
+    return QStringLiteral("COM%1").arg(port);
 }
 
 QString stepcomport(int delta) {
     comport = int16_t(std::clamp(comport + delta, 1, 15));
-    return comlabel();
+    return comlabel(comport);
 }
 
 TransferView viewon(QLabel *label, QProgressBar *bar) {

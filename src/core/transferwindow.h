@@ -22,7 +22,8 @@ void painttransfer(QWidget *window, std::initializer_list<QWidget *> plain,
                    std::initializer_list<QWidget *> buttons);
 // Moves comport one down (not below 1) or up (not above 15); returns "COM" & comport.
 QString stepcomport(int delta);
-QString comlabel();
+// "COM" and the port number.
+QString comlabel(int port);
 // Shows a transfer's status and progress on label and bar, painted as they change.
 TransferView viewon(QLabel *label, QProgressBar *bar);
 
